@@ -1,0 +1,27 @@
+#pragma once
+// The 39 built-in functions: the one table that lookup, the on-screen list and speech read.
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ferrolin {
+
+struct FunctionInfo {
+    int index;                // the function's number, as ApplyFunction knows it
+    std::string_view name;    // lower case, as typed; the list entry is name + "()"
+    std::string_view phrase;  // what spoken feedback says when the entry is chosen
+    int listPosition;         // row in the on-screen list (its own order, not the numbering)
+};
+
+// Indexed by function number.
+std::span<const FunctionInfo> FunctionTable();
+// The same entries in the order of the on-screen list.
+std::span<const FunctionInfo* const> FunctionsInListOrder();
+// The names in index order, built on first use.
+const std::vector<std::string>& FunctionNames();
+// Number of the function called `name` (whole, exact match), or -1.
+int FindFunction(std::u32string_view name);
+int FindFunction(std::string_view name);
+
+}  // namespace ferrolin

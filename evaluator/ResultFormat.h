@@ -1,0 +1,26 @@
+#pragma once
+// How a value and a history line are written: shared by the window and ferrolin-eval.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ferrolin {
+
+// The value with `decimals` places (1 to 6; others give 2): 18 significant digits first, then
+// half-up rounding of that decimal form; NAN, INF, -INF; exponent form from 1E18 on.
+std::string FormatValue(long double value, int decimals, char32_t decimalSeparator = U'.');
+
+// A line without its leading and trailing blanks and control characters (codes 0 to 32).
+std::string TrimBlanks(std::string_view line);
+
+// The expression text of an input box: each line trimmed, joined with nothing between.
+std::string ExpressionText(const std::vector<std::string>& lines);
+
+// "expression= value", as the history shows it.
+std::string HistoryLine(std::string_view expressionText, long double value, int decimals,
+                        char32_t decimalSeparator = U'.');
+
+// The error box's text: the message, plus one "." when its last character's code is above 0x2E.
+std::string ErrorBoxText(std::string_view message);
+
+}  // namespace ferrolin
