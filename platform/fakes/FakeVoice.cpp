@@ -1,0 +1,47 @@
+#include "platform/fakes/FakeVoice.h"
+
+#include "platform/SpeechMarkup.h"
+
+namespace ferrolin {
+
+void FakeVoice::Speak(const QString& text) { Record(Call::Speak, text); }
+
+void FakeVoice::Purge() { Record(Call::Purge, QString()); }
+
+void FakeVoice::Record(Call call, const QString& text) {
+    if (failure_) {
+        events_.append({call, text, true});
+        const QString message = *failure_;
+        if (!failAlways_) failure_.reset();
+        throw SpeechError(message.toStdString());
+    }
+    events_.append({call, text, false});
+}
+
+QStringList FakeVoice::spoken() const {
+    QStringList texts;
+    for (const Event& event : events_)
+        if (event.call == Call::Speak && !event.failed) texts.append(event.text);
+    return texts;
+}
+
+void FakeVoice::FailNext(const QString& message) {
+    failure_ = message;
+    failAlways_ = false;
+}
+
+void FakeVoice::FailAlways(const QString& message) {
+    failure_ = message;
+    failAlways_ = true;
+}
+
+void FakeVoice::StopFailing() {
+    failure_.reset();
+    failAlways_ = false;
+}
+
+void FakeVoice::EmitWords(const QString& text) {
+    for (const SpokenWord& word : WordsOf(text)) emit Word(word.position, word.length);
+}
+
+}  // namespace ferrolin

@@ -1,0 +1,59 @@
+#pragma once
+// A Voice for tests: remembers every Speak and Purge in order, can be told to fail, and lets the
+// test play Word events as if the service had sent them. Nothing is ever spoken.
+//
+//   FakeVoice voice;
+//   voice.Speak("1 + 2");                 // events(): {Speak, "1 + 2"}
+//   voice.FailNext("No speech service");  // the next Speak/Purge throws SpeechError("No speech service")
+//   voice.FailAlways("...");              // every call throws until StopFailing()
+//   voice.EmitWord(0, 1);                 // emits Word(0, 1) synchronously
+//   voice.EmitWords("1 + 2");             // emits Word for each whitespace-separated word, in order
+//
+// A failed call is still recorded (with failed == true), so a test can check that it was attempted.
+#include "platform/Voice.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace ferrolin {
+
+class FakeVoice : public Voice {
+    Q_OBJECT
+public:
+    enum class Call { Speak, Purge };
+    struct Event {
+        Call call;
+        QString text;         // the phrase for Speak; empty for Purge
+        bool failed = false;  // the call threw SpeechError
+        bool operator==(const Event&) const = default;
+    };
+
+    using Voice::Voice;
+
+    void Speak(const QString& text) override;
+    void Purge() override;
+
+    // Every call so far, oldest first.
+    const QList<Event>& events() const { return events_; }
+    // Only the texts of the Speak calls that succeeded, oldest first.
+    QStringList spoken() const;
+    void clear() { events_.clear(); }
+
+    void FailNext(const QString& message);
+    void FailAlways(const QString& message);
+    void StopFailing();
+
+    void EmitWord(int position, int length) { emit Word(position, length); }
+    // Emits one Word per run of non-whitespace in `text`, as the real service would while speaking it.
+    void EmitWords(const QString& text);
+
+private:
+    void Record(Call call, const QString& text);
+
+    QList<Event> events_;
+    std::optional<QString> failure_;
+    bool failAlways_ = false;
+};
+
+}  // namespace ferrolin
