@@ -1,0 +1,151 @@
+#pragma once
+// The calculator's main window: input box, keypad, function list, results history, the Options
+// menu, the evaluate cycle and spoken feedback. Other commands of the window (the File and Edit
+// menus with the results document, and the Help menu) live in their own .cpp files; their members
+// go in the sections marked below.
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "platform/Platform.h"
+
+class QAction;
+class QActionGroup;
+class QFrame;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTextEdit;
+class QToolBar;
+
+namespace ferrolin {
+
+class Evaluator;
+class Voice;
+struct KeyDefinition;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(Platform platform, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // ---- Window state ----
+    QString LastExpression;  // the last expression that evaluated; Recall inserts it again
+    bool AudioOn = false;    // spoken feedback; mirrors the check mark of Options > Audio
+    int Precision = 2;       // decimal places chosen in Options > Precision (1 to 6)
+
+    // ---- Controls ----
+    QToolBar* ToolBar1 = nullptr;          // empty, 29 px high
+    QFrame* PanelMain = nullptr;           // the bordered panel below the toolbar
+    QTextEdit* RichEditInput = nullptr;    // the expression, plain text
+    QFrame* PanelKeyBoard = nullptr;       // the 24 keys
+    QListWidget* ListBoxFunctions = nullptr;
+    QTextEdit* RichEditOutput = nullptr;   // the results history, read-only
+
+    // ---- Menu bar, in this order: File, Edit, Options, Help ----
+    QMenu* FileMenu = nullptr;    // filled by the document commands
+    QMenu* EditMenu = nullptr;    // filled by the document commands
+    QMenu* MnuOptions = nullptr;
+    QAction* MnuAudio = nullptr;  // checkable
+    QMenu* mnuPrecision = nullptr;
+    QActionGroup* PrecisionItems = nullptr;  // six items, data() = 1..6
+    QMenu* HelpMenu = nullptr;    // filled by the Help commands
+
+    // ---- Speech ----
+    // The window's voice: created with the window, connected by itself on the first phrase.
+    // Null when the platform has no voice factory.
+    std::unique_ptr<Voice> SpVoice1;
+
+    // Speaks `phrase` in the background, queued behind earlier phrases. Callers test AudioOn.
+    // A speech failure is shown in the error box once (until Audio is switched off and on again)
+    // and never stops the caller.
+    void Say(const QString& phrase);
+
+    // ---- Commands ----
+    void EvaluateInput();
+    // Replaces the input box's selection (or inserts at the caret) and focuses the box.
+    void InsertText(const QString& text);
+
+    // ---- Failures and notices ----
+    // The application title: from the program file's name, used by every message box.
+    QString ApplicationTitle() const { return applicationTitle_; }
+    // The error box for a failure's message (a full stop is added by the usual rule).
+    void ShowErrorBox(const QString& message);
+    // A plain notice with the application title.
+    void ShowNotice(const QString& text);
+    MessageBoxes* messageBoxes() const { return platform_.messageBoxes; }
+    const Platform& platform() const { return platform_; }
+
+    // ---- Regional settings ----
+    // The decimal separator results are written with and comma lists are read with.
+    char32_t DecimalSeparator() const { return decimalSeparator_; }
+    // Where the separator comes from (default: QLocale::system()); read now and on every
+    // QEvent::LocaleChange. Tests hand in their own.
+    void SetDecimalSeparatorSource(std::function<QString()> source);
+
+    // ==== Document commands (File and Edit menus, results file): members below ====
+    // (window/UnitMainDocument.cpp)
+
+    // ==== end of document commands ====
+
+    // ==== Help commands (Quick Start Guide, About): members below ====
+    // (window/UnitMainHelp.cpp)
+
+    // ==== end of Help commands ====
+
+public slots:
+    void MnuAudioClick();
+    // The one handler of the six precision items; the item's data() is its number of places.
+    void PrecisionClick(QAction* item);
+
+    void ButtonClearClick();
+    void ButtonRecallClick();
+    void ButtonEvaluateClick();
+    // Every key that inserts text; the key is found from sender().
+    void ButtonTextKeyClick();
+    void ListBoxFunctionsClick();
+
+    // ==== Document command slots ====
+
+    // ==== end of document command slots ====
+
+    // ==== Help command slots ====
+
+    // ==== end of Help command slots ====
+
+protected:
+    void FormKeyDown(QKeyEvent* event);
+    void FormKeyUp(QKeyEvent* event);
+    void FormActivate();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Hooks run once at the end of construction, so the other command files can fill their menus.
+    // Each has an empty default in UnitMain.cpp that the command file's own definition replaces.
+    void CreateDocumentCommands();
+    void CreateHelpCommands();
+
+    void BuildMenus();
+    void BuildControls();
+    void BuildKeypad();
+    void BuildFunctionList();
+    void ApplyFonts();
+    void ReadDecimalSeparator();
+    void AppendHistoryLine(const QString& line);
+    void ShowSpeechFailure(const QString& message);
+    bool IsOwnWidget(QObject* object) const;
+
+    Platform platform_;
+    QString applicationTitle_;
+    std::unique_ptr<Evaluator> evaluator_;
+    std::function<QString()> decimalSeparatorSource_;
+    char32_t decimalSeparator_ = U'.';
+    bool speechFailureShown_ = false;
+    bool activatedOnce_ = false;
+    int listRowBeforePress_ = -1;
+};
+
+}  // namespace ferrolin
