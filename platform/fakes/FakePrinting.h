@@ -1,0 +1,32 @@
+#pragma once
+// Printing for tests: keeps every job instead of printing it, and can be told to fail.
+//
+//   FakePrinting printing;
+//   printing.failWith = "Printer selected is not valid";   // the next Print calls throw PrintError
+//   printing.setupAnswer = false;                           // the setup dialog is cancelled
+#include "platform/Printing.h"
+
+#include <QList>
+#include <QStringList>
+#include <optional>
+
+namespace ferrolin {
+
+class FakePrinting final : public Printing {
+public:
+    struct Job {
+        QString name;
+        QStringList lines;    // the document's text, one entry per paragraph
+        QString fontFamily;   // the document's default font
+    };
+
+    bool SetupPrinter(QWidget* owner) override;
+    void Print(const QTextDocument& document, const QString& jobName) override;
+
+    bool setupAnswer = true;
+    int setupCalls = 0;
+    std::optional<QString> failWith;
+    QList<Job> jobs;
+};
+
+}  // namespace ferrolin
