@@ -1,0 +1,47 @@
+#include "dialogs/DesignMetrics.h"
+
+#include <QFontDatabase>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ferrolin {
+
+namespace {
+constexpr double kDesignDpi = 120.0;
+}
+
+DesignMetrics::DesignMetrics(const QWidget* widget)
+    : factor_(std::max(widget->logicalDpiY(), 1) / kDesignDpi)
+{
+}
+
+int DesignMetrics::Px(int designPixels) const
+{
+    return static_cast<int>(std::lround(designPixels * factor_));
+}
+
+QSize DesignMetrics::Size(int width, int height) const
+{
+    return {Px(width), Px(height)};
+}
+
+QRect DesignMetrics::Rect(int left, int top, int width, int height) const
+{
+    return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+QFont DesignMetrics::Tahoma(int designPixelHeight) const
+{
+    QFont font;
+    if (QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
+        font.setFamily(QStringLiteral("Tahoma"));
+    else
+        font.setFamilies({QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(Px(designPixelHeight), 1));
+    return font;
+}
+
+}  // namespace ferrolin

@@ -1,0 +1,29 @@
+#pragma once
+// The dialogs are laid out in pixels at 120 dots per inch; these helpers turn those into the
+// pixels of the screen the dialog is on, so text and controls keep their proportions.
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace ferrolin {
+
+class DesignMetrics {
+public:
+    explicit DesignMetrics(const QWidget* widget);
+
+    int Px(int designPixels) const;
+    QSize Size(int width, int height) const;
+    QRect Rect(int left, int top, int width, int height) const;
+
+    // Tahoma at the given design pixel height; another sans-serif face where Tahoma is missing.
+    QFont Tahoma(int designPixelHeight) const;
+
+    double Factor() const { return factor_; }
+
+private:
+    double factor_;
+};
+
+}  // namespace ferrolin

@@ -1,0 +1,14 @@
+#pragma once
+// The fixed text of the Quick Start Guide.
+#include <QString>
+#include <QStringList>
+
+namespace ferrolin {
+
+// The guide, one entry per line (empty entries are empty lines).
+const QStringList& GuideLines();
+
+// The same lines joined with line feeds, as the Guide window shows them.
+QString GuideText();
+
+}  // namespace ferrolin

@@ -1,0 +1,111 @@
+#include "dialogs/UnitAbout.h"
+
+#include "dialogs/DesignMetrics.h"
+#include "dialogs/HomePageLabel.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
+#include "platform/Shell.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+#include <stdexcept>
+#include <utility>
+
+namespace ferrolin {
+
+const QString TFormAbout::HomePageAddress = QStringLiteral("https://github.com/ferrolin/ferrolin");
+
+namespace {
+
+MessageBoxes* RequireMessageBoxes(const Platform& platform)
+{
+    if (!platform.messageBoxes)
+        throw std::logic_error("TFormAbout needs message boxes");
+    return platform.messageBoxes;
+}
+
+void SetUnderline(QWidget* widget, bool underline)
+{
+    QFont font = widget->font();
+    font.setUnderline(underline);
+    widget->setFont(font);
+}
+
+}  // namespace
+
+TFormAbout::TFormAbout(QWidget* owner, const Platform& platform, QString noticeTitle)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      LabelName(new QLabel(QStringLiteral("Ferrolin"), this)),
+      LabelAuthor(new QLabel(QStringLiteral("by the Ferrolin developers"), this)),
+      LabelHomePage(new HomePageLabel(QStringLiteral("Home page (Click here)"), this)),
+      Button1(new QPushButton(tr("OK"), this)),
+      shell_(platform.shell),
+      messageBoxes_(RequireMessageBoxes(platform)),
+      noticeTitle_(std::move(noticeTitle))
+{
+    setObjectName(QStringLiteral("FormAbout"));
+    setWindowTitle(QStringLiteral("Ferrolin"));
+
+    QPalette blueText = palette();
+    blueText.setColor(QPalette::WindowText, Qt::blue);
+    setPalette(blueText);
+
+    LabelName->setObjectName(QStringLiteral("LabelName"));
+    LabelAuthor->setObjectName(QStringLiteral("LabelAuthor"));
+    LabelHomePage->setObjectName(QStringLiteral("LabelHomePage"));
+    LabelHomePage->setAccessibleName(QStringLiteral("Home page"));
+    LabelHomePage->setAccessibleDescription(tr("Opens %1 in the web browser").arg(HomePageAddress));
+    LabelHomePage->setToolTip(HomePageAddress);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+
+    LayOut();
+    setTabOrder(Button1, LabelHomePage);
+
+    connect(LabelHomePage, &HomePageLabel::activated, this, &TFormAbout::LabelHomePageClick);
+    connect(LabelHomePage, &HomePageLabel::mouseEntered, this, &TFormAbout::LabelHomePageMouseEnter);
+    connect(LabelHomePage, &HomePageLabel::mouseLeft, this, &TFormAbout::LabelHomePageMouseLeave);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+
+    Button1->setFocus();
+}
+
+void TFormAbout::LayOut()
+{
+    const DesignMetrics metrics(this);
+    setFixedSize(metrics.Size(324, 138));
+    setFont(metrics.Tahoma(13));
+
+    QFont nameFont = metrics.Tahoma(20);
+    nameFont.setBold(true);
+    LabelName->setFont(nameFont);
+    LabelName->move(metrics.Px(88), metrics.Px(12));
+    LabelName->adjustSize();
+    LabelAuthor->move(metrics.Px(88), metrics.Px(42));
+    LabelAuthor->adjustSize();
+    LabelHomePage->move(metrics.Px(88), metrics.Px(68));
+    LabelHomePage->adjustSize();
+    Button1->setGeometry(metrics.Rect(119, 98, 75, 25));
+}
+
+void TFormAbout::LabelHomePageClick()
+{
+    const bool opened = shell_ && shell_->OpenUrl(QUrl(HomePageAddress));
+    if (!opened)
+        messageBoxes_->ShowNotice(noticeTitle_, QStringLiteral("Website not available"));
+}
+
+void TFormAbout::LabelHomePageMouseEnter()
+{
+    SetUnderline(LabelHomePage, true);
+}
+
+void TFormAbout::LabelHomePageMouseLeave()
+{
+    SetUnderline(LabelHomePage, false);
+}
+
+}  // namespace ferrolin

@@ -1,0 +1,42 @@
+#pragma once
+// The About window: the program's name, the author credit and a link to the home page.
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+namespace ferrolin {
+
+struct Platform;
+class HomePageLabel;
+class MessageBoxes;
+class Shell;
+
+class TFormAbout : public QDialog {
+    Q_OBJECT
+public:
+    static const QString HomePageAddress;
+
+    // `noticeTitle` is the application title, used for the "Website not available" notice.
+    TFormAbout(QWidget* owner, const Platform& platform, QString noticeTitle);
+
+    QLabel* const LabelName;
+    QLabel* const LabelAuthor;
+    HomePageLabel* const LabelHomePage;
+    QPushButton* const Button1;
+
+public slots:
+    void LabelHomePageClick();
+    void LabelHomePageMouseEnter();
+    void LabelHomePageMouseLeave();
+
+private:
+    void LayOut();
+
+    Shell* shell_;
+    MessageBoxes* messageBoxes_;
+    QString noticeTitle_;
+};
+
+}  // namespace ferrolin

@@ -1,0 +1,169 @@
+#include "dialogs/UnitHelp.h"
+
+#include "dialogs/ButtonPictures.h"
+#include "dialogs/DesignMetrics.h"
+#include "dialogs/GuideText.h"
+#include "platform/Platform.h"
+#include "platform/Voice.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include <algorithm>
+#include <utility>
+
+namespace ferrolin {
+
+namespace {
+
+std::unique_ptr<Voice> MakeVoice(const Platform& platform)
+{
+    if (!platform.makeVoice)
+        throw std::logic_error("TFormHelp needs a voice factory");
+    auto voice = platform.makeVoice();
+    if (!voice)
+        throw std::logic_error("TFormHelp's voice factory made no voice");
+    return voice;
+}
+
+QIcon ButtonIcon(QPixmap (*draw)(int), int side)
+{
+    QIcon icon;
+    icon.addPixmap(draw(side));
+    return icon;
+}
+
+}  // namespace
+
+TFormHelp::TFormHelp(QWidget* owner, const Platform& platform, ReportError reportError)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      RichEdit1(new QPlainTextEdit(this)),
+      BitBtnPlay(new QPushButton(this)),
+      BitBtnStop(new QPushButton(this)),
+      Button1(new QPushButton(tr("Close"), this)),
+      SpVoice1(MakeVoice(platform)),
+      reportError_(std::move(reportError))
+{
+    setObjectName(QStringLiteral("FormHelp"));
+    setWindowTitle(QStringLiteral("Quick Start Guide"));
+
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setAccessibleName(QStringLiteral("Quick Start Guide text"));
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab would otherwise type into the guide and keep keyboard users from reaching the buttons.
+    RichEdit1->setTabChangesFocus(true);
+    RichEdit1->setPlainText(GuideText());
+
+    BitBtnPlay->setObjectName(QStringLiteral("BitBtnPlay"));
+    BitBtnPlay->setAccessibleName(QStringLiteral("Play"));
+    BitBtnPlay->setToolTip(tr("Read the guide aloud"));
+    BitBtnStop->setObjectName(QStringLiteral("BitBtnStop"));
+    BitBtnStop->setAccessibleName(QStringLiteral("Stop"));
+    BitBtnStop->setToolTip(tr("Stop reading"));
+    Button1->setObjectName(QStringLiteral("Button1"));
+    for (QPushButton* button : {BitBtnPlay, BitBtnStop, Button1})
+        button->setAutoDefault(false);
+
+    LayOut();
+
+    connect(BitBtnPlay, &QPushButton::clicked, this, &TFormHelp::BitBtnPlayClick);
+    connect(BitBtnStop, &QPushButton::clicked, this, &TFormHelp::BitBtnStopClick);
+    connect(Button1, &QPushButton::clicked, this, &TFormHelp::Button1Click);
+    connect(SpVoice1.get(), &Voice::Word, this, &TFormHelp::SpVoice1Word);
+
+    FormCreate();
+}
+
+TFormHelp::~TFormHelp() = default;
+
+void TFormHelp::LayOut()
+{
+    const DesignMetrics metrics(this);
+    setFixedSize(metrics.Size(515, 440));
+    RichEdit1->setGeometry(metrics.Rect(0, 0, 515, 400));
+    RichEdit1->setFont(metrics.Tahoma(17));
+
+    const int pictureSide = metrics.Px(24);
+    BitBtnPlay->setGeometry(metrics.Rect(4, 401, 41, 38));
+    BitBtnPlay->setIcon(ButtonIcon(&PlayPicture, pictureSide));
+    BitBtnPlay->setIconSize({pictureSide, pictureSide});
+    BitBtnStop->setGeometry(metrics.Rect(49, 401, 42, 38));
+    BitBtnStop->setIcon(ButtonIcon(&StopPicture, pictureSide));
+    BitBtnStop->setIconSize({pictureSide, pictureSide});
+    Button1->setGeometry(metrics.Rect(515 - 4 - 62, 401, 62, 38));
+}
+
+void TFormHelp::FormCreate()
+{
+    RichEdit1->moveCursor(QTextCursor::Start);
+    RichEdit1->ensureCursorVisible();
+    RichEdit1->setFocus();
+}
+
+void TFormHelp::BitBtnPlayClick()
+{
+    // The very string whose positions the box's cursor counts: paragraph breaks come out as one
+    // line feed each, so the reported word positions select the word without drifting.
+    const QString text = RichEdit1->toPlainText();
+    if (text.isEmpty())
+        return;
+    RichEdit1->setFocus();
+    try {
+        SpVoice1->Speak(text);
+        readingStarted_ = true;
+    } catch (const SpeechError& error) {
+        reportError_(QString::fromStdString(error.what()));
+    }
+}
+
+void TFormHelp::BitBtnStopClick()
+{
+    try {
+        SpVoice1->Purge();
+    } catch (const SpeechError& error) {
+        reportError_(QString::fromStdString(error.what()));
+    }
+}
+
+void TFormHelp::Button1Click()
+{
+    // done() stops the reading, as for every other way of closing.
+    reject();
+}
+
+void TFormHelp::SpVoice1Word(int position, int length)
+{
+    // A word of a reading started before the text was edited can lie past the current end.
+    const int end = RichEdit1->document()->characterCount() - 1;
+    const int start = std::clamp(position, 0, end);
+    const qint64 wordEnd = qint64(start) + std::max(length, 0);
+    const int stop = static_cast<int>(std::min<qint64>(wordEnd, end));
+    QTextCursor cursor(RichEdit1->document());
+    cursor.setPosition(start);
+    cursor.setPosition(stop, QTextCursor::KeepAnchor);
+    RichEdit1->setTextCursor(cursor);
+    RichEdit1->ensureCursorVisible();
+}
+
+void TFormHelp::FormClose()
+{
+    try {
+        SpVoice1->Purge();
+    } catch (const SpeechError& error) {
+        // The window closes all the same. Report it once, and only when a reading may still be
+        // going on: without a reachable service nothing of ours can be speaking.
+        if (readingStarted_)
+            reportError_(QString::fromStdString(error.what()));
+    }
+    readingStarted_ = false;
+}
+
+void TFormHelp::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+}  // namespace ferrolin
