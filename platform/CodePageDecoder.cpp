@@ -1,0 +1,72 @@
+#include "platform/CodePageDecoder.h"
+
+#include "platform/SingleByteCodePages.h"
+
+namespace ferrolin {
+namespace {
+
+void AppendSingleByte(QByteArrayView bytes, const char16_t* upper, QString& out) {
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        out.append(byte < 0x80 ? QChar(byte) : QChar(upper[byte - 0x80]));
+    }
+}
+
+// Qt/ICU names for the code pages RTF writers use beyond the built-in tables.
+QByteArray ConverterName(int codePage) {
+    switch (codePage) {
+    case 437: return "IBM437";
+    case 850: return "IBM850";
+    case 932: return "Shift_JIS";
+    case 936: return "GBK";
+    case 949: return "windows-949";
+    case 950: return "Big5";
+    case 10000: return "macintosh";
+    case 65001: return "UTF-8";
+    default: return "windows-" + QByteArray::number(codePage);
+    }
+}
+
+}  // namespace
+
+QString DecodeWindows1252(QByteArrayView bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    AppendSingleByte(bytes, SingleByteUpperHalf(kWindowsWestern), out);
+    return out;
+}
+
+bool CodePageDecoder::IsSingleByte(int codePage) {
+    return SingleByteUpperHalf(codePage) != nullptr || codePage == 437 || codePage == 850 ||
+           codePage == 10000;
+}
+
+void CodePageDecoder::Append(QByteArrayView bytes, int codePage, QString& out) {
+    if (bytes.isEmpty()) return;
+    if (const char16_t* upper = SingleByteUpperHalf(codePage)) {
+        AppendSingleByte(bytes, upper, out);
+        return;
+    }
+    QStringDecoder* converter = ConverterFor(codePage);
+    if (converter == nullptr) {
+        AppendSingleByte(bytes, SingleByteUpperHalf(kWindowsWestern), out);
+        return;
+    }
+    // Each run is complete on its own: a multi-byte character cut at the end of a run is
+    // shown as a replacement character rather than glued to the next run's bytes.
+    out.append(converter->decode(bytes));
+    converter->resetState();
+}
+
+QStringDecoder* CodePageDecoder::ConverterFor(int codePage) {
+    auto found = converters_.find(codePage);
+    if (found == converters_.end()) {
+        auto converter = std::make_unique<QStringDecoder>(ConverterName(codePage).constData(),
+                                                          QStringConverter::Flag::Stateless);
+        if (!converter->isValid()) converter.reset();
+        found = converters_.emplace(codePage, std::move(converter)).first;
+    }
+    return found->second.get();
+}
+
+}  // namespace ferrolin

@@ -1,0 +1,47 @@
+#include "platform/PlainTextLines.h"
+
+#include "platform/CodePageDecoder.h"
+
+#include <QStringDecoder>
+
+namespace ferrolin {
+namespace {
+
+bool StartsWith(QByteArrayView data, QByteArrayView prefix) { return data.startsWith(prefix); }
+
+// The mark has been taken off already: a second U+FEFF is text and stays.
+QString DecodeUtf(QByteArrayView data, QStringConverter::Encoding encoding, bool* failed = nullptr) {
+    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom);
+    QString text = decoder.decode(data);
+    if (failed != nullptr) *failed = decoder.hasError();
+    return text;
+}
+
+}  // namespace
+
+QString DecodePlainText(QByteArrayView data) {
+    if (StartsWith(data, "\xFF\xFE")) return DecodeUtf(data.sliced(2), QStringConverter::Utf16LE);
+    if (StartsWith(data, "\xFE\xFF")) return DecodeUtf(data.sliced(2), QStringConverter::Utf16BE);
+    if (StartsWith(data, "\xEF\xBB\xBF")) return DecodeUtf(data.sliced(3), QStringConverter::Utf8);
+    bool invalid = false;
+    QString text = DecodeUtf(data, QStringConverter::Utf8, &invalid);
+    if (!invalid) return text;
+    return DecodeWindows1252(data);
+}
+
+QStringList SplitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar ch = text[i];
+        if (ch != u'\n' && ch != u'\r') continue;
+        lines.append(text.sliced(start, i - start));
+        if (ch == u'\r' && i + 1 < size && text[i + 1] == u'\n') ++i;
+        start = i + 1;
+    }
+    if (start < size) lines.append(text.sliced(start));
+    return lines;
+}
+
+}  // namespace ferrolin

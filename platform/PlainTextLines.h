@@ -1,0 +1,19 @@
+#pragma once
+// Decoding a plain-text file whose encoding nobody told us.
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+namespace ferrolin {
+
+// UTF-16LE after FF FE, UTF-16BE after FE FF, UTF-8 after EF BB BF (the mark is not part of the
+// text), else UTF-8 when the bytes are valid UTF-8, else Windows-1252.
+QString DecodePlainText(QByteArrayView data);
+
+// Lines end at CRLF, LF or CR; a final line break adds no empty line ("a\n" is one line,
+// "a\n\n" two, "" none).
+QStringList SplitLines(const QString& text);
+
+inline QStringList DecodePlainTextLines(QByteArrayView data) { return SplitLines(DecodePlainText(data)); }
+
+}  // namespace ferrolin
