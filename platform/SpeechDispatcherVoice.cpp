@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <libspeechd.h>
 
+#include <atomic>
 #include <csignal>
 #include <cstdlib>
 #include <ctime>
@@ -23,24 +24,32 @@ class SpeechMarkRouter {
 public:
     static void Add(std::size_t clientId, SpeechDispatcherVoice* voice) {
         std::lock_guard lock(mutex());
-        voices()[clientId] = voice;
+        voices().emplace(clientId, voice);
     }
 
     static void Remove(std::size_t clientId, SpeechDispatcherVoice* voice) {
         std::lock_guard lock(mutex());
-        auto found = voices().find(clientId);
-        if (found != voices().end() && found->second == voice) voices().erase(found);
+        auto [first, last] = voices().equal_range(clientId);
+        for (auto it = first; it != last; ++it) {
+            if (it->second == voice) {
+                voices().erase(it);
+                return;
+            }
+        }
     }
 
-    // Runs on libspeechd's thread: no spd_* calls here, they would deadlock.
+    // Runs on libspeechd's thread: no spd_* calls here, they would deadlock. Client ids are only
+    // unique per service, so voices connected to different services may share one; each voice
+    // recognises its own marks by the serial in the phrase number.
     static void OnIndexMark(std::size_t, std::size_t clientId, SPDNotificationType state, char* mark) {
         if (state != SPD_EVENT_INDEX_MARK || mark == nullptr) return;
         const QString name = QString::fromUtf8(mark);
         std::lock_guard lock(mutex());
-        auto found = voices().find(clientId);
-        if (found == voices().end()) return;
-        SpeechDispatcherVoice* voice = found->second;
-        QMetaObject::invokeMethod(voice, [voice, name] { voice->DeliverMark(name); }, Qt::QueuedConnection);
+        auto [first, last] = voices().equal_range(clientId);
+        for (auto it = first; it != last; ++it) {
+            SpeechDispatcherVoice* voice = it->second;
+            QMetaObject::invokeMethod(voice, [voice, name] { voice->DeliverMark(name); }, Qt::QueuedConnection);
+        }
     }
 
 private:
@@ -48,8 +57,8 @@ private:
         static std::mutex m;
         return m;
     }
-    static std::unordered_map<std::size_t, SpeechDispatcherVoice*>& voices() {
-        static std::unordered_map<std::size_t, SpeechDispatcherVoice*> v;
+    static std::unordered_multimap<std::size_t, SpeechDispatcherVoice*>& voices() {
+        static std::unordered_multimap<std::size_t, SpeechDispatcherVoice*> v;
         return v;
     }
 };
@@ -85,6 +94,8 @@ private:
     bool alreadyPending_ = false;
 };
 
+std::atomic<std::uint32_t> nextVoiceSerial{1};
+
 std::string TakeLibraryMessage(char* message) {
     std::string text = message ? message : "";
     std::free(message);
@@ -103,9 +114,16 @@ struct SpeechDispatcherVoice::Link {
 SpeechDispatcherVoice::SpeechDispatcherVoice(QObject* parent) : SpeechDispatcherVoice(Options{}, parent) {}
 
 SpeechDispatcherVoice::SpeechDispatcherVoice(Options options, QObject* parent)
-    : Voice(parent), options_(options) {}
+    : Voice(parent), options_(options), serial_(nextVoiceSerial++) {}
 
-SpeechDispatcherVoice::~SpeechDispatcherVoice() { Disconnect(); }
+SpeechDispatcherVoice::~SpeechDispatcherVoice() {
+    // The service would otherwise go on reading a dead voice's queue, ahead of everyone else's.
+    if (link_) {
+        SigpipeGuard guard;
+        spd_cancel(link_->connection);
+    }
+    Disconnect();
+}
 
 void SpeechDispatcherVoice::EnsureConnected() {
     if (link_) return;
@@ -151,7 +169,7 @@ void SpeechDispatcherVoice::FailLost(const char* what) {
 void SpeechDispatcherVoice::Speak(const QString& text) {
     if (text.isEmpty()) return;
     EnsureConnected();
-    const std::uint64_t phrase = ++lastPhrase_;
+    const std::uint64_t phrase = (std::uint64_t(serial_) << 32) | ++lastPhrase_;
     const QByteArray ssml = BuildSsml(phrase, text).toUtf8();
     int result;
     {
@@ -176,7 +194,9 @@ void SpeechDispatcherVoice::Purge() {
 
 void SpeechDispatcherVoice::DeliverMark(const QString& name) {
     const std::optional<WordMark> mark = DecodeMarkName(name);
-    if (!mark || mark->phrase <= droppedUpTo_ || mark->phrase > lastPhrase_) return;
+    if (!mark || (mark->phrase >> 32) != serial_) return;
+    const std::uint32_t phrase = std::uint32_t(mark->phrase);
+    if (phrase <= droppedUpTo_ || phrase > lastPhrase_) return;
     emit Word(mark->word.position, mark->word.length);
 }
 

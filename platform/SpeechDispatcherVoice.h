@@ -40,9 +40,10 @@ private:
     Options options_;
     struct Link;  // the open connection to the service
     std::unique_ptr<Link> link_;
-    std::uint64_t lastPhrase_ = 0;
+    const std::uint32_t serial_;  // tells this voice's marks from other voices' in this process
+    std::uint32_t lastPhrase_ = 0;
     // Marks of this phrase and the ones before it belong to speech that was purged or lost.
-    std::uint64_t droppedUpTo_ = 0;
+    std::uint32_t droppedUpTo_ = 0;
 };
 
 }  // namespace ferrolin

@@ -1,0 +1,332 @@
+// The real voice against a private speech-dispatcher (scripts/test-env/speechd.sh gives its
+// address in SPEECHD_ADDRESS). Timing is measured and printed, since the Guide depends on it.
+#include "platform/SpeechDispatcherVoice.h"
+#include "platform/SpeechMarkup.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <optional>
+
+using namespace ferrolin;
+
+namespace {
+
+constexpr int kSpeechTimeoutMs = 20000;
+
+struct HeardWord {
+    int position;
+    int length;
+    bool operator==(const HeardWord&) const = default;
+};
+
+// Everything a voice reports, in arrival order.
+class Listener {
+public:
+    explicit Listener(Voice& voice) {
+        QObject::connect(&voice, &Voice::Word, &voice, [this](int position, int length) {
+            heard.append({position, length});
+            if (onWord) onWord();
+        });
+    }
+    QList<HeardWord> heard;
+    std::function<void()> onWord;
+};
+
+QList<HeardWord> Expected(const QString& text) {
+    QList<HeardWord> out;
+    for (const SpokenWord& word : WordsOf(text)) out.append({word.position, word.length});
+    return out;
+}
+
+QString ManyWords(int count) {
+    QStringList words;
+    for (int i = 0; i < count; ++i) words.append(QStringLiteral("word%1").arg(i));
+    return words.join(u' ');
+}
+
+// Restores an environment variable when the test leaves, however it leaves.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value) : name_(name) {
+        if (qEnvironmentVariableIsSet(name)) old_ = qgetenv(name);
+        qputenv(name, value);
+    }
+    ~ScopedEnv() {
+        if (old_) qputenv(name_, *old_);
+        else qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::optional<QByteArray> old_;
+};
+
+// A unix socket that only listens, to see whether anybody knocks.
+class ListeningSocket {
+public:
+    explicit ListeningSocket(const QString& path) {
+        fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray bytes = path.toLocal8Bit();
+        qstrncpy(address.sun_path, bytes.constData(), sizeof address.sun_path);
+        ok_ = fd_ >= 0 && ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+              ::listen(fd_, 4) == 0;
+    }
+    ~ListeningSocket() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    bool ok() const { return ok_; }
+    bool someoneConnected() {
+        const int client = ::accept(fd_, nullptr, nullptr);
+        if (client < 0) return false;
+        ::close(client);
+        return true;
+    }
+
+private:
+    int fd_ = -1;
+    bool ok_ = false;
+};
+
+bool ServicesRequired() { return qgetenv("FERROLIN_REQUIRE_SERVICES") == "1"; }
+
+}  // namespace
+
+class SpeechDispatcherVoiceIntegrationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        if (qEnvironmentVariableIsEmpty("SPEECHD_ADDRESS")) {
+            if (ServicesRequired()) QFAIL("SPEECHD_ADDRESS is not set: the speech service did not start");
+            QSKIP("No private speech-dispatcher (SPEECHD_ADDRESS unset); run through scripts/run-tests");
+        }
+    }
+
+    void constructionTouchesNoSocket() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("knock.sock");
+        ListeningSocket socket(path);
+        QVERIFY(socket.ok());
+        ScopedEnv address("SPEECHD_ADDRESS", "unix_socket:" + path.toLocal8Bit());
+        {
+            SpeechDispatcherVoice voice;
+            QCoreApplication::processEvents();
+            QVERIFY(!voice.isConnected());
+        }
+        QVERIFY(!socket.someoneConnected());
+    }
+
+    void unreachableServiceGivesReadableErrorEveryTime() {
+        QTemporaryDir dir;
+        ScopedEnv address("SPEECHD_ADDRESS", "unix_socket:" + dir.filePath("missing.sock").toLocal8Bit());
+        SpeechDispatcherVoice voice(SpeechDispatcherVoice::Options{.autospawn = false});
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            try {
+                if (attempt == 0) voice.Speak(QStringLiteral(" Evaluate "));
+                else voice.Purge();
+                QFAIL("expected a SpeechError");
+            } catch (const SpeechError& error) {
+                const QString message = QString::fromUtf8(error.what());
+                QVERIFY2(message.contains(QLatin1String("connect"), Qt::CaseInsensitive), error.what());
+                QVERIFY2(message.contains(QLatin1String("missing.sock")), error.what());
+            }
+            QVERIFY(!voice.isConnected());
+        }
+    }
+
+    void emptyTextSpeaksNothingAndConnectsNothing() {
+        SpeechDispatcherVoice voice;
+        voice.Speak(QString());
+        QVERIFY(!voice.isConnected());
+    }
+
+    void wordsArriveWithExactPositions_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("phrase") << QStringLiteral(" Result = 5.00 ");
+        QTest::newRow("lines and non-ASCII")
+            << QStringLiteral("Erste Zeile\r\nzweite Größe ÷ 3\nnaïve café\r\n\r\n  x\U0001F600y done");
+        QTest::newRow("markup characters") << QStringLiteral("a<b & \"c\" 'd' <mark name=\"x\"/>");
+    }
+    void wordsArriveWithExactPositions() {
+        QFETCH(QString, text);
+        SpeechDispatcherVoice voice;
+        Listener listener(voice);
+        voice.Speak(text);
+        const QList<HeardWord> expected = Expected(text);
+        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), expected.size(), kSpeechTimeoutMs);
+        QCOMPARE(listener.heard, expected);
+    }
+
+    // An independent check of the positions: the words as a reader would pick them out.
+    void wordsSelectTheRightText() {
+        const QString text = QStringLiteral("Zeile eins\r\nzwei: größer\nπ≈3 \U0001F600\r\nend");
+        const QStringList words{"Zeile", "eins", "zwei:", "größer", "π≈3", "\U0001F600", "end"};
+        SpeechDispatcherVoice voice;
+        Listener listener(voice);
+        voice.Speak(text);
+        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), words.size(), kSpeechTimeoutMs);
+        QStringList selected;
+        for (const HeardWord& word : listener.heard) selected.append(text.mid(word.position, word.length));
+        QCOMPARE(selected, words);
+    }
+
+    void phrasesQueueInOrder() {
+        const QStringList phrases{QStringLiteral("alpha beta gamma"), QStringLiteral("delta epsilon"),
+                                  QStringLiteral("zeta eta theta iota")};
+        SpeechDispatcherVoice voice;
+        Listener listener(voice);
+        QList<HeardWord> expected;
+        for (const QString& phrase : phrases) {
+            voice.Speak(phrase);
+            expected += Expected(phrase);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), expected.size(), kSpeechTimeoutMs);
+        QCOMPARE(listener.heard, expected);
+    }
+
+    // Purging from inside the Word handler leaves marks of the purged phrase already posted:
+    // none of them may come through, and the voice must speak again afterwards.
+    void purgeStopsEverythingAndSpeechGoesOn() {
+        SpeechDispatcherVoice voice;
+        Listener listener(voice);
+        QString purgeError;
+        listener.onWord = [&] {
+            if (listener.heard.size() != 1) return;
+            try {
+                voice.Purge();
+            } catch (const SpeechError& error) {
+                purgeError = QString::fromUtf8(error.what());
+            }
+        };
+        voice.Speak(ManyWords(2000));
+        voice.Speak(QStringLiteral("queued behind and purged too"));
+        QTRY_VERIFY_WITH_TIMEOUT(!listener.heard.isEmpty(), kSpeechTimeoutMs);
+        QVERIFY2(purgeError.isEmpty(), qPrintable(purgeError));
+        QTest::qWait(600);
+        QCOMPARE(listener.heard.size(), 1);
+
+        listener.onWord = nullptr;
+        listener.heard.clear();
+        const QString after = QStringLiteral("after the purge");
+        voice.Speak(after);
+        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), 3, kSpeechTimeoutMs);
+        QCOMPARE(listener.heard, Expected(after));
+    }
+
+    void purgeOfASilentVoiceIsHarmless() {
+        SpeechDispatcherVoice voice;
+        voice.Purge();
+        voice.Purge();
+        QVERIFY(voice.isConnected());
+    }
+
+    // Two voices share the service (the main window's and the Guide's): each hears only its own.
+    void voicesHearOnlyTheirOwnWords() {
+        SpeechDispatcherVoice first;
+        SpeechDispatcherVoice second;
+        Listener firstListener(first);
+        Listener secondListener(second);
+        const QString one = QStringLiteral("one two three four");
+        const QString other = QStringLiteral("x y");
+        first.Speak(one);
+        second.Speak(other);
+        QTRY_COMPARE_WITH_TIMEOUT(firstListener.heard.size(), 4, kSpeechTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(secondListener.heard.size(), 2, kSpeechTimeoutMs);
+        QTest::qWait(200);
+        QCOMPARE(firstListener.heard, Expected(one));
+        QCOMPARE(secondListener.heard, Expected(other));
+    }
+
+    void destroyingAVoiceWhileItSpeaksIsSafe() {
+        auto voice = std::make_unique<SpeechDispatcherVoice>();
+        Listener listener(*voice);
+        voice->Speak(ManyWords(500));
+        QTRY_VERIFY_WITH_TIMEOUT(!listener.heard.isEmpty(), kSpeechTimeoutMs);
+        voice.reset();  // marks keep arriving on libspeechd's thread until the connection closes
+        QTest::qWait(300);
+
+        SpeechDispatcherVoice next;
+        Listener nextListener(next);
+        next.Speak(QStringLiteral("still here"));
+        QTRY_COMPARE_WITH_TIMEOUT(nextListener.heard.size(), 2, kSpeechTimeoutMs);
+    }
+
+    // The service dies under a connected voice: the next call reports it (and must not kill us
+    // with SIGPIPE); once a service is back, the voice connects again by itself.
+    void serviceThatDiesIsReportedThenReconnected() {
+        const QString script = qEnvironmentVariable("FERROLIN_SOURCE_DIR") + "/scripts/test-env/speechd.sh";
+        if (!QFileInfo::exists(script)) QSKIP("FERROLIN_SOURCE_DIR does not lead to speechd.sh");
+        QTemporaryDir state;
+        auto run = [&](const char* action) {
+            QProcess process;
+            process.start(script, {QString::fromLatin1(action), state.path()});
+            process.waitForFinished(30000);
+            return process.exitCode() == 0 ? QString::fromUtf8(process.readAllStandardOutput()).trimmed()
+                                           : QString();
+        };
+        const QString line = run("start");
+        QVERIFY2(line.startsWith("SPEECHD_ADDRESS="), "the test's own speech-dispatcher did not start");
+        ScopedEnv address("SPEECHD_ADDRESS", line.mid(int(strlen("SPEECHD_ADDRESS="))).toLocal8Bit());
+
+        SpeechDispatcherVoice voice(SpeechDispatcherVoice::Options{.autospawn = false});
+        Listener listener(voice);
+        voice.Speak(QStringLiteral("before"));
+        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), 1, kSpeechTimeoutMs);
+
+        run("stop");
+        bool reported = false;
+        for (int attempt = 0; attempt < 3 && !reported; ++attempt) {
+            try {
+                voice.Speak(QStringLiteral("into the void"));
+                QTest::qWait(100);  // the first write after a close can still succeed
+            } catch (const SpeechError& error) {
+                reported = true;
+                QVERIFY(qstrlen(error.what()) > 0);
+            }
+        }
+        QVERIFY(reported);
+        QVERIFY(!voice.isConnected());
+
+        QVERIFY(run("start").startsWith("SPEECHD_ADDRESS="));
+        listener.heard.clear();
+        voice.Speak(QStringLiteral("back again"));
+        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), 2, kSpeechTimeoutMs);
+        run("stop");
+    }
+
+    void measureConnectAndFirstWord() {
+        SpeechDispatcherVoice voice;
+        Listener listener(voice);
+        QElapsedTimer timer;
+        qint64 firstWordNs = 0;
+        qint64 allWordsNs = 0;
+        listener.onWord = [&] {
+            if (listener.heard.size() == 1) firstWordNs = timer.nsecsElapsed();
+            if (listener.heard.size() == 3) allWordsNs = timer.nsecsElapsed();
+        };
+        timer.start();
+        voice.Purge();  // connects
+        const qint64 connectNs = timer.nsecsElapsed();
+        timer.restart();
+        voice.Speak(QStringLiteral("Result = 5.00"));
+        const qint64 speakNs = timer.nsecsElapsed();
+        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), 3, kSpeechTimeoutMs);
+        qInfo("connect %.1f ms; Speak returns after %.2f ms; first word after %.1f ms; last of 3 after %.1f ms",
+              connectNs / 1e6, speakNs / 1e6, firstWordNs / 1e6, allWordsNs / 1e6);
+    }
+};
+
+QTEST_MAIN(SpeechDispatcherVoiceIntegrationTest)
+#include "SpeechDispatcherVoiceIntegrationTest.moc"
