@@ -9,8 +9,11 @@
 #include <memory>
 
 #include "platform/Platform.h"
+#include "window/FileNameUnit.h"  // ResultsFile (document commands)
+#include <QPointer>                // LastEditFocus (document commands)
 
 class QAction;
+class QDialog;
 class QActionGroup;
 class QFrame;
 class QListWidget;
@@ -87,11 +90,69 @@ public:
 
     // ==== Document commands (File and Edit menus, results file): members below ====
     // (window/UnitMainDocument.cpp)
+    TTextFilename ResultsFile;  // the current results file and whether the history changed since
+
+    // The action list, in its order; each action's data() is its DocumentCommand and its
+    // property "category" is "File" or "Edit". The menu items are these actions.
+    QList<QAction*> ActionList1;
+    QAction* FileOpen1 = nullptr;
+    QAction* FileSaveAs1 = nullptr;
+    QAction* FilePrintSetup1 = nullptr;
+    QAction* FileExit1 = nullptr;
+    QAction* EditCut1 = nullptr;
+    QAction* EditCopy1 = nullptr;
+    QAction* EditPaste1 = nullptr;
+    QAction* EditSelectAll1 = nullptr;
+    QAction* EditUndo1 = nullptr;
+    QAction* EditDelete1 = nullptr;
+    QAction* NewAction = nullptr;
+    QAction* PrintAction = nullptr;
+    QAction* SaveAction = nullptr;
+    QAction* ClearHistoryAction = nullptr;
+
+    // What the open and save dialogs start with next time: what was last accepted in them.
+    QString OpenDialogName;
+    int OpenDialogFilterIndex = 0;
+    QString SaveDialogName;
+
+    // The commands. Failures throw DocumentError (window/DocumentError.h); run through the
+    // actions, they end in the error box.
+    void NewActionExecute();
+    void FileOpen1Execute();                         // the open dialog, then FileOpen1Accept
+    void FileOpen1Accept(const QString& fileName);
+    bool FileSaveAs1Execute();   // the save dialog, then FileSaveAs1Accept; false when cancelled
+    void FileSaveAs1Accept(const QString& fileName);
+    void SaveActionExecute();
+    bool SaveResults();          // true when the history was written
+    void WriteResultsFile();     // writes the history to ResultsFile.Filename()
+    void PrintActionExecute();
+    void FilePrintSetup1Execute();
+    void FileExit1Execute();
+    void ClearHistoryActionExecute();
+
+    // The text box the Edit commands work on: the focused one of the two, else null.
+    QTextEdit* EditTarget() const;
+    // Brings the Edit actions' enabled state up to date.
+    void UpdateEditActions();
+    // Before the history is replaced or dropped: asks whether to save unsaved changes. False
+    // when the command must be abandoned (Cancel, or a save that was cancelled or failed).
+    bool MayDiscardHistory();
+    // The window's last focused control outside the menu bar: opening a menu from the keyboard
+    // moves the focus to the bar, but the Edit commands still mean the box the user was in.
+    QPointer<QWidget> LastEditFocus;
+    // Kept up to date from the clipboard's change signal: asking the clipboard itself can wait
+    // on another program, too slow for every keystroke.
+    bool ClipboardHoldsText = false;
 
     // ==== end of document commands ====
 
     // ==== Help commands (Quick Start Guide, About): members below ====
     // (window/UnitMainHelp.cpp)
+    QAction* MnuQuickStartGuide = nullptr;
+    QAction* MnuAbout = nullptr;
+    // Runs a Help window modally and returns its result (QDialog::exec by default); tests hand
+    // in their own to drive the window without a nested event loop.
+    std::function<int(QDialog&)> ShowHelpWindow;
 
     // ==== end of Help commands ====
 
@@ -108,10 +169,17 @@ public slots:
     void ListBoxFunctionsClick();
 
     // ==== Document command slots ====
+    // The one handler of the action list: refreshes the enabled state, then runs the action's
+    // command if it is still enabled. Failures go to the error box.
+    void ActionListExecute(QAction* action);
+    // The history box changed: the results document is dirty.
+    void RichEditOutputChange();
 
     // ==== end of document command slots ====
 
     // ==== Help command slots ====
+    void MnuQuickStartGuideClick();
+    void MnuAboutClick();
 
     // ==== end of Help command slots ====
 

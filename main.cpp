@@ -1,0 +1,54 @@
+// Ferrolin: builds the function list, creates the main window on the real desktop services and
+// runs the event loop until the window closes.
+#include <QApplication>
+#include <QPointer>
+#include <exception>
+#include <memory>
+
+#include "evaluator/FunctionTable.h"
+#include "platform/Platform.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/SpeechDispatcherVoice.h"
+#include "window/UnitMain.h"
+
+namespace {
+
+// A failure that escapes an event handler is shown in the error box and the program goes on.
+class FerrolinApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    QPointer<ferrolin::TForm1> mainWindow;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            if (mainWindow) {
+                mainWindow->ShowErrorBox(QString::fromUtf8(error.what()));
+            }
+        } catch (...) {
+            if (mainWindow) {
+                mainWindow->ShowErrorBox(QStringLiteral("Unknown failure"));
+            }
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    FerrolinApplication app(argc, argv);
+    ferrolin::FunctionNames();
+
+    ferrolin::QtMessageBoxes messageBoxes;
+    ferrolin::Platform platform;
+    platform.makeVoice = [] { return std::make_unique<ferrolin::SpeechDispatcherVoice>(); };
+    platform.messageBoxes = &messageBoxes;
+
+    ferrolin::TForm1 form(platform);
+    app.mainWindow = &form;
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,616 @@
+#include "window/UnitMain.h"
+
+#include <QAccessible>
+#include <QAccessibleEvent>
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <string>
+#include <vector>
+
+#include "evaluator/FunctionTable.h"
+#include "evaluator/MyParser.h"
+#include "evaluator/ResultFormat.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Voice.h"
+#include "window/ApplicationTitle.h"
+#include "window/KeypadKeys.h"
+
+namespace ferrolin {
+
+namespace {
+
+// Every size below is given at 120 pixels per inch and scaled to the screen's logical dpi.
+constexpr double kDesignDpi = 120.0;
+constexpr int kClientWidth = 352;
+constexpr int kClientHeight = 562;
+// The smallest outer size is 360 x 550; Qt's minimum counts without the frame, so take off a
+// usual frame (4 px each side) and caption (30 px).
+constexpr int kMinimumWidth = 360 - 8;
+constexpr int kMinimumHeight = 550 - 38;
+constexpr int kToolBarHeight = 29;
+constexpr int kInputHeight = 119;
+constexpr int kBandHeight = 204;
+constexpr int kKeyBoardWidth = 225;
+constexpr int kKeyWidth = 50;
+constexpr int kKeyHeight = 25;
+constexpr int kKeyColumnX[kKeypadColumns] = {0, 56, 112, 168};
+constexpr int kKeyRowY[] = {8, 39, 70, 101, 132, 163};
+constexpr int kListRowHeight = 22;
+constexpr int kWindowFontPixels = 13;
+constexpr int kBoxFontPixels = 18;
+
+constexpr const char* kKeyIndexProperty = "ferrolinKeyIndex";
+
+QString PreferredFontFamily() {
+    static const QString family = [] {
+        const QString tahoma = QStringLiteral("Tahoma");
+        if (QFontDatabase::families().contains(tahoma, Qt::CaseInsensitive)) {
+            return tahoma;
+        }
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }();
+    return family;
+}
+
+QString DefaultDecimalSeparator() { return QLocale::system().decimalPoint(); }
+
+std::string ToUtf8(const QString& text) { return text.toStdString(); }
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+TForm1::TForm1(Platform platform, QWidget* parent)
+    : QMainWindow(parent),
+      platform_(std::move(platform)),
+      applicationTitle_(ApplicationTitleFromPath(QCoreApplication::applicationFilePath())),
+      decimalSeparatorSource_(DefaultDecimalSeparator) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Ferrolin 2009"));
+    setWindowIcon(QIcon(QStringLiteral(":/ferrolin.png")));
+    setAccessibleName(QStringLiteral("Ferrolin 2009"));
+
+    // FormCreate
+    LastExpression.clear();
+    AudioOn = false;
+    Precision = 2;
+
+    EvaluatorOptions options;
+    options.onNotice = [this](const std::string& notice) { ShowNotice(FromUtf8(notice)); };
+    evaluator_ = std::make_unique<Evaluator>(std::move(options));
+    ReadDecimalSeparator();
+
+    if (platform_.makeVoice) {
+        SpVoice1 = platform_.makeVoice();
+    }
+
+    BuildMenus();
+    BuildControls();
+    ApplyFonts();
+
+    const double scale = logicalDpiY() / kDesignDpi;
+    auto scaled = [scale](int pixels) { return qRound(pixels * scale); };
+    setMinimumSize(scaled(kMinimumWidth), scaled(kMinimumHeight));
+    resize(scaled(kClientWidth), scaled(kClientHeight) + menuBar()->sizeHint().height());
+
+    // KeyPreview: the window sees every key meant for any of its controls first.
+    qApp->installEventFilter(this);
+
+    CreateDocumentCommands();
+    CreateHelpCommands();
+    RichEditInput->setFocus();
+}
+
+TForm1::~TForm1() {
+    if (qApp) {
+        qApp->removeEventFilter(this);
+    }
+}
+
+// Empty until the document and Help command files bring their own definitions.
+[[gnu::weak]] void TForm1::CreateDocumentCommands() {}
+[[gnu::weak]] void TForm1::CreateHelpCommands() {}
+
+void TForm1::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    bar->setAccessibleName(QStringLiteral("Main menu"));
+
+    FileMenu = bar->addMenu(QStringLiteral("File"));
+    FileMenu->setObjectName(QStringLiteral("FileMenu"));
+    EditMenu = bar->addMenu(QStringLiteral("Edit"));
+    EditMenu->setObjectName(QStringLiteral("EditMenu"));
+
+    MnuOptions = bar->addMenu(QStringLiteral("Options"));
+    MnuOptions->setObjectName(QStringLiteral("MnuOptions"));
+    MnuAudio = MnuOptions->addAction(QStringLiteral("Audio"));
+    MnuAudio->setObjectName(QStringLiteral("MnuAudio"));
+    MnuAudio->setCheckable(true);
+    MnuAudio->setChecked(false);
+    // triggered() has already flipped the check mark; the handler owns the toggle, so undo it.
+    connect(MnuAudio, &QAction::triggered, this, [this] {
+        MnuAudio->setChecked(AudioOn);
+        MnuAudioClick();
+    });
+
+    mnuPrecision = MnuOptions->addMenu(QStringLiteral("Precision"));
+    mnuPrecision->setObjectName(QStringLiteral("mnuPrecision"));
+    PrecisionItems = new QActionGroup(this);
+    PrecisionItems->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    static constexpr const char* kPrecisionNames[] = {"Precision1", "Precsion2", "Precision3",
+                                                      "Precision4", "Precision5", "Precision6"};
+    for (int places = 1; places <= 6; ++places) {
+        QAction* item = mnuPrecision->addAction(QStringLiteral("%1 Decimal Places").arg(places));
+        item->setObjectName(QString::fromLatin1(kPrecisionNames[places - 1]));
+        item->setData(places);
+        PrecisionItems->addAction(item);
+    }
+    connect(PrecisionItems, &QActionGroup::triggered, this, &TForm1::PrecisionClick);
+
+    HelpMenu = bar->addMenu(QStringLiteral("Help"));
+    HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
+}
+
+void TForm1::BuildControls() {
+    const double scale = logicalDpiY() / kDesignDpi;
+    auto scaled = [scale](int pixels) { return qRound(pixels * scale); };
+
+    ToolBar1 = addToolBar(QStringLiteral("Toolbar"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setAccessibleName(QStringLiteral("Toolbar"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setFixedHeight(scaled(kToolBarHeight));
+    ToolBar1->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);  // no "hide the toolbar" menu on the main window
+
+    PanelMain = new QFrame(this);
+    PanelMain->setObjectName(QStringLiteral("PanelMain"));
+    PanelMain->setFrameShape(QFrame::StyledPanel);
+    setCentralWidget(PanelMain);
+    auto* column = new QVBoxLayout(PanelMain);
+    column->setContentsMargins(scaled(2), scaled(2), scaled(2), scaled(2));
+    column->setSpacing(scaled(2));
+
+    RichEditInput = new QTextEdit(PanelMain);
+    RichEditInput->setObjectName(QStringLiteral("RichEditInput"));
+    RichEditInput->setAccessibleName(QStringLiteral("Expression"));
+    RichEditInput->setAccessibleDescription(
+        QStringLiteral("Type an expression and press Enter to evaluate it"));
+    RichEditInput->setAcceptRichText(false);
+    RichEditInput->setTabChangesFocus(true);
+    RichEditInput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEditInput->setFixedHeight(scaled(kInputHeight));
+    column->addWidget(RichEditInput);
+
+    auto* band = new QWidget(PanelMain);
+    band->setObjectName(QStringLiteral("PanelBand"));
+    band->setFixedHeight(scaled(kBandHeight));
+    auto* row = new QHBoxLayout(band);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(scaled(2));
+    ListBoxFunctions = new QListWidget(band);
+    row->addWidget(ListBoxFunctions, 1);
+    PanelKeyBoard = new QFrame(band);
+    PanelKeyBoard->setFixedWidth(scaled(kKeyBoardWidth));
+    row->addWidget(PanelKeyBoard);
+    column->addWidget(band);
+
+    RichEditOutput = new QTextEdit(PanelMain);
+    RichEditOutput->setObjectName(QStringLiteral("RichEditOutput"));
+    RichEditOutput->setAccessibleName(QStringLiteral("Results history"));
+    RichEditOutput->setReadOnly(true);
+    // Read-only, but still reachable and readable from the keyboard.
+    RichEditOutput->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    RichEditOutput->setFocusPolicy(Qt::StrongFocus);
+    RichEditOutput->setTabChangesFocus(true);
+    RichEditOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEditOutput->setUndoRedoEnabled(false);  // appended lines are not edits to undo
+    column->addWidget(RichEditOutput, 1);
+
+    BuildFunctionList();
+    BuildKeypad();
+
+    // Tab order: expression, functions, the keys row by row, history.
+    QWidget* previous = RichEditInput;
+    setTabOrder(previous, ListBoxFunctions);
+    previous = ListBoxFunctions;
+    for (const KeyDefinition& key : KeypadKeys()) {
+        auto* button = PanelKeyBoard->findChild<QPushButton*>(QString::fromLatin1(key.objectName));
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, RichEditOutput);
+}
+
+void TForm1::BuildKeypad() {
+    const double scale = logicalDpiY() / kDesignDpi;
+    auto scaled = [scale](int pixels) { return qRound(pixels * scale); };
+
+    PanelKeyBoard->setObjectName(QStringLiteral("PanelKeyBoard"));
+    PanelKeyBoard->setAccessibleName(QStringLiteral("Keypad"));
+    PanelKeyBoard->setFrameShape(QFrame::StyledPanel);
+
+    const auto keys = KeypadKeys();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const KeyDefinition& key = keys[i];
+        auto* button = new QPushButton(QString::fromUtf8(key.caption), PanelKeyBoard);
+        button->setObjectName(QString::fromLatin1(key.objectName));
+        button->setAccessibleName(QString::fromUtf8(key.accessibleName));
+        button->setAutoDefault(false);
+        button->setProperty(kKeyIndexProperty, static_cast<int>(i));
+        const int column = static_cast<int>(i) % kKeypadColumns;
+        const int rowIndex = static_cast<int>(i) / kKeypadColumns;
+        button->setGeometry(scaled(kKeyColumnX[column]), scaled(kKeyRowY[rowIndex]), scaled(kKeyWidth),
+                            scaled(kKeyHeight));
+        switch (key.kind) {
+        case KeyDefinition::Kind::Text:
+            connect(button, &QPushButton::clicked, this, &TForm1::ButtonTextKeyClick);
+            break;
+        case KeyDefinition::Kind::Clear:
+            connect(button, &QPushButton::clicked, this, &TForm1::ButtonClearClick);
+            break;
+        case KeyDefinition::Kind::Recall:
+            connect(button, &QPushButton::clicked, this, &TForm1::ButtonRecallClick);
+            break;
+        case KeyDefinition::Kind::Evaluate:
+            connect(button, &QPushButton::clicked, this, &TForm1::ButtonEvaluateClick);
+            break;
+        }
+    }
+}
+
+void TForm1::BuildFunctionList() {
+    const double scale = logicalDpiY() / kDesignDpi;
+    const int rowHeight = qRound(kListRowHeight * scale);
+
+    ListBoxFunctions->setObjectName(QStringLiteral("ListBoxFunctions"));
+    ListBoxFunctions->setAccessibleName(QStringLiteral("Functions"));
+    ListBoxFunctions->setAccessibleDescription(
+        QStringLiteral("Choosing a function inserts it into the expression"));
+    ListBoxFunctions->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBoxFunctions->setUniformItemSizes(true);
+    for (const FunctionInfo* function : FunctionsInListOrder()) {
+        auto* item = new QListWidgetItem(
+            QString::fromUtf8(function->name.data(), static_cast<qsizetype>(function->name.size())) +
+                QStringLiteral("()"),
+            ListBoxFunctions);
+        item->setSizeHint(QSize(0, rowHeight));
+    }
+    // Any change of the selection inserts the new entry, from the mouse or the keyboard ...
+    connect(ListBoxFunctions, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            ListBoxFunctionsClick();
+        }
+    });
+    // ... and so does a click on the entry already selected, which changes nothing (the row
+    // before the press is noted in eventFilter).
+    connect(ListBoxFunctions, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (ListBoxFunctions->row(item) == listRowBeforePress_) {
+            ListBoxFunctionsClick();
+        }
+    });
+}
+
+void TForm1::ApplyFonts() {
+    const double scale = logicalDpiY() / kDesignDpi;
+    QFont windowFont(PreferredFontFamily());
+    windowFont.setPixelSize(qRound(kWindowFontPixels * scale));
+    setFont(windowFont);
+
+    QFont boxFont(PreferredFontFamily());
+    boxFont.setPixelSize(qRound(kBoxFontPixels * scale));
+    RichEditInput->setFont(boxFont);
+    RichEditOutput->setFont(boxFont);
+    ListBoxFunctions->setFont(boxFont);
+    PanelKeyBoard->setFont(boxFont);
+}
+
+// ---- Spoken feedback ----
+
+void TForm1::Say(const QString& phrase) {
+    if (phrase.isEmpty() || !SpVoice1) {
+        return;
+    }
+    try {
+        SpVoice1->Speak(phrase);
+    } catch (const SpeechError& error) {
+        ShowSpeechFailure(QString::fromUtf8(error.what()));
+    }
+}
+
+void TForm1::ShowSpeechFailure(const QString& message) {
+    if (speechFailureShown_) {
+        return;
+    }
+    speechFailureShown_ = true;
+    // Shown once the command that spoke has finished its work, so the failure never cuts it short.
+    QTimer::singleShot(0, this, [this, message] { ShowErrorBox(message); });
+}
+
+// ---- Failures and notices ----
+
+void TForm1::ShowErrorBox(const QString& message) {
+    if (!platform_.messageBoxes) {
+        return;
+    }
+    QWidget* owner = QApplication::activeWindow();
+    platform_.messageBoxes->ShowError(owner ? owner : this, applicationTitle_,
+                                      FromUtf8(ErrorBoxText(ToUtf8(message))));
+}
+
+void TForm1::ShowNotice(const QString& text) {
+    if (platform_.messageBoxes) {
+        platform_.messageBoxes->ShowNotice(applicationTitle_, text);
+    }
+}
+
+// ---- Regional settings ----
+
+void TForm1::SetDecimalSeparatorSource(std::function<QString()> source) {
+    decimalSeparatorSource_ = source ? std::move(source) : std::function<QString()>(DefaultDecimalSeparator);
+    ReadDecimalSeparator();
+}
+
+void TForm1::ReadDecimalSeparator() {
+    const QList<uint> characters = decimalSeparatorSource_().toUcs4();
+    decimalSeparator_ = characters.isEmpty() ? U'.' : static_cast<char32_t>(characters.front());
+}
+
+// ---- The evaluate cycle ----
+
+void TForm1::EvaluateInput() {
+    QTextDocument* input = RichEditInput->document();
+    if (input->isEmpty()) {
+        return;
+    }
+    // The box's hard lines, each trimmed, joined with nothing between.
+    std::vector<std::string> lines;
+    for (QTextBlock block = input->begin(); block.isValid(); block = block.next()) {
+        // A pasted text may hold line separators inside one paragraph: they break lines too.
+        for (const QString& line : block.text().split(QChar::LineSeparator)) {
+            lines.push_back(ToUtf8(line));
+        }
+    }
+    const std::string expression = ExpressionText(lines);
+
+    evaluator_->Options().decimalSeparator = decimalSeparator_;
+    long double value = 0;
+    try {
+        evaluator_->EvaluateExpression(expression, value);
+    } catch (const EvaluationError& error) {
+        ShowErrorBox(QString::fromUtf8(error.what()));
+        return;
+    }
+
+    LastExpression = FromUtf8(expression);
+    const QString formatted = FromUtf8(FormatValue(value, Precision, decimalSeparator_));
+    if (AudioOn) {
+        Say(QStringLiteral("Result = ") + formatted);
+    }
+    AppendHistoryLine(FromUtf8(HistoryLine(expression, value, Precision, decimalSeparator_)));
+
+    RichEditInput->clear();
+    RichEditInput->setFocus();
+}
+
+void TForm1::AppendHistoryLine(const QString& line) {
+    // Only the new block is laid out; the history may hold many thousands of lines.
+    QTextDocument* history = RichEditOutput->document();
+    QTextCursor cursor(history);
+    cursor.movePosition(QTextCursor::End);
+    if (!history->isEmpty()) {
+        cursor.insertBlock();
+    }
+    const int position = cursor.position();
+    cursor.insertText(line);
+
+    RichEditOutput->setTextCursor(cursor);
+    RichEditOutput->ensureCursorVisible();
+
+    QAccessibleTextInsertEvent announcement(RichEditOutput, position, line);
+    QAccessible::updateAccessibility(&announcement);
+}
+
+void TForm1::InsertText(const QString& text) {
+    QTextCursor cursor = RichEditInput->textCursor();
+    cursor.insertText(text);  // replaces the selection; the caret ends after the text
+    RichEditInput->setTextCursor(cursor);
+    RichEditInput->setFocus();
+}
+
+// ---- Options ----
+
+void TForm1::MnuAudioClick() {
+    if (MnuAudio->isChecked()) {
+        MnuAudio->setChecked(false);
+        AudioOn = false;
+    } else {
+        MnuAudio->setChecked(true);
+        AudioOn = true;
+        speechFailureShown_ = false;  // a new start: report the next failure again
+    }
+}
+
+void TForm1::PrecisionClick(QAction* item) {
+    bool ok = false;
+    const int places = item->data().toInt(&ok);
+    if (ok) {
+        Precision = places;
+    }
+}
+
+// ---- Keypad and function list ----
+
+void TForm1::ButtonTextKeyClick() {
+    const QObject* key = sender();
+    if (!key) {
+        return;
+    }
+    bool ok = false;
+    const int index = key->property(kKeyIndexProperty).toInt(&ok);
+    const auto keys = KeypadKeys();
+    if (!ok || index < 0 || static_cast<std::size_t>(index) >= keys.size()) {
+        return;
+    }
+    InsertText(QString::fromUtf8(keys[index].inserts));
+    if (AudioOn) {
+        Say(QString::fromUtf8(keys[index].phrase));
+    }
+}
+
+void TForm1::ButtonClearClick() {
+    if (RichEditInput->document()->isEmpty()) {
+        return;
+    }
+    RichEditInput->clear();
+    RichEditInput->setFocus();
+    if (AudioOn) {
+        Say(QStringLiteral(" clear "));
+    }
+}
+
+void TForm1::ButtonRecallClick() {
+    InsertText(LastExpression);
+    if (AudioOn) {
+        Say(QStringLiteral(" recall last expression"));
+    }
+}
+
+void TForm1::ButtonEvaluateClick() {
+    if (AudioOn) {
+        Say(QStringLiteral(" Evaluate "));
+    }
+    EvaluateInput();
+}
+
+void TForm1::ListBoxFunctionsClick() {
+    const int row = ListBoxFunctions->currentRow();
+    const auto functions = FunctionsInListOrder();
+    if (row < 0 || static_cast<std::size_t>(row) >= functions.size()) {
+        return;
+    }
+    QTextCursor cursor = RichEditInput->textCursor();
+    cursor.insertText(ListBoxFunctions->item(row)->text());
+    cursor.movePosition(QTextCursor::PreviousCharacter);  // between the brackets
+    RichEditInput->setTextCursor(cursor);
+    RichEditInput->setFocus();
+    if (AudioOn) {
+        const std::string_view phrase = functions[row]->phrase;
+        Say(QString::fromUtf8(phrase.data(), static_cast<qsizetype>(phrase.size())));
+    }
+}
+
+// ---- Keys and window events ----
+
+bool TForm1::IsOwnWidget(QObject* object) const {
+    if (!object || !object->isWidgetType()) {
+        return false;
+    }
+    auto* widget = static_cast<QWidget*>(object);
+    return widget == this || isAncestorOf(widget);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        // In the menu bar Enter opens the highlighted menu, as everywhere else.
+        const bool inMenuBar = watched == menuBar() || menuBar()->isAncestorOf(qobject_cast<QWidget*>(watched));
+        if (enter && !inMenuBar && IsOwnWidget(watched)) {
+            if (event->type() == QEvent::KeyPress) {
+                // Shift+Enter is the line break of a multi-line expression.
+                if (key->modifiers() & Qt::ShiftModifier) {
+                    if (watched == RichEditInput->viewport() || watched == RichEditInput) {
+                        RichEditInput->textCursor().insertBlock();
+                        RichEditInput->ensureCursorVisible();
+                    }
+                    return true;
+                }
+                FormKeyDown(key);
+            } else {
+                FormKeyUp(key);
+            }
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseButtonPress:
+        if (watched == ListBoxFunctions->viewport()) {
+            listRowBeforePress_ = ListBoxFunctions->currentRow();
+        }
+        break;
+    case QEvent::LocaleChange:
+        if (watched == qApp) {
+            ReadDecimalSeparator();
+        }
+        break;
+    case QEvent::WindowActivate:
+        if (watched == this) {
+            FormActivate();
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::FormKeyDown(QKeyEvent* event) {
+    // A held key repeats; the expression was evaluated on the first press already.
+    if (event->isAutoRepeat()) {
+        return;
+    }
+    if (AudioOn) {
+        Say(QStringLiteral(" Evaluate "));
+    }
+    EvaluateInput();
+}
+
+void TForm1::FormKeyUp(QKeyEvent* event) {
+    if (event->isAutoRepeat()) {
+        return;
+    }
+    // The press never reaches the box, so there is nothing to undo here: a failed expression
+    // stays as typed, a successful one has already been emptied. Only the focus returns.
+    RichEditInput->setFocus();
+}
+
+void TForm1::FormActivate() {
+    // Only the first activation moves the focus: coming back from a message box, the focus stays
+    // where it was (on a key after a failed "=").
+    if (!activatedOnce_) {
+        activatedOnce_ = true;
+        RichEditInput->setFocus();
+    }
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LocaleChange) {
+        ReadDecimalSeparator();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+}  // namespace ferrolin
