@@ -15,6 +15,7 @@
 #include <QList>
 #include <QPointer>
 #include <QStringList>
+#include <QWidget>
 #include <functional>
 
 namespace ferrolin {
