@@ -16,5 +16,7 @@ inline constexpr const char* kInvalidOperation = "Invalid floating point operati
 inline constexpr const char* kDivisionByZero = "Floating point division by zero";
 inline constexpr const char* kOverflow = "Floating point overflow";
 inline constexpr const char* kNotEnoughParameters = "Not enough parameters";
+// The expression handed in is not UTF-8 text.
+inline constexpr const char* kInvalidText = "The expression is not valid UTF-8 text";
 
 }  // namespace ferrolin

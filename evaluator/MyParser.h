@@ -1,6 +1,7 @@
 #pragma once
 // The expression reader: recursive descent with one token of look-ahead, evaluating as it reads.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,9 +11,16 @@
 
 namespace ferrolin {
 
+namespace detail {
+struct FailureTarget;
+}
+
 class Evaluator {
 public:
     explicit Evaluator(EvaluatorOptions options = {});
+    ~Evaluator();
+    Evaluator(const Evaluator&) = delete;
+    Evaluator& operator=(const Evaluator&) = delete;
 
     // Evaluates `text` (UTF-8). Returns true with `value` set; every failure throws
     // EvaluationError. The floating-point environment is left clean either way.
@@ -25,24 +33,27 @@ public:
 
 private:
     void NextToken();
-    std::string ConsumedText() const;
-    std::string TokenText() const;
+    bool TokenIs(char c) const { return tokenLength_ == 1 && Items[tokenStart_] == c; }
+    std::string_view Token() const { return std::string_view(Items).substr(tokenStart_, tokenLength_); }
+    std::string_view ConsumedText() const { return std::string_view(Items).substr(0, Pos); }
     long double ParseExpression();
     long double ParseTerm();
     long double ParseFactor();
     bool ReadOperand(long double& v);
     void CheckEnd();
-    [[noreturn]] void Fail(std::string_view quoted, std::string_view tail) const;
     void Enter();
 
     EvaluatorOptions options_;
-    std::u32string Items;          // the prepared text: blanks removed, ASCII letters lowercased
-    std::size_t Pos = 0;           // 0-based index of the next unread character
+    // The prepared text (UTF-8): every character up to the blank removed, A-Z lowercased.
+    // A token is a run of operand characters or one whole character, never part of one.
+    std::string Items;
+    std::size_t Pos = 0;   // byte index of the next unread character
     std::size_t Size = 0;
-    std::size_t tokenStart_ = 0;   // Token is Items[tokenStart_, tokenStart_ + tokenLength_)
-    std::size_t tokenLength_ = 0;
+    std::size_t tokenStart_ = 0;
+    std::size_t tokenLength_ = 0;  // 0 once the end has been reached
     int depth_ = 0;
     std::vector<double> ParameterList;
+    std::unique_ptr<detail::FailureTarget> failure_;
 };
 
 // The module's own evaluator, for callers that need just one (not reentrant).
