@@ -1,0 +1,138 @@
+// One-shot evaluation of every corpus line: ours, muparser, and strtold as the floor (reading
+// one number is the least any evaluator must do).
+//   FERROLIN_CORPUS=path bench_evaluator
+#include <benchmark/benchmark.h>
+#include <muParser.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "evaluator/MyParser.h"
+
+namespace {
+
+const std::vector<std::string>& Corpus() {
+    static const std::vector<std::string> lines = [] {
+        const char* path = std::getenv("FERROLIN_CORPUS");
+        std::ifstream in(path ? path : FERROLIN_DEFAULT_CORPUS);
+        std::vector<std::string> out;
+        for (std::string line; std::getline(in, line);)
+            if (!line.empty()) out.push_back(line);
+        if (out.empty()) {
+            std::cerr << "bench_evaluator: empty or missing corpus "
+                      << (path ? path : FERROLIN_DEFAULT_CORPUS) << "\n";
+            std::exit(1);
+        }
+        return out;
+    }();
+    return lines;
+}
+
+void Finish(benchmark::State& state) {
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(Corpus().size()));
+}
+
+void BM_Ferrolin(benchmark::State& state) {
+    std::int64_t failures = 0;
+    for (auto _ : state) {
+        for (const auto& line : Corpus()) {
+            std::string text(line);  // fresh text each call, as the window hands it over
+            long double value = 0;
+            try {
+                ferrolin::EvaluateExpression(text, value);
+            } catch (const ferrolin::EvaluationError&) {
+                ++failures;
+            }
+            benchmark::DoNotOptimize(value);
+        }
+    }
+    state.counters["failures_per_pass"] =
+        static_cast<double>(failures) / static_cast<double>(state.iterations());
+    Finish(state);
+}
+
+void BM_MuParser(benchmark::State& state) {
+    std::int64_t failures = 0;
+    for (auto _ : state) {
+        for (const auto& line : Corpus()) {
+            std::string text(line);
+            mu::Parser parser;
+            parser.DefineConst("pi", 3.14159265358979323846);
+            parser.DefineConst("e", 2.71828182845904523536);
+            double value = 0;
+            try {
+                parser.SetExpr(text);
+                value = parser.Eval();
+            } catch (const mu::Parser::exception_type&) {
+                ++failures;  // rejecting a text is work too
+            }
+            benchmark::DoNotOptimize(value);
+        }
+    }
+    state.counters["failures_per_pass"] =
+        static_cast<double>(failures) / static_cast<double>(state.iterations());
+    Finish(state);
+}
+
+void BM_StrtoldFloor(benchmark::State& state) {
+    for (auto _ : state) {
+        for (const auto& line : Corpus()) {
+            std::string text(line);
+            char* end = nullptr;
+            long double value = std::strtold(text.c_str(), &end);
+            benchmark::DoNotOptimize(value);
+            benchmark::DoNotOptimize(end);
+        }
+    }
+    Finish(state);
+}
+
+BENCHMARK(BM_Ferrolin);
+BENCHMARK(BM_MuParser);
+BENCHMARK(BM_StrtoldFloor);
+
+// Collects the time per expression of each benchmark to print the ratios at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const auto& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.iterations == 0) continue;
+            nsPerExpression_[run.run_name.function_name] =
+                run.GetAdjustedRealTime() / static_cast<double>(Corpus().size());
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void PrintRatios() const {
+        auto at = [this](const char* name) {
+            auto it = nsPerExpression_.find(name);
+            return it == nsPerExpression_.end() ? 0.0 : it->second;
+        };
+        const double ours = at("BM_Ferrolin"), mu = at("BM_MuParser"), floor = at("BM_StrtoldFloor");
+        if (ours <= 0 || mu <= 0 || floor <= 0) return;
+        std::printf("\n%zu expressions; ns/expression: ferrolin %.1f, muparser %.1f, strtold %.1f\n",
+                    Corpus().size(), ours, mu, floor);
+        std::printf("ferrolin / strtold floor = %.2fx (target <= 3x)\n", ours / floor);
+        std::printf("muparser / ferrolin      = %.2fx (target >= 15x)\n", mu / ours);
+    }
+
+private:
+    std::map<std::string, double> nsPerExpression_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    Corpus();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios();
+    benchmark::Shutdown();
+    return 0;
+}

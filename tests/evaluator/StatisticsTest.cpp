@@ -1,0 +1,140 @@
+// mean, stddev and variance over comma lists, the notice, comma lists elsewhere, and random.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "evaluator/EvaluationError.h"
+#include "evaluator/MyParser.h"
+#include "evaluator/support/EvalSupport.h"
+
+namespace ferrolin::test {
+namespace {
+
+struct ExactCase {
+    const char* input;
+    long double expected;
+};
+
+TEST(Statistics, MeanVarianceAndStddev) {
+    const ExactCase cases[] = {
+        {"mean(1,2,3,4)", 2.5L},
+        {"mean(1,2,3)", 2},
+        {"variance(1,2,3,4,5)", 2.5L},
+        {"stddev(1,2,3,4,5)", std::sqrt(2.5L)},
+        {"variance(2,4)", 2},
+        {"stddev(2,4)", std::sqrt(2.0L)},
+        // Equal values: exactly zero, where a one-pass sum leaves a negative rest.
+        {"variance(93.92,93.92,93.92)", 0},
+        {"stddev(93.92,93.92,93.92)", 0},
+        {"variance(0.1,0.1,0.1)", 0},
+        {"stddev(0.1,0.1,0.1,0.1,0.1,0.1,0.1)", 0},
+        {"stddev(1e300,1e300)", 0},
+        {"mean(1e300,1e300)", static_cast<long double>(1e300)},  // the double 1e300
+        // Large offsets do not swamp the spread.
+        {"variance(1000000001,1000000002,1000000003)", 1},
+        {"variance(100000000000001,100000000000002,100000000000003)", 1},
+        {"2*mean(1,3)+1", 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input);
+        Outcome outcome = Evaluate(c.input);
+        EXPECT_TRUE(outcome.ok) << Describe(outcome);
+        if (!outcome.ok) continue;
+        EXPECT_EQ(outcome.value, c.expected) << Describe(outcome);
+        EXPECT_TRUE(outcome.notices.empty());
+    }
+}
+
+// Too few values: the caller hears about it once and the evaluation goes on with NaN.
+TEST(Statistics, FewerThanTwoValuesGiveTheNoticeAndNaN) {
+    const char* cases[] = {"mean(5)", "stddev(1)", "variance(7)", "mean(1,2,3+4)", "mean(pi)"};
+    for (const char* input : cases) {
+        SCOPED_TRACE(input);
+        Outcome outcome = Evaluate(input);
+        EXPECT_TRUE(outcome.ok) << Describe(outcome);
+        if (!outcome.ok) continue;
+        EXPECT_TRUE(std::isnan(outcome.value)) << Describe(outcome);
+        EXPECT_EQ(outcome.notices, std::vector<std::string>{kNotEnoughParameters});
+    }
+    Outcome twice = Evaluate("mean(1)+variance(2)");
+    EXPECT_EQ(twice.notices.size(), 2u);
+    EXPECT_TRUE(twice.ok);
+}
+
+TEST(Statistics, NoticeWithoutListenerIsDropped) {
+    Evaluator evaluator;  // no onNotice
+    long double value = 0;
+    ASSERT_TRUE(evaluator.EvaluateExpression("mean(5)", value));
+    EXPECT_TRUE(std::isnan(value));
+}
+
+// A list means nothing outside a statistical call's own brackets.
+TEST(Statistics, ListsElsewhereAreNaN) {
+    const char* cases[] = {"1,2", "1,2+3", "sin(1,2)", "(1,2)*0", "mean(1,2)+(3,4)", "sqrt(4,9)"};
+    for (const char* input : cases) {
+        SCOPED_TRACE(input);
+        Outcome outcome = Evaluate(input);
+        EXPECT_TRUE(outcome.ok) << Describe(outcome);
+        if (!outcome.ok) continue;
+        EXPECT_TRUE(std::isnan(outcome.value)) << Describe(outcome);
+        EXPECT_TRUE(outcome.notices.empty());
+    }
+    EXPECT_EQ(Evaluate("ceil(1,2)").error, kInvalidOperation);
+}
+
+long double Draw(Evaluator& evaluator, const std::string& text) {
+    long double value = 0;
+    evaluator.EvaluateExpression(text, value);
+    return value;
+}
+
+TEST(Random, StaysWithinOneToTheRoundedBound) {
+    Evaluator evaluator;
+    const struct {
+        const char* input;
+        long double high;
+    } cases[] = {
+        {"random(6)", 6}, {"random(2.5)", 2}, {"random(3.5)", 4}, {"random(1)", 1},
+        {"random(0)", 1}, {"random(-5)", 1}, {"random(0.4)", 1}, {"random(2^62)", 0x1p62L},
+        {"random(9223372036854775807)", 9223372036854775807.0L},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input);
+        for (int i = 0; i < 200; ++i) {
+            long double v = Draw(evaluator, c.input);
+            ASSERT_GE(v, 1);
+            ASSERT_LE(v, c.high);
+            ASSERT_EQ(v, std::floor(v));
+        }
+    }
+}
+
+TEST(Random, IsRoughlyUniformAndAdvancesOnEveryCall) {
+    Evaluator evaluator;
+    std::map<long double, int> counts;
+    constexpr int kDraws = 6000;
+    for (int i = 0; i < kDraws; ++i) ++counts[Draw(evaluator, "random(6)")];
+    ASSERT_EQ(counts.size(), 6u);
+    for (const auto& [face, n] : counts) {
+        EXPECT_GT(n, 800) << face;  // 1000 expected; a 6-sigma band
+        EXPECT_LT(n, 1200) << face;
+    }
+    // Two draws in one evaluation, within the same millisecond, still differ.
+    std::set<long double> seen;
+    for (int i = 0; i < 20; ++i) seen.insert(Draw(evaluator, "random(1000000000)-random(1000000000)"));
+    EXPECT_GT(seen.size(), 15u);
+}
+
+TEST(Random, ReachesPastThirtyTwoBits) {
+    Evaluator evaluator;
+    int above = 0;
+    for (int i = 0; i < 50; ++i) above += Draw(evaluator, "random(2^62)") > 0x1p32L;
+    EXPECT_GT(above, 40);
+}
+
+}  // namespace
+}  // namespace ferrolin::test

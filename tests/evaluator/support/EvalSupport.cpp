@@ -1,0 +1,86 @@
+#include "evaluator/support/EvalSupport.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "evaluator/MyParser.h"
+
+namespace ferrolin::test {
+
+Outcome Evaluate(std::string_view text, char32_t decimalSeparator) {
+    Outcome outcome;
+    EvaluatorOptions options;
+    options.decimalSeparator = decimalSeparator;
+    options.onNotice = [&outcome](const std::string& notice) { outcome.notices.push_back(notice); };
+    Evaluator evaluator(options);
+    try {
+        outcome.ok = evaluator.EvaluateExpression(text, outcome.value);
+    } catch (const EvaluationError& error) {
+        outcome.ok = false;
+        outcome.error = error.what();
+    }
+    return outcome;
+}
+
+ExtendedBits BitsOf(long double value) {
+    unsigned char raw[10];
+    std::memcpy(raw, &value, sizeof raw);
+    ExtendedBits bits{};
+    std::memcpy(&bits.significand, raw, 8);
+    std::memcpy(&bits.signExponent, raw + 8, 2);
+    return bits;
+}
+
+long double FromBits(std::uint16_t signExponent, std::uint64_t significand) {
+    unsigned char raw[sizeof(long double)] = {};
+    std::memcpy(raw, &significand, 8);
+    std::memcpy(raw + 8, &signExponent, 2);
+    long double value;
+    std::memcpy(&value, raw, sizeof value);
+    return value;
+}
+
+std::string Visible(std::string_view text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else if (c < 0x20 || c == 0x7F) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02X", c);
+            out += buf;
+        } else out += static_cast<char>(c);
+    }
+    return out;
+}
+
+std::string Describe(const Outcome& outcome) {
+    if (!outcome.ok) return "error \"" + Visible(outcome.error) + "\"";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "value %.21Lg", outcome.value);
+    return buf;
+}
+
+std::string MissingLeftBracket(std::string_view consumed) {
+    return std::string(consumed) + "\n\rMissing left bracket \"(\" ";
+}
+std::string MissingRightBracket(std::string_view consumed) {
+    return std::string(consumed) + "\n\r Missing right bracket \")\"";
+}
+std::string MissingOperand(std::string_view consumed) {
+    return std::string(consumed) + "\n\r Missing operand ";
+}
+std::string UnableToEvaluate(std::string_view consumed, std::string_view token) {
+    return std::string(consumed) + "\n\r Unable to evaluate " + std::string(token);
+}
+std::string InvalidExpression(std::string_view quoted) {
+    return std::string(quoted) + "\n\rInvalid expression. Clear and start again";
+}
+std::string NestedTooDeeply(std::string_view consumed) {
+    return std::string(consumed) + "\n\r Expression nested too deeply";
+}
+std::string NotValidFloat(std::string_view element) {
+    return "'" + std::string(element) + "' is not a valid floating point value";
+}
+
+}  // namespace ferrolin::test

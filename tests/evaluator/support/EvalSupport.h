@@ -1,0 +1,44 @@
+#pragma once
+// Shared by the evaluator tests: one evaluation with everything it reported, and exact views of
+// extended values.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ferrolin::test {
+
+struct Outcome {
+    bool ok = false;
+    long double value = 0;
+    std::string error;                 // EvaluationError::what() when !ok
+    std::vector<std::string> notices;  // what onNotice received
+};
+
+// A fresh evaluator for each call, so no case leans on the state another one left.
+Outcome Evaluate(std::string_view text, char32_t decimalSeparator = U'.');
+
+// The 80-bit pattern: sign and exponent word, then the significand with its integer bit.
+struct ExtendedBits {
+    std::uint16_t signExponent;
+    std::uint64_t significand;
+    bool operator==(const ExtendedBits&) const = default;
+};
+ExtendedBits BitsOf(long double value);
+long double FromBits(std::uint16_t signExponent, std::uint64_t significand);
+
+// Control characters written out, for readable test traces.
+std::string Visible(std::string_view text);
+// Outcome in one line for failure messages.
+std::string Describe(const Outcome& outcome);
+
+// Syntax messages: the quoted prepared text, "\n\r", then the fixed tail.
+std::string MissingLeftBracket(std::string_view consumed);
+std::string MissingRightBracket(std::string_view consumed);
+std::string MissingOperand(std::string_view consumed);
+std::string UnableToEvaluate(std::string_view consumed, std::string_view token);
+std::string InvalidExpression(std::string_view quoted);
+std::string NestedTooDeeply(std::string_view consumed);
+std::string NotValidFloat(std::string_view element);
+
+}  // namespace ferrolin::test

@@ -1,0 +1,179 @@
+// ferrolin-eval: evaluates expressions the way the calculator window does, for scripts and tests.
+//
+//   ferrolin-eval [--decimals N] [--] [EXPRESSION ...]
+//
+// Each success prints the history line the window would append; each failure prints the error
+// box's text on stderr. Without expressions, every non-empty line of standard input is one.
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "evaluator/MyParser.h"
+#include "evaluator/ResultFormat.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: ferrolin-eval [--decimals N] [--] [EXPRESSION ...] (N from 1 to 6; put -- before an "
+    "expression that begins with -)";
+
+enum class Outcome { Success, Failure };
+
+struct Settings {
+    int decimals = 2;
+    std::vector<std::string> expressions;
+};
+
+// Exit code 2 and one line on stderr, as any shell user expects from a bad command line.
+[[noreturn]] void UsageError(std::string_view problem) {
+    std::cerr << "ferrolin-eval: " << problem << "; " << kUsage << "\n";
+    std::exit(2);
+}
+
+std::optional<int> ParseDecimals(std::string_view text) {
+    if (text.size() != 1 || text[0] < '1' || text[0] > '6') return std::nullopt;
+    return text[0] - '0';
+}
+
+Settings ParseArguments(int argc, char** argv) {
+    Settings settings;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        if (optionsEnded || arg.empty() || arg[0] != '-') {
+            settings.expressions.emplace_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage << "\n";
+            std::exit(0);
+        } else if (arg == "--decimals") {
+            if (i + 1 >= argc) UsageError("--decimals needs a number of decimal places");
+            auto n = ParseDecimals(argv[++i]);
+            if (!n) UsageError("--decimals must be a whole number from 1 to 6");
+            settings.decimals = *n;
+        } else if (arg.starts_with("--decimals=")) {
+            auto n = ParseDecimals(arg.substr(std::strlen("--decimals=")));
+            if (!n) UsageError("--decimals must be a whole number from 1 to 6");
+            settings.decimals = *n;
+        } else {
+            UsageError("unknown option " + std::string(arg));
+        }
+    }
+    return settings;
+}
+
+// First code point of a UTF-8 text, or "." when it is empty or not valid UTF-8.
+char32_t DecodeSeparator(const char* text) {
+    const auto* s = reinterpret_cast<const unsigned char*>(text);
+    if (!s || !s[0]) return U'.';
+    if (s[0] < 0x80) return s[0];
+    int extra = s[0] >= 0xF0 ? 3 : s[0] >= 0xE0 ? 2 : s[0] >= 0xC0 ? 1 : -1;
+    if (extra < 0 || s[0] > 0xF4) return U'.';
+    char32_t cp = s[0] & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) {
+        if ((s[k] & 0xC0) != 0x80) return U'.';
+        cp = (cp << 6) | (s[k] & 0x3F);
+    }
+    static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return U'.';
+    return cp;
+}
+
+// The user's decimal separator. The C locale is restored afterwards so that nothing else in the
+// process starts reading numbers the locale's way.
+char32_t LocaleDecimalSeparator() {
+    char32_t separator = U'.';
+    if (std::setlocale(LC_NUMERIC, "")) separator = DecodeSeparator(std::localeconv()->decimal_point);
+    std::setlocale(LC_NUMERIC, "C");
+    return separator;
+}
+
+// The window joins the input box's lines, each trimmed; an argument may hold several lines too.
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t end = text.find('\n', start);
+        lines.emplace_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    return lines;
+}
+
+// The message as a terminal shows it: the evaluator's line feed + carriage return pair is one
+// line break here.
+std::string TerminalText(std::string message) {
+    for (std::size_t at = message.find("\n\r"); at != std::string::npos; at = message.find("\n\r", at + 1))
+        message.erase(at + 1, 1);
+    return message;
+}
+
+Outcome EvaluateOne(ferrolin::Evaluator& evaluator, std::string_view input, int decimals) {
+    const std::string expression = ferrolin::ExpressionText(SplitLines(input));
+    try {
+        long double value = 0;
+        evaluator.EvaluateExpression(expression, value);
+        std::cout << ferrolin::HistoryLine(expression, value, decimals, evaluator.Options().decimalSeparator)
+                  << "\n";
+        return Outcome::Success;
+    } catch (const ferrolin::EvaluationError& error) {
+        std::cout.flush();  // keep stdout and stderr in order when both go to one terminal
+        std::cerr << TerminalText(ferrolin::ErrorBoxText(error.what())) << "\n";
+        return Outcome::Failure;
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Settings settings = ParseArguments(argc, argv);
+
+    ferrolin::EvaluatorOptions options;
+    options.decimalSeparator = LocaleDecimalSeparator();
+    options.onNotice = [](const std::string& notice) {
+        std::cout.flush();
+        std::cerr << notice << "\n";
+    };
+    ferrolin::Evaluator evaluator(options);
+
+    bool anyFailed = false;
+    try {
+        if (!settings.expressions.empty()) {
+            for (const auto& expression : settings.expressions)
+                anyFailed |= EvaluateOne(evaluator, expression, settings.decimals) == Outcome::Failure;
+        } else {
+            std::string line;
+            while (std::getline(std::cin, line)) {
+                if (!line.empty() && line.back() == '\r') line.pop_back();  // files written on Windows
+                if (line.empty()) continue;
+                anyFailed |= EvaluateOne(evaluator, line, settings.decimals) == Outcome::Failure;
+            }
+            if (std::cin.bad()) {
+                std::cerr << "ferrolin-eval: cannot read standard input\n";
+                anyFailed = true;
+            }
+        }
+    } catch (const std::exception& error) {
+        std::cerr << "ferrolin-eval: " << error.what() << "\n";
+        return 1;
+    }
+
+    // A full disk or a closed pipe must not look like success to the calling script.
+    std::cout.flush();
+    if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::cerr << "ferrolin-eval: cannot write the results\n";
+        return 1;
+    }
+    return anyFailed ? 1 : 0;
+}
