@@ -121,8 +121,11 @@ TForm1::TForm1(Platform platform, QWidget* parent)
 }
 
 TForm1::~TForm1() {
+    // ~QWidget still hides the window and moves the focus; by then nothing of TForm1 is left to
+    // answer application-wide signals and events.
     if (qApp) {
         qApp->removeEventFilter(this);
+        disconnect(qApp, nullptr, this, nullptr);
     }
 }
 

@@ -1,0 +1,98 @@
+#include "window/support/WindowFixture.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+namespace ferrolin::testing {
+
+WindowFixture::WindowFixture(QString decimalSeparator) : separator(std::move(decimalSeparator)) {
+    Platform platform;
+    platform.messageBoxes = &boxes;
+    platform.makeVoice = [this] {
+        auto made = std::make_unique<FakeVoice>();
+        voice = made.get();
+        return made;
+    };
+    form = std::make_unique<TForm1>(platform);
+    form->SetDecimalSeparatorSource([this] { return separator; });
+    form->show();
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.get())) {
+        qWarning("main window did not become active");
+    }
+}
+
+WindowFixture::~WindowFixture() = default;
+
+QPushButton* WindowFixture::Key(const char* objectName) const {
+    return form->findChild<QPushButton*>(QString::fromLatin1(objectName));
+}
+
+void WindowFixture::Click(const char* objectName) const {
+    QPushButton* key = Key(objectName);
+    if (!key) {
+        qFatal("no key %s", objectName);
+    }
+    QTest::mouseClick(key, Qt::LeftButton);
+}
+
+void WindowFixture::Type(const QString& text) const {
+    form->RichEditInput->setFocus();
+    QTest::keyClicks(form->RichEditInput, text);
+}
+
+void WindowFixture::SetInput(const QString& text) const {
+    form->RichEditInput->setPlainText(text);
+    QTextCursor end = form->RichEditInput->textCursor();
+    end.movePosition(QTextCursor::End);
+    form->RichEditInput->setTextCursor(end);
+}
+
+QString WindowFixture::Input() const { return form->RichEditInput->toPlainText(); }
+
+QStringList WindowFixture::HistoryLines() const {
+    QStringList lines;
+    const QTextDocument* history = form->RichEditOutput->document();
+    if (history->isEmpty()) {
+        return lines;
+    }
+    for (QTextBlock block = history->begin(); block.isValid(); block = block.next()) {
+        lines.append(block.text());
+    }
+    return lines;
+}
+
+void WindowFixture::SetAudio(bool on) const {
+    if (form->AudioOn != on) {
+        form->MnuAudio->trigger();
+    }
+}
+
+void WindowFixture::ChoosePrecision(int places) const {
+    for (QAction* item : form->mnuPrecision->actions()) {
+        if (item->data().toInt() == places) {
+            item->trigger();
+            return;
+        }
+    }
+    qFatal("no precision item %d", places);
+}
+
+void WindowFixture::PressEnter(QWidget* target, bool autoRepeat, Qt::KeyboardModifiers modifiers) const {
+    QWidget* receiver = target ? target : QApplication::focusWidget();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, modifiers, QStringLiteral("\r"), autoRepeat);
+    QApplication::sendEvent(receiver, &press);
+}
+
+void WindowFixture::ReleaseEnter(QWidget* target) const {
+    QWidget* receiver = target ? target : QApplication::focusWidget();
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(receiver, &release);
+}
+
+}  // namespace ferrolin::testing
