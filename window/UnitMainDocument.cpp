@@ -1,0 +1,398 @@
+// The main window's File and Edit menus: the action list, the edit commands on the focused text
+// box, and the commands that treat the results history as a document (new, open, save, print).
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Printing.h"
+#include "platform/RtfReader.h"
+#include "platform/RtfWriter.h"
+#include "window/DocumentActions.h"
+#include "window/DocumentError.h"
+#include "window/EditCommands.h"
+#include "window/MenuShortcutDispatch.h"
+#include "window/UnitMain.h"
+
+namespace ferrolin {
+
+namespace {
+
+const char* const kOpenFilter = "Text File|*.txt|All Files|*.*";
+const char* const kSaveQuestion = "Save changes to the results history?";
+const char* const kPrintJobName = "Results";
+
+QString CannotOpenMessage(const QString& fileName, const QString& reason)
+{
+    return QStringLiteral("Cannot open file \"%1\". %2").arg(QFileInfo(fileName).absoluteFilePath(), reason);
+}
+
+QString CannotCreateMessage(const QString& fileName, const QString& reason)
+{
+    return QStringLiteral("Cannot create file \"%1\". %2").arg(QFileInfo(fileName).absoluteFilePath(), reason);
+}
+
+DocumentCommand CommandOf(const QAction* action)
+{
+    return static_cast<DocumentCommand>(action->data().toInt());
+}
+
+QStringList HistoryLines(const QTextDocument& history)
+{
+    QStringList lines;
+    if (history.isEmpty())
+        return lines;
+    lines.reserve(history.blockCount());
+    for (QTextBlock block = history.begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    return lines;
+}
+
+// Writes to a temporary file beside the target and renames it over the target only once every
+// byte is on the disk, so a failed or interrupted save leaves the old file whole.
+void WriteHistoryFile(const QString& fileName, const QByteArray& bytes)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw DocumentError(CannotCreateMessage(fileName, file.errorString()).toStdString());
+    const bool written = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
+    if (!written) {
+        file.cancelWriting();
+        throw DocumentError("Failed to Save Stream");
+    }
+    if (!file.commit())
+        throw DocumentError("Failed to Save Stream");
+}
+
+QByteArray ReadHistoryFile(const QString& fileName, const QFileInfo& info)
+{
+    // A pipe would block the window until some writer came, a device could never end.
+    if (!info.isFile() && !info.isDir())
+        throw DocumentError(CannotOpenMessage(fileName, QStringLiteral("Not a regular file")).toStdString());
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DocumentError(CannotOpenMessage(fileName, file.errorString()).toStdString());
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw DocumentError(CannotOpenMessage(fileName, file.errorString()).toStdString());
+    return bytes;
+}
+
+// Closing the window (Exit, the title bar, the desktop) first asks about unsaved changes.
+class CloseGuard : public QObject {
+public:
+    explicit CloseGuard(TForm1* window) : QObject(window), window_(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != window_ || event->type() != QEvent::Close)
+            return false;
+        if (asking_) {  // a second close request while the question is open
+            event->ignore();
+            return true;
+        }
+        asking_ = true;
+        bool mayClose = false;
+        try {
+            mayClose = window_->MayDiscardHistory();
+        } catch (const std::exception& error) {
+            window_->ShowErrorBox(QString::fromUtf8(error.what()));
+        }
+        asking_ = false;
+        if (mayClose)
+            return false;
+        event->ignore();
+        return true;
+    }
+
+private:
+    TForm1* window_;
+    bool asking_ = false;
+};
+
+}  // namespace
+
+void TForm1::CreateDocumentCommands()
+{
+    QList<MenuShortcutDispatch::Entry> dispatch;
+    for (const ActionDefinition& definition : DocumentActionDefinitions()) {
+        auto* action = new QAction(QString::fromUtf8(definition.caption), this);
+        action->setObjectName(QString::fromLatin1(definition.objectName));
+        action->setProperty("category", QString::fromLatin1(definition.category));
+        action->setData(static_cast<int>(definition.command));
+        action->setShortcut(QKeySequence::fromString(QString::fromLatin1(definition.shortcut),
+                                                     QKeySequence::PortableText));
+        action->setShortcutContext(Qt::WindowShortcut);
+        if (*definition.hint) {
+            const ActionHint hint = SplitHint(QString::fromUtf8(definition.hint));
+            action->setToolTip(hint.shortHint);
+            action->setStatusTip(hint.longHint);
+        }
+        connect(action, &QAction::triggered, this, [this, action] { ActionListExecute(action); });
+        ActionList1 << action;
+        dispatch << MenuShortcutDispatch::Entry{action, definition.keyFallsThroughWhenDisabled};
+    }
+    QAction** const fields[] = {&FileOpen1, &FileSaveAs1, &FilePrintSetup1, &FileExit1, &EditCut1,
+                                &EditCopy1, &EditPaste1, &EditSelectAll1, &EditUndo1, &EditDelete1,
+                                &NewAction, &PrintAction, &SaveAction, &ClearHistoryAction};
+    for (qsizetype i = 0; i < ActionList1.size(); ++i)
+        *fields[i] = ActionList1[i];
+    addActions(ActionList1);  // the shortcuts work wherever the focus is in the window
+
+    auto fill = [this](QMenu* menu, std::span<const MenuEntry> layout) {
+        for (const MenuEntry& entry : layout) {
+            const QString name = QString::fromLatin1(entry.itemName);
+            if (!entry.command) {
+                menu->addSeparator()->setObjectName(name);
+                continue;
+            }
+            for (QAction* action : ActionList1) {
+                if (CommandOf(action) == *entry.command) {
+                    action->setProperty("menuItemName", name);
+                    menu->addAction(action);
+                }
+            }
+        }
+        connect(menu, &QMenu::aboutToShow, this, &TForm1::UpdateEditActions);
+    };
+    fill(FileMenu, FileMenuLayout());
+    fill(EditMenu, EditMenuLayout());
+
+    // The Edit commands follow the focused box, its selection, text and undo state, and the
+    // clipboard.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now->window() == this && now != menuBar() && !menuBar()->isAncestorOf(now))
+            LastEditFocus = now;
+        UpdateEditActions();
+    });
+    for (QTextEdit* box : {RichEditInput, RichEditOutput}) {
+        connect(box, &QTextEdit::selectionChanged, this, &TForm1::UpdateEditActions);
+        connect(box, &QTextEdit::textChanged, this, &TForm1::UpdateEditActions);
+        connect(box, &QTextEdit::undoAvailable, this, &TForm1::UpdateEditActions);
+    }
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        ClipboardHoldsText = ClipboardHasText();
+        connect(clipboard, &QClipboard::dataChanged, this, [this] {
+            ClipboardHoldsText = ClipboardHasText();
+            UpdateEditActions();
+        });
+    }
+    connect(RichEditOutput, &QTextEdit::textChanged, this, &TForm1::RichEditOutputChange);
+
+    new MenuShortcutDispatch(this, dispatch, [this] { UpdateEditActions(); });
+    new CloseGuard(this);
+    UpdateEditActions();
+}
+
+// ---- The action list ----
+
+QTextEdit* TForm1::EditTarget() const
+{
+    QWidget* focused = focusWidget();
+    if (!focused || focused == menuBar() || menuBar()->isAncestorOf(focused))
+        focused = LastEditFocus;
+    if (focused == RichEditInput)
+        return RichEditInput;
+    if (focused == RichEditOutput)
+        return RichEditOutput;
+    return nullptr;
+}
+
+void TForm1::UpdateEditActions()
+{
+    QTextEdit* box = EditTarget();
+    for (QAction* action : ActionList1) {
+        const DocumentCommand command = CommandOf(action);
+        if (IsEditCommand(command))
+            action->setEnabled(EditCommandEnabled(command, box, ClipboardHoldsText));
+    }
+}
+
+void TForm1::ActionListExecute(QAction* action)
+{
+    if (!action)
+        return;
+    const DocumentCommand command = CommandOf(action);
+    if (command == DocumentCommand::Paste)
+        ClipboardHoldsText = ClipboardHasText();
+    UpdateEditActions();
+    if (!action->isEnabled())
+        return;
+    try {
+        if (IsEditCommand(command)) {
+            if (QTextEdit* box = EditTarget())
+                RunEditCommand(command, *box);
+            return;
+        }
+        switch (command) {
+        case DocumentCommand::New: NewActionExecute(); break;
+        case DocumentCommand::Open: FileOpen1Execute(); break;
+        case DocumentCommand::Save: SaveActionExecute(); break;
+        case DocumentCommand::SaveAs: FileSaveAs1Execute(); break;
+        case DocumentCommand::Print: PrintActionExecute(); break;
+        case DocumentCommand::PrintSetup: FilePrintSetup1Execute(); break;
+        case DocumentCommand::Exit: FileExit1Execute(); break;
+        case DocumentCommand::ClearHistory: ClearHistoryActionExecute(); break;
+        default: break;
+        }
+    } catch (const std::exception& error) {
+        ShowErrorBox(QString::fromUtf8(error.what()));
+    }
+}
+
+void TForm1::RichEditOutputChange()
+{
+    ResultsFile.SetIsDirty(true);
+}
+
+// ---- Unsaved changes ----
+
+bool TForm1::MayDiscardHistory()
+{
+    if (RichEditOutput->document()->isEmpty() || !ResultsFile.IsDirty() || !messageBoxes())
+        return true;
+    switch (messageBoxes()->AskSaveChanges(this, ApplicationTitle(), QString::fromLatin1(kSaveQuestion))) {
+    case MessageBoxes::SaveChoice::Save:
+        return SaveResults();
+    case MessageBoxes::SaveChoice::Discard:
+        return true;
+    case MessageBoxes::SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+// ---- File commands ----
+
+void TForm1::NewActionExecute()
+{
+    if (!MayDiscardHistory())
+        return;
+    LastExpression.clear();
+    RichEditInput->clear();
+    RichEditOutput->clear();
+    RichEditInput->setFocus();
+}
+
+void TForm1::FileOpen1Execute()
+{
+    FileDialogs* dialogs = platform().fileDialogs;
+    if (!dialogs || !MayDiscardHistory())
+        return;
+    const FileDialogRequest request{OpenDialogName, NameFiltersFromPairs(QString::fromLatin1(kOpenFilter)),
+                                    OpenDialogFilterIndex};
+    const std::optional<FileDialogChoice> choice = dialogs->GetOpenFileName(this, request);
+    if (!choice)
+        return;
+    OpenDialogName = choice->fileName;
+    OpenDialogFilterIndex = choice->filterIndex;
+    FileOpen1Accept(choice->fileName);
+}
+
+void TForm1::FileOpen1Accept(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    if (info.exists()) {
+        const std::optional<QStringList> lines = ReadResultsBytes(ReadHistoryFile(fileName, info));
+        if (!lines)
+            throw DocumentError("Failed to Load Stream");
+        RichEditOutput->setPlainText(lines->join(QLatin1Char('\n')));
+    }
+    // Only now: a file that could not be read must never become the one a later Save replaces.
+    ResultsFile.SetFilename(fileName);
+    ResultsFile.SetIsDirty(false);
+}
+
+bool TForm1::FileSaveAs1Execute()
+{
+    FileDialogs* dialogs = platform().fileDialogs;
+    if (!dialogs)
+        return false;
+    const std::optional<FileDialogChoice> choice = dialogs->GetSaveFileName(this, FileDialogRequest{SaveDialogName, {}, 0});
+    if (!choice)
+        return false;
+    SaveDialogName = choice->fileName;
+    FileSaveAs1Accept(choice->fileName);
+    return true;
+}
+
+void TForm1::FileSaveAs1Accept(const QString& fileName)
+{
+    const QTextDocument& history = *RichEditOutput->document();
+    WriteHistoryFile(fileName, WriteRtf(HistoryLines(history), history.defaultFont().family()));
+    ResultsFile.SetFilename(fileName);
+    ResultsFile.SetIsDirty(false);
+}
+
+void TForm1::SaveActionExecute()
+{
+    SaveResults();
+}
+
+bool TForm1::SaveResults()
+{
+    if (ResultsFile.HasBeenSaved()) {
+        WriteResultsFile();
+        return true;
+    }
+    return FileSaveAs1Execute();
+}
+
+void TForm1::WriteResultsFile()
+{
+    const QTextDocument& history = *RichEditOutput->document();
+    WriteHistoryFile(ResultsFile.Filename(), WriteRtf(HistoryLines(history), history.defaultFont().family()));
+    ResultsFile.SetIsDirty(false);
+}
+
+void TForm1::PrintActionExecute()
+{
+    if (RichEditOutput->document()->isEmpty()) {
+        ShowNotice(QStringLiteral("Nothing in results history to print"));
+        if (AudioOn)
+            Say(QStringLiteral("Nothing to print in results "));
+        return;
+    }
+    if (!platform().printing)
+        throw DocumentError("There is no default printer currently selected");
+    platform().printing->Print(*RichEditOutput->document(), QString::fromLatin1(kPrintJobName));
+}
+
+void TForm1::FilePrintSetup1Execute()
+{
+    if (platform().printing)
+        platform().printing->SetupPrinter(this);
+}
+
+void TForm1::FileExit1Execute()
+{
+    close();
+}
+
+// ---- Edit commands ----
+
+void TForm1::ClearHistoryActionExecute()
+{
+    if (RichEditOutput->document()->isEmpty())
+        return;
+    if (AudioOn)
+        Say(QStringLiteral(" Clear results history "));
+    RichEditOutput->clear();
+    RichEditInput->setFocus();
+}
+
+}  // namespace ferrolin
