@@ -178,28 +178,25 @@ long double Evaluator::ParseFactor() {
 bool Evaluator::ReadOperand(long double& v) {
     ParameterList.clear();
     const std::string_view token = Token();
-    if (token == "pi") {
-        v = kPi;
+    if (token.size() <= 2 && (token == "pi" || token == "e")) {
+        v = token.size() == 2 ? kPi : kE;
         return true;
     }
-    if (token == "e") {
-        v = kE;
-        return true;
+    bool list = false;
+    for (const char c : token) list |= c == ',';
+    if (!list) return ReadFixedNumber(token, v);
+
+    // A comma list: each piece is one element; the list has no value of its own.
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = token.find(',', start);
+        const std::size_t end = comma == std::string_view::npos ? token.size() : comma;
+        ParameterList.push_back(ReadListElement(token.substr(start, end - start), options_.decimalSeparator));
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
     }
-    if (token.find(',') != std::string_view::npos) {
-        // A comma list: each piece is one element; the list has no value of its own.
-        std::size_t start = 0;
-        for (;;) {
-            const std::size_t comma = token.find(',', start);
-            const std::size_t end = comma == std::string_view::npos ? token.size() : comma;
-            ParameterList.push_back(ReadListElement(token.substr(start, end - start), options_.decimalSeparator));
-            if (comma == std::string_view::npos) break;
-            start = comma + 1;
-        }
-        v = std::numeric_limits<long double>::quiet_NaN();
-        return true;
-    }
-    return ReadFixedNumber(token, v);
+    v = std::numeric_limits<long double>::quiet_NaN();
+    return true;
 }
 
 void Evaluator::CheckEnd() {

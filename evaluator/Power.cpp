@@ -57,6 +57,22 @@ Ext IntegerPower(Ext b, Ext k) {
     if (m >= 0x1p63L) return settled();
 
     std::uint64_t bits = static_cast<std::uint64_t>(m);
+    {
+        // Straight square-and-multiply; when nothing on the way left the normal range this is
+        // exactly what the scaled loop below would give, only cheaper.
+        Ext p = magnitude, r = 1;
+        for (std::uint64_t rest = bits;;) {
+            if (rest & 1) r *= p;
+            rest >>= 1;
+            if (rest == 0) break;
+            p *= p;
+        }
+        constexpr Ext kSafe = 0x1p-16000L;  // far above the subnormal range
+        if (IsFinite(r) && r > kSafe && IsFinite(p) && p > kSafe) {
+            if (negativeExponent) r = 1 / r;
+            if (IsFinite(r) && r > kSafe) return negativeResult ? -r : r;
+        }
+    }
     Scaled p{magnitude, 0};
     p.Normalize();
     Scaled r{1, 0};
