@@ -163,7 +163,7 @@ void SpeechDispatcherVoice::Disconnect() {
 
 void SpeechDispatcherVoice::FailLost(const char* what) {
     Disconnect();
-    throw SpeechError(std::string("The speech service stopped answering (") + what + ")");
+    throw SpeechError(std::string("The speech service stopped answering while ") + what);
 }
 
 void SpeechDispatcherVoice::Speak(const QString& text) {
@@ -189,7 +189,7 @@ void SpeechDispatcherVoice::Purge() {
         SigpipeGuard guard;
         result = spd_cancel(link_->connection);
     }
-    if (result < 0) FailLost("stopping");
+    if (result < 0) FailLost("stopping speech");
 }
 
 void SpeechDispatcherVoice::DeliverMark(const QString& name) {
