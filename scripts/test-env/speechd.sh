@@ -24,11 +24,14 @@ stop() {
 start() {
   command -v speech-dispatcher >/dev/null || { echo "speechd.sh: speech-dispatcher is not installed" >&2; return 1; }
   stop
-  mkdir -p "$dir/conf" "$dir/log"
+  mkdir -p "$dir/conf/modules" "$dir/log"
+  # Load only espeak-ng, with its built-in settings: starting every installed module is slower.
+  : >"$dir/conf/modules/espeak-ng.conf"
   cat >"$dir/conf/speechd.conf" <<CONF
 LogLevel 3
 LogDir "$dir/log"
 Timeout 0
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
 DefaultModule espeak-ng
 DefaultLanguage "en"
 AudioOutputMethod "alsa"
