@@ -29,6 +29,9 @@ bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
 
+// Text that means itself in every code page we decode with a table.
+bool IsPlainAscii(char c) { return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}'; }
+
 int HexValue(char c) {
     if (IsDigit(c)) return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -224,6 +227,15 @@ std::optional<QStringList> RtfParser::Run() {
             ++pos_;
             break;
         default:
+            if (IsPlainAscii(c) && fallbackLeft_ == 0 && ShowingText() && State().upperHalf != nullptr) {
+                // Most of a document is runs of plain ASCII text: take them whole.
+                qsizetype end = pos_ + 1;
+                while (end < data_.size() && IsPlainAscii(data_[end])) ++end;
+                FlushBytes();
+                line_.append(QLatin1StringView(data_.data() + pos_, end - pos_));
+                pos_ = end;
+                break;
+            }
             ++pos_;
             if (ConsumeFallback() || !ShowingText()) break;
             AddByte(static_cast<unsigned char>(c));

@@ -8,7 +8,7 @@ namespace ferrolin {
 
 // One paragraph per line, in `fontName` (Western character set). The bytes are the whole
 // document: 7-bit ASCII, no byte-order mark, nothing before the opening brace or after the
-// closing one. Characters beyond ASCII are written as \uN with a '?' fallback.
+// closing one. Characters beyond ASCII are written as \uN with a '?' fallback (\uc1).
 QByteArray WriteRtf(const QStringList& lines, const QString& fontName);
 
 }  // namespace ferrolin

@@ -4,10 +4,10 @@
 #include "platform/RtfWriter.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
+#include <ctime>
 
 using namespace ferrolin;
 
@@ -104,10 +104,10 @@ void RtfTest::roundTripKeepsLines() {
 
 void RtfTest::roundTripOfALongHistoryIsExactAndFast() {
     const QStringList lines = ManyLines(100'000);
-    QElapsedTimer timer;
-    timer.start();
+    // Processor time, not wall time: the build machines run other jobs at the same time.
+    const std::clock_t start = std::clock();
     const QByteArray file = WriteRtf(lines, "Tahoma");
-    const qint64 writeMs = timer.elapsed();
+    const double writeMs = 1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
 
     const QString path = QDir(QDir::tempPath()).filePath("ferrolin-rtf-test-%1.rtf").arg(QCoreApplication::applicationPid());
     QFile out(path);
@@ -133,10 +133,11 @@ void RtfTest::writerOutputIsPlainAsciiRtf_data() {
     QTest::newRow("one paragraph per line") << QStringList{"1+1= 2.00", "", "x"} << QByteArray("1+1= 2.00\\par\n\\par\nx\\par\n");
     QTest::newRow("escapes") << QStringList{"{a}\\b"} << QByteArray("\\{a\\}\\\\b\\par\n");
     QTest::newRow("tab") << QStringList{"a\tb"} << QByteArray("a\\tab b\\par\n");
-    QTest::newRow("latin") << QStringList{u"\u00E9t\u00E9"_qs} << QByteArray("\\u233?t\\u233?\\par\n");
-    QTest::newRow("signed 16-bit") << QStringList{u"\uFFFD\u8000"_qs} << QByteArray("\\u-3?\\u-32768?\\par\n");
-    QTest::newRow("surrogate pair") << QStringList{u"\U0001F600"_qs} << QByteArray("\\u-10179?\\u-8704?\\par\n");
-    QTest::newRow("line feed inside a line") << QStringList{"a\nb"} << QByteArray("a\\line b\\par\n");
+    QTest::newRow("latin") << QStringList{u"\u00E9t\u00E9"_qs} << QByteArray("\\u233\\'3ft\\u233\\'3f\\par\n");
+    QTest::newRow("signed 16-bit") << QStringList{u"\uFFFD\u8000"_qs} << QByteArray("\\u-3\\'3f\\u-32768\\'3f\\par\n");
+    QTest::newRow("surrogate pair") << QStringList{u"\U0001F600"_qs} << QByteArray("\\u-10179\\'3f\\u-8704\\'3f\\par\n");
+    QTest::newRow("line breaks inside a line") << QStringList{"a\nb\r\nc\rd"}
+                                               << QByteArray("a\\line b\\line c\\line d\\par\n");
     QTest::newRow("other control characters") << QStringList{u"\u0001\u007F"_qs} << QByteArray("\\'01\\'7f\\par\n");
 }
 
@@ -153,7 +154,7 @@ void RtfTest::writerOutputIsPlainAsciiRtf() {
 
 void RtfTest::writerEscapesTheFontName() {
     const QByteArray file = WriteRtf({"x"}, u"Odd;Font {\u00E9}"_qs);
-    QVERIFY2(file.contains("\\fcharset0 Odd\\'3bFont \\{\\u233?\\};}}"), file.constData());
+    QVERIFY2(file.contains("\\fcharset0 Odd\\'3bFont \\{\\u233\\'3f\\};}}"), file.constData());
     QCOMPARE(ReadResultsBytes(file), std::optional<QStringList>(QStringList{"x"}));
 }
 

@@ -1,0 +1,23 @@
+// Any bytes handed to the results-file loader: it must return (lines or "cannot load")
+// without crashing, leaking or taking long, and needs no QApplication to do so.
+#include "platform/RtfReader.h"
+#include "platform/RtfWriter.h"
+
+#include <QRegularExpression>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const std::optional<QStringList> lines = ferrolin::ReadResultsBytes(bytes);
+    if (!lines) return 0;
+    // Whatever was read must survive our own file format unchanged, except that a line break
+    // decoded inside a line (\'0a, \u13) comes back as a break between lines.
+    QStringList expected;
+    static const QRegularExpression kBreak("\r\n|\r|\n");
+    for (const QString& line : *lines) expected += line.split(kBreak);
+    const std::optional<QStringList> again = ferrolin::ReadResultsBytes(ferrolin::WriteRtf(*lines, "Tahoma"));
+    if (!again || *again != expected) std::abort();
+    return 0;
+}
