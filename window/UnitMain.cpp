@@ -299,9 +299,10 @@ void TForm1::BuildFunctionList() {
             ListBoxFunctions);
         item->setSizeHint(QSize(0, rowHeight));
     }
-    // Any change of the selection inserts the new entry, from the mouse or the keyboard ...
-    connect(ListBoxFunctions, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
+    // Any change of the selection inserts the new entry, from the mouse or the keyboard. (Not the
+    // current row: that moves by itself when the list takes the focus, and Tab must insert nothing.)
+    connect(ListBoxFunctions, &QListWidget::itemSelectionChanged, this, [this] {
+        if (SelectedFunctionRow() >= 0) {
             ListBoxFunctionsClick();
         }
     });
@@ -506,8 +507,13 @@ void TForm1::ButtonEvaluateClick() {
     EvaluateInput();
 }
 
+int TForm1::SelectedFunctionRow() const {
+    const QList<QListWidgetItem*> selected = ListBoxFunctions->selectedItems();
+    return selected.isEmpty() ? -1 : ListBoxFunctions->row(selected.front());
+}
+
 void TForm1::ListBoxFunctionsClick() {
-    const int row = ListBoxFunctions->currentRow();
+    const int row = SelectedFunctionRow();
     const auto functions = FunctionsInListOrder();
     if (row < 0 || static_cast<std::size_t>(row) >= functions.size()) {
         return;
@@ -561,7 +567,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseButtonPress:
         if (watched == ListBoxFunctions->viewport()) {
-            listRowBeforePress_ = ListBoxFunctions->currentRow();
+            listRowBeforePress_ = SelectedFunctionRow();
         }
         break;
     case QEvent::LocaleChange:

@@ -205,6 +205,7 @@ private:
     void AppendHistoryLine(const QString& line);
     void ShowSpeechFailure(const QString& message);
     bool IsOwnWidget(QObject* object) const;
+    int SelectedFunctionRow() const;
 
     Platform platform_;
     QString applicationTitle_;
