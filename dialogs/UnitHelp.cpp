@@ -19,12 +19,7 @@ namespace {
 
 std::unique_ptr<Voice> MakeVoice(const Platform& platform)
 {
-    if (!platform.makeVoice)
-        throw std::logic_error("TFormHelp needs a voice factory");
-    auto voice = platform.makeVoice();
-    if (!voice)
-        throw std::logic_error("TFormHelp's voice factory made no voice");
-    return voice;
+    return platform.makeVoice ? platform.makeVoice() : nullptr;
 }
 
 QIcon ButtonIcon(QPixmap (*draw)(int), int side)
@@ -71,7 +66,12 @@ TFormHelp::TFormHelp(QWidget* owner, const Platform& platform, ReportError repor
     connect(BitBtnPlay, &QPushButton::clicked, this, &TFormHelp::BitBtnPlayClick);
     connect(BitBtnStop, &QPushButton::clicked, this, &TFormHelp::BitBtnStopClick);
     connect(Button1, &QPushButton::clicked, this, &TFormHelp::Button1Click);
-    connect(SpVoice1.get(), &Voice::Word, this, &TFormHelp::SpVoice1Word);
+    if (SpVoice1) {
+        connect(SpVoice1.get(), &Voice::Word, this, &TFormHelp::SpVoice1Word);
+    } else {
+        BitBtnPlay->setEnabled(false);
+        BitBtnStop->setEnabled(false);
+    }
 
     FormCreate();
 }
@@ -107,7 +107,7 @@ void TFormHelp::BitBtnPlayClick()
     // The very string whose positions the box's cursor counts: paragraph breaks come out as one
     // line feed each, so the reported word positions select the word without drifting.
     const QString text = RichEdit1->toPlainText();
-    if (text.isEmpty())
+    if (text.isEmpty() || !SpVoice1)
         return;
     RichEdit1->setFocus();
     try {
@@ -120,6 +120,8 @@ void TFormHelp::BitBtnPlayClick()
 
 void TFormHelp::BitBtnStopClick()
 {
+    if (!SpVoice1)
+        return;
     try {
         SpVoice1->Purge();
     } catch (const SpeechError& error) {
@@ -136,10 +138,11 @@ void TFormHelp::Button1Click()
 void TFormHelp::SpVoice1Word(int position, int length)
 {
     // A word of a reading started before the text was edited can lie past the current end.
-    const int end = RichEdit1->document()->characterCount() - 1;
-    const int start = std::clamp(position, 0, end);
-    const qint64 wordEnd = qint64(start) + std::max(length, 0);
-    const int stop = static_cast<int>(std::min<qint64>(wordEnd, end));
+    const qint64 end = RichEdit1->document()->characterCount() - 1;
+    const qint64 wordStart = position;
+    const qint64 wordEnd = wordStart + std::max(length, 0);
+    const int start = static_cast<int>(std::clamp<qint64>(wordStart, 0, end));
+    const int stop = static_cast<int>(std::clamp<qint64>(wordEnd, start, end));
     QTextCursor cursor(RichEdit1->document());
     cursor.setPosition(start);
     cursor.setPosition(stop, QTextCursor::KeepAnchor);
@@ -149,15 +152,17 @@ void TFormHelp::SpVoice1Word(int position, int length)
 
 void TFormHelp::FormClose()
 {
+    // Only a reading handed to the voice can still be going on; a window that never read
+    // anything closes without reaching (or starting) the speech service.
+    if (!readingStarted_)
+        return;
+    readingStarted_ = false;
     try {
         SpVoice1->Purge();
     } catch (const SpeechError& error) {
-        // The window closes all the same. Report it once, and only when a reading may still be
-        // going on: without a reachable service nothing of ours can be speaking.
-        if (readingStarted_)
-            reportError_(QString::fromStdString(error.what()));
+        // The window closes all the same; the user hears of it once.
+        reportError_(QString::fromStdString(error.what()));
     }
-    readingStarted_ = false;
 }
 
 void TFormHelp::done(int result)

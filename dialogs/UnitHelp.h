@@ -18,7 +18,8 @@ class Voice;
 class TFormHelp : public QDialog {
     Q_OBJECT
 public:
-    // `reportError` shows a speech failure in the application's error box.
+    // `reportError` shows a speech failure in the application's error box. Without a voice
+    // factory in `platform` the guide is shown with Play and Stop disabled.
     TFormHelp(QWidget* owner, const Platform& platform, ReportError reportError);
     ~TFormHelp() override;
 
@@ -44,8 +45,7 @@ private:
 
     std::unique_ptr<Voice> SpVoice1;
     ReportError reportError_;
-    // Set once a reading was handed to the voice: only then can closing leave speech running,
-    // so only then is a failed stop on closing worth an error box.
+    // Set once a reading was handed to the voice: only then can closing leave speech running.
     bool readingStarted_ = false;
 };
 

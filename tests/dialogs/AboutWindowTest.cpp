@@ -1,0 +1,197 @@
+// The About window: its texts, the home-page label's hover underline and the link, reached by
+// mouse, keyboard and the accessibility interface, with a fake shell and fake message boxes.
+#include "dialogs/HomePageLabel.h"
+#include "dialogs/UnitAbout.h"
+#include "platform/Platform.h"
+#include "platform/fakes/FakeMessageBoxes.h"
+#include "platform/fakes/FakeShell.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace ferrolin;
+
+namespace {
+
+using Activation = std::function<void(HomePageLabel*)>;
+
+const QString kTitle = QStringLiteral("Ferrolin");
+
+void SendEnter(QWidget* widget)
+{
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)));
+    QCoreApplication::sendEvent(widget, &enter);
+}
+
+void SendLeave(QWidget* widget)
+{
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(widget, &leave);
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Activation)
+
+class AboutWindowTest : public QObject {
+    Q_OBJECT
+
+    struct About {
+        FakeShell shell;
+        FakeMessageBoxes boxes;
+        std::unique_ptr<TFormAbout> window;
+
+        explicit About(bool withShell = true)
+        {
+            Platform platform;
+            platform.shell = withShell ? &shell : nullptr;
+            platform.messageBoxes = &boxes;
+            window = std::make_unique<TFormAbout>(nullptr, platform, kTitle);
+            window->show();
+        }
+    };
+
+private slots:
+    void showsNameCreditAndLink()
+    {
+        About about;
+        QCOMPARE(about.window->windowTitle(), QStringLiteral("Ferrolin"));
+        QCOMPARE(about.window->LabelName->text(), QStringLiteral("Ferrolin"));
+        QCOMPARE(about.window->LabelAuthor->text(), QStringLiteral("by the Ferrolin developers"));
+        QCOMPARE(about.window->LabelHomePage->text(), QStringLiteral("Home page (Click here)"));
+        QCOMPARE(about.window->Button1->text(), QStringLiteral("OK"));
+        QCOMPARE(about.window->minimumSize(), about.window->maximumSize());
+        QCOMPARE(about.window->LabelHomePage->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QVERIFY(!about.window->LabelHomePage->font().underline());
+        QCOMPARE(about.window->LabelHomePage->focusPolicy(), Qt::StrongFocus);
+        for (QWidget* label : {static_cast<QWidget*>(about.window->LabelName), static_cast<QWidget*>(about.window->LabelAuthor),
+                               static_cast<QWidget*>(about.window->LabelHomePage)})
+            QVERIFY2(about.window->rect().contains(label->geometry()), qPrintable(label->objectName()));
+    }
+
+    void okClosesWithResultOk()
+    {
+        About about;
+        QTest::mouseClick(about.window->Button1, Qt::LeftButton);
+        QVERIFY(!about.window->isVisible());
+        QCOMPARE(about.window->result(), int(QDialog::Accepted));
+    }
+
+    void underlineFollowsTheMouseAndKeepsTheOtherStyle_data()
+    {
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::addColumn<bool>("strikeOut");
+        QTest::newRow("plain") << false << false << false;
+        QTest::newRow("bold") << true << false << false;
+        QTest::newRow("italic, struck out") << false << true << true;
+    }
+
+    void underlineFollowsTheMouseAndKeepsTheOtherStyle()
+    {
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        QFETCH(bool, strikeOut);
+        About about;
+        HomePageLabel* label = about.window->LabelHomePage;
+        QFont font = label->font();
+        font.setBold(bold);
+        font.setItalic(italic);
+        font.setStrikeOut(strikeOut);
+        label->setFont(font);
+
+        for (bool inside : {true, false, true, false}) {
+            inside ? SendEnter(label) : SendLeave(label);
+            QCOMPARE(label->font().underline(), inside);
+            QCOMPARE(label->font().bold(), bold);
+            QCOMPARE(label->font().italic(), italic);
+            QCOMPARE(label->font().strikeOut(), strikeOut);
+            QCOMPARE(label->font().pixelSize(), font.pixelSize());
+        }
+    }
+
+    void linkOpensTheHomePageOrSaysItIsNotAvailable_data()
+    {
+        QTest::addColumn<Activation>("activate");
+        QTest::addColumn<bool>("shellSucceeds");
+        const QList<QPair<const char*, Activation>> ways = {
+            {"click", [](HomePageLabel* l) { QTest::mouseClick(l, Qt::LeftButton); }},
+            {"Return", [](HomePageLabel* l) { QTest::keyClick(l, Qt::Key_Return); }},
+            {"Enter", [](HomePageLabel* l) { QTest::keyClick(l, Qt::Key_Enter); }},
+            {"Space", [](HomePageLabel* l) { QTest::keyClick(l, Qt::Key_Space); }},
+            {"accessible press", [](HomePageLabel* l) {
+                 QAccessibleInterface* link = QAccessible::queryAccessibleInterface(l);
+                 QVERIFY(link);
+                 QCOMPARE(link->role(), QAccessible::Link);
+                 QVERIFY(link->actionInterface());
+                 link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                 QCoreApplication::processEvents();  // the press runs queued
+             }},
+        };
+        for (const auto& [name, way] : ways) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, opened").arg(QLatin1String(name)))) << way << true;
+            QTest::newRow(qPrintable(QStringLiteral("%1, not available").arg(QLatin1String(name)))) << way << false;
+        }
+    }
+
+    void linkOpensTheHomePageOrSaysItIsNotAvailable()
+    {
+        QFETCH(Activation, activate);
+        QFETCH(bool, shellSucceeds);
+        About about;
+        about.shell.succeeds = shellSucceeds;
+        activate(about.window->LabelHomePage);
+
+        QCOMPARE(about.shell.openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://github.com/ferrolin/ferrolin"))});
+        if (shellSucceeds) {
+            QVERIFY(about.boxes.calls().isEmpty());
+        } else {
+            QCOMPARE(about.boxes.calls().size(), 1);
+            QCOMPARE(about.boxes.calls().first().kind, FakeMessageBoxes::Kind::Notice);
+            QCOMPARE(about.boxes.calls().first().title, kTitle);
+            QCOMPARE(about.boxes.notices(), QStringList{QStringLiteral("Website not available")});
+        }
+        QVERIFY(about.window->isVisible());
+    }
+
+    void keysThatAreNotActivationDoNothing_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("a") << int(Qt::Key_A);
+        QTest::newRow("Tab") << int(Qt::Key_Tab);
+    }
+
+    void keysThatAreNotActivationDoNothing()
+    {
+        QFETCH(int, key);
+        About about;
+        QTest::keyClick(about.window->LabelHomePage, Qt::Key(key));
+        QVERIFY(about.shell.openedUrls.isEmpty());
+    }
+
+    void aReleaseOffTheLabelIsNoClick()
+    {
+        About about;
+        HomePageLabel* label = about.window->LabelHomePage;
+        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(label->width() + 20, 2));
+        QVERIFY(about.shell.openedUrls.isEmpty());
+    }
+
+    void withoutAShellTheWebsiteIsNotAvailable()
+    {
+        About about(false);
+        QTest::mouseClick(about.window->LabelHomePage, Qt::LeftButton);
+        QCOMPARE(about.boxes.notices(), QStringList{QStringLiteral("Website not available")});
+    }
+};
+
+QTEST_MAIN(AboutWindowTest)
+#include "AboutWindowTest.moc"

@@ -1,0 +1,306 @@
+// The Quick Start Guide window driven through its buttons, its voice's word events and every way
+// of closing it, with a fake voice.
+#include "dialogs/ButtonPictures.h"
+#include "dialogs/GuideText.h"
+#include "dialogs/UnitHelp.h"
+#include "platform/Platform.h"
+#include "platform/fakes/FakeVoice.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QRegularExpression>
+#include <QScrollBar>
+
+#include <functional>
+#include <memory>
+
+using namespace ferrolin;
+
+namespace {
+
+using CloseWay = std::function<void(TFormHelp&)>;
+
+const QString kServiceDown = QStringLiteral("Can't connect to unix socket: Connection refused");
+
+}  // namespace
+
+Q_DECLARE_METATYPE(CloseWay)
+
+class GuideWindowTest : public QObject {
+    Q_OBJECT
+
+    // A fresh window per test, shown as exec() would show it (without the nested loop).
+    struct Guide {
+        FakeVoice* voice = nullptr;  // owned by the window
+        QStringList errors;
+        std::unique_ptr<TFormHelp> window;
+
+        Guide()
+        {
+            Platform platform;
+            platform.makeVoice = [this] {
+                auto made = std::make_unique<FakeVoice>();
+                voice = made.get();
+                return made;
+            };
+            window = std::make_unique<TFormHelp>(nullptr, platform,
+                                                 [this](const QString& message) { errors << message; });
+            window->show();
+        }
+
+        int purges() const
+        {
+            int count = 0;
+            for (const auto& event : voice->events())
+                count += event.call == FakeVoice::Call::Purge ? 1 : 0;
+            return count;
+        }
+    };
+
+    static void addCloseWays()
+    {
+        QTest::addColumn<CloseWay>("closeWay");
+        QTest::newRow("Close button") << CloseWay([](TFormHelp& w) { QTest::mouseClick(w.Button1, Qt::LeftButton); });
+        QTest::newRow("close box") << CloseWay([](TFormHelp& w) { w.close(); });
+        QTest::newRow("Esc key") << CloseWay([](TFormHelp& w) { QTest::keyClick(w.RichEdit1, Qt::Key_Escape); });
+        QTest::newRow("rejected") << CloseWay([](TFormHelp& w) { w.reject(); });
+        QTest::newRow("accepted") << CloseWay([](TFormHelp& w) { w.accept(); });
+    }
+
+private slots:
+    void opensOnTheGuideFromItsFirstLine()
+    {
+        Guide guide;
+        QCOMPARE(guide.window->windowTitle(), QStringLiteral("Quick Start Guide"));
+        QCOMPARE(guide.window->RichEdit1->toPlainText(), GuideText());
+        QCOMPARE(guide.window->RichEdit1->document()->blockCount(), 74);
+        QCOMPARE(guide.window->RichEdit1->textCursor().position(), 0);
+        QVERIFY(!guide.window->RichEdit1->textCursor().hasSelection());
+        QVERIFY(!guide.window->RichEdit1->isReadOnly());
+        QCOMPARE(guide.window->RichEdit1->verticalScrollBar()->value(), 0);
+        QCOMPARE(guide.window->minimumSize(), guide.window->maximumSize());
+        QCOMPARE(guide.window->BitBtnPlay->accessibleName(), QStringLiteral("Play"));
+        QCOMPARE(guide.window->BitBtnStop->accessibleName(), QStringLiteral("Stop"));
+        QCOMPARE(guide.window->Button1->text(), QStringLiteral("Close"));
+        QVERIFY(guide.voice->events().isEmpty());  // nothing reaches the service until Play
+    }
+
+    void guideTextIsTheFixedText()
+    {
+        const QStringList& lines = GuideLines();
+        QCOMPARE(lines.size(), 74);
+        QCOMPARE(lines.first(), QStringLiteral("Quick Start Guide"));
+        QCOMPARE(lines.at(16), QStringLiteral("'/'   = Division"));
+        QCOMPARE(lines.at(24), QStringLiteral("Example:        2+(5+6)+3+(8+7)"));
+        QCOMPARE(lines.last(), QStringLiteral("NAN =Not A Number."));
+        QVERIFY(!GuideText().endsWith(QLatin1Char('\n')));
+    }
+
+    void playReadsTheBoxAsItIsNow_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("spoken");
+        QTest::newRow("the guide") << false << QString() << QStringList{GuideText()};
+        QTest::newRow("edited") << true << QStringLiteral("Two lines\nof text") << QStringList{"Two lines\nof text"};
+        QTest::newRow("emptied") << true << QString() << QStringList{};
+        QTest::newRow("blanks only") << true << QStringLiteral("  ") << QStringList{"  "};
+    }
+
+    void playReadsTheBoxAsItIsNow()
+    {
+        QFETCH(bool, replace);
+        QFETCH(QString, text);
+        QFETCH(QStringList, spoken);
+        Guide guide;
+        if (replace)
+            guide.window->RichEdit1->setPlainText(text);
+        guide.window->BitBtnStop->setFocus();
+        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        QCOMPARE(guide.voice->spoken(), spoken);
+        QCOMPARE(guide.window->focusWidget() == guide.window->RichEdit1, !spoken.isEmpty());
+        QVERIFY(guide.errors.isEmpty());
+    }
+
+    void playTwiceQueuesASecondReading()
+    {
+        Guide guide;
+        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        QCOMPARE(guide.voice->spoken(), (QStringList{GuideText(), GuideText()}));
+        QCOMPARE(guide.purges(), 0);
+    }
+
+    void eachSpokenWordIsSelected_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("the guide") << GuideText();
+        QTest::newRow("non-ASCII over lines") << QStringLiteral("Grüße aus Köln\nŁódź, Zürich\n\nπ ≈ 3.14 — naïve café");
+        QTest::newRow("blank lines and tabs") << QStringLiteral("\n\nfirst\tword\n\n\n  last  \n");
+        QTest::newRow("outside the BMP") << QStringLiteral("x 𝑥² 😀smile\n𝔸𝔹 end");
+        QTest::newRow("one long wrapped line") << QStringLiteral("word ").repeated(200).trimmed();
+    }
+
+    void eachSpokenWordIsSelected()
+    {
+        QFETCH(QString, text);
+        Guide guide;
+        guide.window->RichEdit1->setPlainText(text);
+        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        QCOMPARE(guide.voice->spoken().size(), 1);
+        const QString spoken = guide.voice->spoken().first();
+
+        QStringList selected;
+        QStringList expected;
+        connect(guide.voice, &Voice::Word, guide.window.get(), [&](int position, int length) {
+            expected << spoken.mid(position, length);
+            selected << guide.window->RichEdit1->textCursor().selectedText();
+        });  // runs after the window's own handler, connected first
+        guide.voice->EmitWords(spoken);
+
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(selected, expected);
+        QCOMPARE(selected.size(), spoken.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size());
+    }
+
+    void wordsPastAnEditedEndStayInTheText_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("straddles the end") << 3 << 10 << QStringLiteral("rt");
+        QTest::newRow("starts past the end") << 40 << 5 << QString();
+        QTest::newRow("negative position") << -3 << 2 << QString();
+        QTest::newRow("huge length") << 1 << std::numeric_limits<int>::max() << QStringLiteral("hort");
+    }
+
+    void wordsPastAnEditedEndStayInTheText()
+    {
+        QFETCH(int, position);
+        QFETCH(int, length);
+        QFETCH(QString, selected);
+        Guide guide;
+        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        guide.window->RichEdit1->setPlainText(QStringLiteral("short"));
+        guide.voice->EmitWord(position, length);
+        QCOMPARE(guide.window->RichEdit1->textCursor().selectedText(), selected);
+    }
+
+    void stopPurgesTheReading()
+    {
+        Guide guide;
+        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        QTest::mouseClick(guide.window->BitBtnStop, Qt::LeftButton);
+        QCOMPARE(guide.voice->events().size(), 2);
+        QCOMPARE(guide.voice->events().last().call, FakeVoice::Call::Purge);
+        QVERIFY(guide.window->isVisible());
+    }
+
+    void speechFailuresGoToTheErrorBoxAndChangeNothing_data()
+    {
+        QTest::addColumn<bool>("play");
+        QTest::newRow("Play") << true;
+        QTest::newRow("Stop") << false;
+    }
+
+    void speechFailuresGoToTheErrorBoxAndChangeNothing()
+    {
+        QFETCH(bool, play);
+        Guide guide;
+        guide.voice->FailAlways(kServiceDown);
+        QTest::mouseClick(play ? guide.window->BitBtnPlay : guide.window->BitBtnStop, Qt::LeftButton);
+        QCOMPARE(guide.errors, QStringList{kServiceDown});
+        QCOMPARE(guide.voice->events().size(), 1);
+        QVERIFY(guide.voice->events().first().failed);
+        QCOMPARE(guide.window->RichEdit1->toPlainText(), GuideText());
+        QVERIFY(guide.window->isVisible());
+
+        // The service comes back: the next Play reads.
+        guide.voice->StopFailing();
+        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        QCOMPARE(guide.voice->spoken(), QStringList{GuideText()});
+    }
+
+    void closingWhileReadingPurgesOnce_data() { addCloseWays(); }
+
+    void closingWhileReadingPurgesOnce()
+    {
+        QFETCH(CloseWay, closeWay);
+        Guide guide;
+        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        closeWay(*guide.window);
+        QVERIFY(!guide.window->isVisible());
+        QCOMPARE(guide.purges(), 1);
+        QCOMPARE(guide.voice->events().last().call, FakeVoice::Call::Purge);
+        QVERIFY(guide.errors.isEmpty());
+    }
+
+    void closingWithTheServiceGoneStillCloses_data() { addCloseWays(); }
+
+    void closingWithTheServiceGoneStillCloses()
+    {
+        QFETCH(CloseWay, closeWay);
+        Guide guide;
+        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        guide.voice->FailAlways(kServiceDown);
+        closeWay(*guide.window);
+        QVERIFY(!guide.window->isVisible());
+        QCOMPARE(guide.errors, QStringList{kServiceDown});  // once, not once per handler
+    }
+
+    void closingAWindowThatNeverReadLeavesTheServiceAlone_data() { addCloseWays(); }
+
+    void closingAWindowThatNeverReadLeavesTheServiceAlone()
+    {
+        QFETCH(CloseWay, closeWay);
+        Guide guide;
+        guide.voice->FailAlways(kServiceDown);
+        closeWay(*guide.window);
+        QVERIFY(!guide.window->isVisible());
+        QVERIFY(guide.voice->events().isEmpty());
+        QVERIFY(guide.errors.isEmpty());
+    }
+
+    void withoutAVoiceThereIsNothingToPlay()
+    {
+        QStringList errors;
+        TFormHelp window(nullptr, Platform{}, [&](const QString& message) { errors << message; });
+        window.show();
+        QVERIFY(!window.BitBtnPlay->isEnabled());
+        QVERIFY(!window.BitBtnStop->isEnabled());
+        window.BitBtnPlayClick();
+        window.close();
+        QVERIFY(!window.isVisible());
+        QVERIFY(errors.isEmpty());
+    }
+
+    void buttonPictures_data()
+    {
+        QTest::addColumn<QPixmap>("picture");
+        QTest::addColumn<int>("side");
+        QTest::newRow("Play 24") << PlayPicture(24) << 24;
+        QTest::newRow("Stop 24") << StopPicture(24) << 24;
+        QTest::newRow("Play 19") << PlayPicture(19) << 19;
+        QTest::newRow("Stop 48") << StopPicture(48) << 48;
+    }
+
+    void buttonPictures()
+    {
+        QFETCH(QPixmap, picture);
+        QFETCH(int, side);
+        QCOMPARE(picture.size(), QSize(side, side));
+        const QImage image = picture.toImage();
+        const int last = side - 1;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+            QCOMPARE(qAlpha(image.pixel(corner)), 0);
+        const QColor centre = image.pixelColor(side / 2, side / 2);
+        QCOMPARE(centre, QColor(Qt::white));
+        const QColor rim = image.pixelColor(side / 2, side / 12 + 1);  // inside the disc, off the sign
+        QCOMPARE(rim.alpha(), 255);
+        QVERIFY(rim.blue() > 150 && rim.red() < 100 && rim.green() < 120);
+    }
+};
+
+QTEST_MAIN(GuideWindowTest)
+#include "GuideWindowTest.moc"

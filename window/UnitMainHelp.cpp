@@ -1,0 +1,87 @@
+// The Help menu: the Quick Start Guide and the About window.
+#include "window/UnitMain.h"
+
+#include "dialogs/UnitAbout.h"
+#include "dialogs/UnitHelp.h"
+#include "platform/Voice.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QMenu>
+
+#include <memory>
+#include <optional>
+
+namespace ferrolin {
+
+namespace {
+
+const QString kGuideLaunching =
+    QStringLiteral(" Quick start help launching. Press the play button for speach");
+
+QString AboutIntroduction()
+{
+    return QStringLiteral("I am Ferrolin version 2009. ") + QStringLiteral("  ..")
+           + QStringLiteral("  My parser and speach engine are different in this version");
+}
+
+}  // namespace
+
+void TForm1::CreateHelpCommands()
+{
+    ShowHelpWindow = [](QDialog& window) { return window.exec(); };
+
+    MnuQuickStartGuide = HelpMenu->addAction(QStringLiteral("Quick Start Guide"));
+    MnuQuickStartGuide->setObjectName(QStringLiteral("MnuQuickStartGuide"));
+    MnuAbout = HelpMenu->addAction(QStringLiteral("About"));
+    MnuAbout->setObjectName(QStringLiteral("MnuAbout"));
+
+    // Queued: both open a modal window, and a menu item triggered through the accessibility
+    // interface must return to its caller before that window's event loop starts.
+    connect(MnuQuickStartGuide, &QAction::triggered, this, &TForm1::MnuQuickStartGuideClick,
+            Qt::QueuedConnection);
+    connect(MnuAbout, &QAction::triggered, this, &TForm1::MnuAboutClick, Qt::QueuedConnection);
+}
+
+void TForm1::MnuQuickStartGuideClick()
+{
+    if (AudioOn)
+        Say(kGuideLaunching);
+    const auto guide = std::make_unique<TFormHelp>(
+        this, platform_, [this](const QString& message) { ShowErrorBox(message); });
+    ShowHelpWindow(*guide);
+}
+
+void TForm1::MnuAboutClick()
+{
+    const QString introduction = AboutIntroduction();
+    auto about = std::make_unique<TFormAbout>(this, platform_, ApplicationTitle());
+
+    // The first speech failure is the one the user hears of; the window is not shown after a
+    // failed introduction, but the voice is still told to stop.
+    std::optional<QString> failure;
+    if (AudioOn && SpVoice1) {
+        try {
+            SpVoice1->Speak(introduction);
+        } catch (const SpeechError& error) {
+            failure = QString::fromUtf8(error.what());
+        }
+    }
+    if (!failure)
+        ShowHelpWindow(*about);
+
+    // Whatever AudioOn is: the introduction must not outlast the window.
+    if (SpVoice1) {
+        try {
+            SpVoice1->Purge();
+        } catch (const SpeechError& error) {
+            if (!failure)
+                failure = QString::fromUtf8(error.what());
+        }
+    }
+    about.reset();
+    if (failure)
+        ShowErrorBox(*failure);
+}
+
+}  // namespace ferrolin
