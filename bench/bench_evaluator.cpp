@@ -96,14 +96,15 @@ BENCHMARK(BM_Ferrolin);
 BENCHMARK(BM_MuParser);
 BENCHMARK(BM_StrtoldFloor);
 
-// Collects the time per expression of each benchmark to print the ratios at the end.
+// Collects the CPU time per expression of each benchmark to print the ratios at the end (CPU
+// time, not wall time: the machine is shared and wall time swings with its load).
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const auto& run : runs) {
             if (run.run_type != Run::RT_Iteration || run.iterations == 0) continue;
             nsPerExpression_[run.run_name.function_name] =
-                run.GetAdjustedRealTime() / static_cast<double>(Corpus().size());
+                run.GetAdjustedCPUTime() / static_cast<double>(Corpus().size());
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -114,7 +115,7 @@ public:
         };
         const double ours = at("BM_Ferrolin"), mu = at("BM_MuParser"), floor = at("BM_StrtoldFloor");
         if (ours <= 0 || mu <= 0 || floor <= 0) return;
-        std::printf("\n%zu expressions; ns/expression: ferrolin %.1f, muparser %.1f, strtold %.1f\n",
+        std::printf("\n%zu expressions; CPU ns/expression: ferrolin %.1f, muparser %.1f, strtold %.1f\n",
                     Corpus().size(), ours, mu, floor);
         std::printf("ferrolin / strtold floor = %.2fx (target <= 3x)\n", ours / floor);
         std::printf("muparser / ferrolin      = %.2fx (target >= 15x)\n", mu / ours);
