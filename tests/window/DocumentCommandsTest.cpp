@@ -1,0 +1,544 @@
+// The results document: New, Open, Save, Save As, Print, Print Setup, Exit and Clear history,
+// their failures, the dirty flag, and the questions before unsaved history would be lost.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "window/support/DocumentFixture.h"
+
+using ferrolin::FakeFileDialogs;
+using ferrolin::FakeMessageBoxes;
+using ferrolin::FileDialogChoice;
+using ferrolin::MessageBoxes;
+using ferrolin::TForm1;
+using ferrolin::TTextFilename;
+using ferrolin::testing::DocumentFixture;
+using ferrolin::testing::ReadBytes;
+using ferrolin::testing::WriteBytes;
+
+Q_DECLARE_METATYPE(MessageBoxes::SaveChoice)
+
+class DocumentCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void resultsFileStartsDirtyWithoutAName();
+    void newEmptiesEverythingButKeepsTheFile();
+    void saveAndOpenRoundTrip_data();
+    void saveAndOpenRoundTrip();
+    void openPlainText_data();
+    void openPlainText();
+    void openNameOfMissingFileBecomesTheFile();
+    void saveWithoutANameAsksForOne();
+    void saveAfterNewWritesTheEmptyHistoryWithoutAsking();
+    void dialogsRememberWhatWasAccepted();
+    void openFailures_data();
+    void openFailures();
+    void saveFailures_data();
+    void saveFailures();
+    void failedWriteKeepsTheOldFile();
+    void saveKeepsTheFilesPermissions();
+    void dirtyFlagFollowsTheHistory();
+    void unsavedHistoryIsNeverLostSilently_data();
+    void unsavedHistoryIsNeverLostSilently();
+    void closingTheWindowAsksToo();
+    void printWithEmptyHistory();
+    void printSendsOneJobNamedResults();
+    void printFailures_data();
+    void printFailures();
+    void printSetupUsesThePrinterDialog();
+    void clearHistory_data();
+    void clearHistory();
+};
+
+void DocumentCommandsTest::resultsFileStartsDirtyWithoutAName()
+{
+    TTextFilename file;
+    QCOMPARE(file.Filename(), QStringLiteral("Results.txt"));
+    QVERIFY(!file.HasBeenSaved());
+    QVERIFY(file.IsDirty());
+    file.SetFilename(QStringLiteral("a/b.rtf"));
+    QCOMPARE(file.Filename(), QStringLiteral("a/b.rtf"));
+    QVERIFY(file.HasBeenSaved());
+}
+
+void DocumentCommandsTest::newEmptiesEverythingButKeepsTheFile()
+{
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    window.Evaluate({"1+1", "2*3"});
+    window.AcceptSave(window.Path("kept.rtf"));
+    window.Run(form.SaveAction);
+    form.RichEditInput->setPlainText(QStringLiteral("7-"));
+    form.ListBoxFunctions->setFocus();
+    form.AudioOn = true;
+
+    window.Run(form.NewAction);
+
+    QCOMPARE(window.History(), QStringList());
+    QCOMPARE(form.RichEditInput->toPlainText(), QString());
+    QCOMPARE(form.LastExpression, QString());
+    QCOMPARE(form.ResultsFile.Filename(), window.Path("kept.rtf"));
+    QVERIFY(form.RichEditInput->hasFocus());
+    QCOMPARE(window.voice->spoken(), QStringList());
+    QCOMPARE(window.boxes.calls().size(), 0);  // nothing was unsaved
+}
+
+void DocumentCommandsTest::saveAndOpenRoundTrip_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("evaluations") << QStringList{"1+1= 2.00", "sin(pi/2)*3= 3.00", "10^18= 1E18"};
+    QTest::newRow("one line") << QStringList{"2= 2.00"};
+    QTest::newRow("RTF specials") << QStringList{"{a}= \\b", "tab\there"};
+    QTest::newRow("beyond ASCII") << QStringList{"π·2= 6.28", "√4= 2,00", "😀"};
+    QTest::newRow("blank lines inside") << QStringList{"a", "", "b"};
+}
+
+void DocumentCommandsTest::saveAndOpenRoundTrip()
+{
+    QFETCH(QStringList, lines);
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    window.SetHistory(lines);
+    const QString file = window.Path("results.rtf");
+    window.AcceptSave(file);
+    window.Run(form.FileSaveAs1);
+
+    const QByteArray bytes = ReadBytes(file);
+    QVERIFY2(bytes.startsWith("{\\rtf"), bytes.left(40).constData());
+    QVERIFY(bytes.trimmed().endsWith('}'));
+    QVERIFY(bytes.contains(form.RichEditOutput->document()->defaultFont().family().toLatin1()));
+
+    window.Run(form.NewAction);
+    window.AcceptOpen(file);
+    window.Run(form.FileOpen1);
+    QCOMPARE(window.History(), lines);
+    QVERIFY(!form.ResultsFile.IsDirty());
+    QCOMPARE(window.boxes.errors(), QStringList());
+}
+
+void DocumentCommandsTest::openPlainText_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("two lines") << QByteArray("1+1= 2.00\r\n2+2= 4.00") << QStringList{"1+1= 2.00", "2+2= 4.00"};
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBFpi= 3.14\n\xCF\x80") << QStringList{"pi= 3.14", "π"};
+    QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE" "a\0\n\0b\0", 8) << QStringList{"a", "b"};
+    QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0a\0\n\0b", 8) << QStringList{"a", "b"};
+}
+
+void DocumentCommandsTest::openPlainText()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    DocumentFixture window;
+    const QString file = window.Path("plain.txt");
+    WriteBytes(file, bytes);
+    window.form->RichEditInput->setPlainText(QStringLiteral("5+"));
+    window.form->LastExpression = QStringLiteral("4");
+    window.AcceptOpen(file);
+    window.Run(window.form->FileOpen1);
+    QCOMPARE(window.History(), lines);
+    QCOMPARE(window.form->ResultsFile.Filename(), file);
+    QCOMPARE(window.form->RichEditInput->toPlainText(), QStringLiteral("5+"));
+    QCOMPARE(window.form->LastExpression, QStringLiteral("4"));
+}
+
+void DocumentCommandsTest::openNameOfMissingFileBecomesTheFile()
+{
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    window.Evaluate({"3*3"});
+    form.ResultsFile.SetIsDirty(false);  // nothing to ask about
+    const QString file = window.Path("new.rtf");
+    window.AcceptOpen(file);
+    window.Run(form.FileOpen1);
+    QCOMPARE(window.History(), QStringList{"3*3= 9.00"});
+    QCOMPARE(form.ResultsFile.Filename(), file);
+    QVERIFY(!form.ResultsFile.IsDirty());
+    QVERIFY(!QFile::exists(file));
+
+    window.Run(form.SaveAction);
+    QCOMPARE(window.dialogs.count(FakeFileDialogs::Kind::Save), 0);
+    QVERIFY(ReadBytes(file).startsWith("{\\rtf"));
+}
+
+void DocumentCommandsTest::saveWithoutANameAsksForOne()
+{
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    window.Evaluate({"1+2"});
+    window.dialogs.saveAnswers << std::nullopt;
+    QVERIFY(!form.SaveResults());
+    QCOMPARE(window.dialogs.count(FakeFileDialogs::Kind::Save), 1);
+    QVERIFY(!form.ResultsFile.HasBeenSaved());
+    QVERIFY(form.ResultsFile.IsDirty());
+    QCOMPARE(QDir(window.folder.path()).entryList(QDir::Files), QStringList());
+
+    window.AcceptSave(window.Path("r.rtf"));
+    QVERIFY(form.SaveResults());
+    QCOMPARE(form.ResultsFile.Filename(), window.Path("r.rtf"));
+    QVERIFY(!form.ResultsFile.IsDirty());
+}
+
+void DocumentCommandsTest::saveAfterNewWritesTheEmptyHistoryWithoutAsking()
+{
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    window.Evaluate({"1+2"});
+    const QString file = window.Path("r.rtf");
+    window.AcceptSave(file);
+    window.Run(form.FileSaveAs1);
+    window.Run(form.NewAction);
+    window.Run(form.SaveAction);
+    QCOMPARE(window.dialogs.count(FakeFileDialogs::Kind::Save), 1);
+
+    window.Evaluate({"5"});
+    window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
+    window.AcceptOpen(file);
+    window.Run(form.FileOpen1);
+    QCOMPARE(window.History(), QStringList());
+    QCOMPARE(window.dialogs.count(FakeFileDialogs::Kind::Save), 1);
+}
+
+void DocumentCommandsTest::dialogsRememberWhatWasAccepted()
+{
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    window.AcceptOpen(window.Path("a.txt"), 1);
+    window.Run(form.FileOpen1);
+    window.dialogs.openAnswers << std::nullopt;
+    window.Run(form.FileOpen1);
+    window.AcceptSave(window.Path("b.rtf"));
+    window.Run(form.FileSaveAs1);
+    window.Run(form.FileSaveAs1);
+
+    const auto& calls = window.dialogs.calls();
+    QCOMPARE(calls.size(), 4);
+    QCOMPARE(calls[0].request.nameFilters, (QStringList{"Text File (*.txt)", "All Files (*)"}));
+    QCOMPARE(calls[0].request.filterIndex, 0);
+    QCOMPARE(calls[0].request.initialName, QString());
+    QCOMPARE(calls[1].request.initialName, window.Path("a.txt"));
+    QCOMPARE(calls[1].request.filterIndex, 1);
+    QCOMPARE(calls[2].request.nameFilters, QStringList());
+    QCOMPARE(calls[2].request.initialName, QString());
+    QCOMPARE(calls[3].request.initialName, window.Path("b.rtf"));
+}
+
+void DocumentCommandsTest::openFailures_data()
+{
+    QTest::addColumn<QString>("kind");       // what the chosen name is
+    QTest::addColumn<QString>("expected");   // the error box's text, %1 the full path
+    QTest::newRow("a folder") << "folder" << "Cannot open file \"%1\". ";
+    QTest::newRow("a pipe") << "pipe" << "Cannot open file \"%1\". Not a regular file.";
+    QTest::newRow("RTF nested too deep") << "deep" << "Failed to Load Stream.";
+}
+
+void DocumentCommandsTest::openFailures()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, expected);
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    const QString before = window.Path("before.rtf");
+    window.Evaluate({"1+1"});
+    window.AcceptSave(before);
+    window.Run(form.FileSaveAs1);
+    window.Evaluate({"2+2"});
+    window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
+
+    QString chosen = window.Path(kind);
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(window.folder.path()).mkdir(kind));
+    else if (kind == QLatin1String("pipe"))
+        QCOMPARE(::mkfifo(chosen.toLocal8Bit().constData(), 0600), 0);
+    else
+        WriteBytes(chosen, "{\\rtf1 " + QByteArray(5000, '{') + "x}");
+    window.AcceptOpen(chosen);
+    window.Run(form.FileOpen1);
+
+    QCOMPARE(window.boxes.errors().size(), 1);
+    const QString message = window.boxes.errors().first();
+    const QString text = expected.contains(QLatin1String("%1")) ? expected.arg(QFileInfo(chosen).absoluteFilePath()) : expected;
+    if (text.endsWith(QLatin1Char(' ')))  // followed by the system's reason
+        QVERIFY2(message.startsWith(text) && message.size() > text.size() + 1, qPrintable(message));
+    else
+        QCOMPARE(message, text);
+    // The file that failed never becomes the one a later Save replaces.
+    QCOMPARE(form.ResultsFile.Filename(), before);
+    QCOMPARE(window.History(), (QStringList{"1+1= 2.00", "2+2= 4.00"}));
+    QVERIFY(form.ResultsFile.IsDirty());
+}
+
+void DocumentCommandsTest::saveFailures_data()
+{
+    QTest::addColumn<bool>("throughSaveAs");
+    QTest::addColumn<QString>("target");  // relative to the scratch folder
+    QTest::newRow("save as, missing folder") << true << "missing/r.rtf";
+    QTest::newRow("save as, onto a folder") << true << "folder";
+    QTest::newRow("save, folder gone") << false << "missing/r.rtf";
+}
+
+void DocumentCommandsTest::saveFailures()
+{
+    QFETCH(bool, throughSaveAs);
+    QFETCH(QString, target);
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    QVERIFY(QDir(window.folder.path()).mkdir(QStringLiteral("folder")));
+    window.Evaluate({"1+1"});
+    const QString chosen = window.Path(target);
+    if (throughSaveAs) {
+        window.AcceptSave(chosen);
+        window.Run(form.FileSaveAs1);
+    } else {
+        form.ResultsFile.SetFilename(chosen);
+        window.Run(form.SaveAction);
+    }
+    QCOMPARE(window.boxes.errors().size(), 1);
+    const QString prefix = QStringLiteral("Cannot create file \"%1\". ").arg(QFileInfo(chosen).absoluteFilePath());
+    QVERIFY2(window.boxes.errors().first().startsWith(prefix), qPrintable(window.boxes.errors().first()));
+    QVERIFY(form.ResultsFile.IsDirty());
+    QCOMPARE(form.ResultsFile.HasBeenSaved(), !throughSaveAs);
+}
+
+void DocumentCommandsTest::failedWriteKeepsTheOldFile()
+{
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    const QString file = window.Path("r.rtf");
+    window.Evaluate({"1+1"});
+    window.AcceptSave(file);
+    window.Run(form.FileSaveAs1);
+    const QByteArray old = ReadBytes(file);
+    QVERIFY(!old.isEmpty());
+
+    QStringList many;
+    for (int i = 0; i < 2000; ++i)
+        many << QStringLiteral("%1+1= %2.00").arg(i).arg(i + 1);
+    window.SetHistory(many);
+
+    // The disk "fills up" after 1000 bytes of any file: the write fails half way.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    window.Run(form.SaveAction);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QCOMPARE(window.boxes.errors(), QStringList{"Failed to Save Stream."});
+    QCOMPARE(ReadBytes(file), old);
+    QVERIFY(form.ResultsFile.IsDirty());
+    QCOMPARE(QDir(window.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"r.rtf"});
+}
+
+void DocumentCommandsTest::saveKeepsTheFilesPermissions()
+{
+    DocumentFixture window;
+    const QString file = window.Path("r.rtf");
+    WriteBytes(file, "old");
+    const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QVERIFY(QFile::setPermissions(file, permissions));
+    window.Evaluate({"1+1"});
+    window.AcceptSave(file);
+    window.Run(window.form->FileSaveAs1);
+    QVERIFY(ReadBytes(file).startsWith("{\\rtf"));
+    QCOMPARE(QFile::permissions(file) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), permissions);
+}
+
+void DocumentCommandsTest::dirtyFlagFollowsTheHistory()
+{
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    const QString file = window.Path("r.rtf");
+    QVERIFY(form.ResultsFile.IsDirty());
+    window.Evaluate({"1+1"});
+    window.AcceptSave(file);
+    window.Run(form.FileSaveAs1);
+    QVERIFY(!form.ResultsFile.IsDirty());
+    window.Evaluate({"2+2"});
+    QVERIFY(form.ResultsFile.IsDirty());
+    window.Run(form.SaveAction);
+    QVERIFY(!form.ResultsFile.IsDirty());
+    window.Run(form.ClearHistoryAction);
+    QVERIFY(form.ResultsFile.IsDirty());
+    window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
+    window.AcceptOpen(file);
+    window.Run(form.FileOpen1);
+    QVERIFY(!form.ResultsFile.IsDirty());
+    window.Evaluate({"1/0"});  // fails: the history is untouched
+    QVERIFY(!form.ResultsFile.IsDirty());
+}
+
+void DocumentCommandsTest::unsavedHistoryIsNeverLostSilently_data()
+{
+    QTest::addColumn<QString>("command");      // New, Open or Exit
+    QTest::addColumn<bool>("dirty");
+    QTest::addColumn<MessageBoxes::SaveChoice>("choice");
+    QTest::addColumn<bool>("saveDialogAccepts");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("proceeded");
+    QTest::addColumn<bool>("saved");
+
+    using C = MessageBoxes::SaveChoice;
+    for (const char* command : {"New", "Open", "Exit"}) {
+        const QByteArray name(command);
+        QTest::newRow(name + ", saved history") << command << false << C::Cancel << true << false << true << false;
+        QTest::newRow(name + ", cancel") << command << true << C::Cancel << true << true << false << false;
+        QTest::newRow(name + ", discard") << command << true << C::Discard << true << true << true << false;
+        QTest::newRow(name + ", save") << command << true << C::Save << true << true << true << true;
+        QTest::newRow(name + ", save cancelled") << command << true << C::Save << false << true << false << false;
+    }
+}
+
+void DocumentCommandsTest::unsavedHistoryIsNeverLostSilently()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, dirty);
+    QFETCH(MessageBoxes::SaveChoice, choice);
+    QFETCH(bool, saveDialogAccepts);
+    QFETCH(bool, asked);
+    QFETCH(bool, proceeded);
+    QFETCH(bool, saved);
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    const QString other = window.Path("other.txt");
+    WriteBytes(other, "9= 9.00");
+    const QString target = window.Path("unsaved.rtf");
+    window.Evaluate({"1+1"});
+    form.ResultsFile.SetIsDirty(dirty);
+    window.boxes.saveChoice = choice;
+    window.dialogs.saveAnswers << (saveDialogAccepts ? std::optional(FileDialogChoice{target, 0}) : std::nullopt);
+    window.AcceptOpen(other);
+
+    QAction* action = command == QLatin1String("New") ? form.NewAction
+                    : command == QLatin1String("Open") ? form.FileOpen1 : form.FileExit1;
+    window.Run(action);
+
+    QCOMPARE(window.boxes.texts(FakeMessageBoxes::Kind::AskSaveChanges),
+             asked ? QStringList{"Save changes to the results history?"} : QStringList());
+    QCOMPARE(QFile::exists(target), saved);
+    if (command == QLatin1String("Exit"))
+        QCOMPARE(form.isVisible(), !proceeded);
+    else
+        QCOMPARE(window.History(), proceeded ? (command == QLatin1String("New") ? QStringList() : QStringList{"9= 9.00"})
+                                             : QStringList{"1+1= 2.00"});
+}
+
+void DocumentCommandsTest::closingTheWindowAsksToo()
+{
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    window.Evaluate({"1+1"});
+    window.boxes.saveChoice = MessageBoxes::SaveChoice::Cancel;
+    QVERIFY(!form.close());
+    QVERIFY(form.isVisible());
+    window.boxes.saveChoice = MessageBoxes::SaveChoice::Save;
+    form.ResultsFile.SetFilename(window.Path("missing/r.rtf"));  // the save fails: stay open
+    QVERIFY(!form.close());
+    QCOMPARE(window.boxes.errors().size(), 1);
+    window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
+    QVERIFY(form.close());
+}
+
+void DocumentCommandsTest::printWithEmptyHistory()
+{
+    for (bool audio : {false, true}) {
+        DocumentFixture window;
+        window.form->AudioOn = audio;
+        QStringList spokenWhileNoticeOpen{"unset"};
+        window.boxes.onShow = [&](const FakeMessageBoxes::Call&) { spokenWhileNoticeOpen = window.voice->spoken(); };
+        window.Run(window.form->PrintAction);
+        QCOMPARE(window.boxes.notices(), QStringList{"Nothing in results history to print"});
+        QCOMPARE(spokenWhileNoticeOpen, QStringList());
+        QCOMPARE(window.voice->spoken(), audio ? QStringList{"Nothing to print in results "} : QStringList());
+        QCOMPARE(window.printing.jobs.size(), 0);
+    }
+}
+
+void DocumentCommandsTest::printSendsOneJobNamedResults()
+{
+    DocumentFixture window;
+    window.SetHistory({"1+1= 2.00", ""});  // a line break alone is not an empty history
+    window.Run(window.form->PrintAction);
+    QCOMPARE(window.printing.jobs.size(), 1);
+    QCOMPARE(window.printing.jobs[0].name, QStringLiteral("Results"));
+    QCOMPARE(window.printing.jobs[0].lines, (QStringList{"1+1= 2.00", ""}));
+    QCOMPARE(window.printing.jobs[0].fontFamily, window.form->RichEditOutput->font().family());
+    QCOMPARE(window.boxes.calls().size(), 0);
+}
+
+void DocumentCommandsTest::printFailures_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("invalid printer") << "Printer selected is not valid";
+    QTest::newRow("no default printer") << "There is no default printer currently selected";
+}
+
+void DocumentCommandsTest::printFailures()
+{
+    QFETCH(QString, failure);
+    DocumentFixture window;
+    window.Evaluate({"1+1"});
+    window.printing.failWith = failure;
+    window.Run(window.form->PrintAction);
+    QCOMPARE(window.boxes.errors(), QStringList{failure + QLatin1Char('.')});
+    QCOMPARE(window.History(), QStringList{"1+1= 2.00"});
+}
+
+void DocumentCommandsTest::printSetupUsesThePrinterDialog()
+{
+    DocumentFixture window;
+    window.printing.setupAnswer = false;
+    window.Run(window.form->FilePrintSetup1);
+    QCOMPARE(window.printing.setupCalls, 1);
+    QCOMPARE(window.boxes.calls().size(), 0);
+}
+
+void DocumentCommandsTest::clearHistory_data()
+{
+    QTest::addColumn<QStringList>("history");
+    QTest::addColumn<bool>("audio");
+    QTest::addColumn<QStringList>("spoken");
+    QTest::newRow("empty, silent") << QStringList() << false << QStringList();
+    QTest::newRow("empty, audio on: nothing said") << QStringList() << true << QStringList();
+    QTest::newRow("lines, silent") << QStringList{"1+1= 2.00"} << false << QStringList();
+    QTest::newRow("lines, audio on") << QStringList{"1+1= 2.00"} << true << QStringList{" Clear results history "};
+    QTest::newRow("only a line break") << QStringList{"", ""} << true << QStringList{" Clear results history "};
+}
+
+void DocumentCommandsTest::clearHistory()
+{
+    QFETCH(QStringList, history);
+    QFETCH(bool, audio);
+    QFETCH(QStringList, spoken);
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    window.SetHistory(history);
+    form.ResultsFile.SetFilename(window.Path("r.rtf"));
+    form.LastExpression = QStringLiteral("1+1");
+    form.RichEditInput->setPlainText(QStringLiteral("3"));
+    form.ListBoxFunctions->setFocus();
+    form.AudioOn = audio;
+
+    window.Run(form.ClearHistoryAction);
+
+    QCOMPARE(window.History(), QStringList());
+    QCOMPARE(window.voice->spoken(), spoken);
+    QCOMPARE(form.LastExpression, QStringLiteral("1+1"));
+    QCOMPARE(form.RichEditInput->toPlainText(), QStringLiteral("3"));
+    QCOMPARE(form.ResultsFile.Filename(), window.Path("r.rtf"));
+    QCOMPARE(form.RichEditInput->hasFocus(), !history.isEmpty());
+}
+
+QTEST_MAIN(DocumentCommandsTest)
+#include "DocumentCommandsTest.moc"

@@ -1,0 +1,374 @@
+// The File and Edit menus and the action list: items, captions, shortcuts, categories, hints,
+// the edit commands' enabled state and effects, and which control a shortcut key reaches.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+#include "window/support/DocumentFixture.h"
+
+using ferrolin::TForm1;
+using ferrolin::testing::DocumentFixture;
+
+namespace {
+
+QAction* ActionNamed(const TForm1& form, const QString& name)
+{
+    for (QAction* action : form.ActionList1)
+        if (action->objectName() == name)
+            return action;
+    return nullptr;
+}
+
+// The enabled Edit commands, in a fixed order, as one readable string.
+QString EnabledEditCommands(const TForm1& form)
+{
+    QStringList enabled;
+    const std::pair<QAction*, const char*> actions[] = {
+        {form.EditUndo1, "Undo"}, {form.EditCut1, "Cut"},     {form.EditCopy1, "Copy"},
+        {form.EditPaste1, "Paste"}, {form.EditDelete1, "Delete"}, {form.EditSelectAll1, "SelectAll"}};
+    for (const auto& [action, name] : actions)
+        if (action->isEnabled())
+            enabled << QString::fromLatin1(name);
+    return enabled.join(QLatin1Char(' '));
+}
+
+void Select(QTextEdit* box, int from, int to)
+{
+    QTextCursor cursor = box->textCursor();
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+}
+
+}  // namespace
+
+class DocumentMenusTest : public QObject {
+    Q_OBJECT
+private slots:
+    void menuItems_data();
+    void menuItems();
+    void actionList_data();
+    void actionList();
+    void fileCommandsAreAlwaysEnabled();
+    void editEnabledState_data();
+    void editEnabledState();
+    void enabledStateFollowsFocusWithoutOpeningAMenu();
+    void menuBarFocusKeepsTheEditTarget();
+    void editCommands_data();
+    void editCommands();
+    void shortcutKeys_data();
+    void shortcutKeys();
+    void fileShortcutsRunTheirCommands();
+};
+
+void DocumentMenusTest::menuItems_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("items");  // "itemName|caption|shortcut|action", or a separator's name
+
+    QTest::newRow("File") << "FileMenu"
+                          << QStringList{"New1|&New|Ctrl+N|NewAction", "Open1|&Open...|Ctrl+O|FileOpen1", "N4",
+                                         "Save1|&Save|Ctrl+S|SaveAction", "SaveAs1|Save &As...||FileSaveAs1", "N5",
+                                         "Print2|Print|Ctrl+P|PrintAction", "Print1|Print Set&up...||FilePrintSetup1",
+                                         "N6", "Exit1|E&xit||FileExit1"};
+    QTest::newRow("Edit") << "EditMenu"
+                          << QStringList{"Undo1|&Undo|Ctrl+Z|EditUndo1", "N1", "Cut1|Cu&t|Ctrl+X|EditCut1",
+                                         "Copy1|&Copy|Ctrl+C|EditCopy1", "Paste2|&Paste|Ctrl+V|EditPaste1",
+                                         "Paste1|&Delete|Del|EditDelete1", "N2",
+                                         "SelectAll1|Select &All|Ctrl+A|EditSelectAll1", "N3",
+                                         "MnuClearHistory|Clear &History||ClearHistoryAction"};
+}
+
+void DocumentMenusTest::menuItems()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, items);
+    DocumentFixture window;
+    const QMenu* shown = window.form->findChild<QMenu*>(menu);
+    QVERIFY(shown);
+    const QList<QAction*> actions = shown->actions();
+    QCOMPARE(actions.size(), items.size());
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QStringList expected = items[i].split(QLatin1Char('|'));
+        QAction* item = actions[i];
+        if (expected.size() == 1) {
+            QVERIFY2(item->isSeparator(), qPrintable(items[i]));
+            QCOMPARE(item->objectName(), expected[0]);
+            continue;
+        }
+        QVERIFY2(!item->isSeparator(), qPrintable(items[i]));
+        QCOMPARE(item->property("menuItemName").toString(), expected[0]);
+        QCOMPARE(item->text(), expected[1]);
+        QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), expected[2]);
+        QCOMPARE(item->objectName(), expected[3]);
+        QVERIFY(item->icon().isNull());
+    }
+}
+
+void DocumentMenusTest::actionList_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("shortHint");
+    QTest::addColumn<QString>("longHint");
+
+    QTest::newRow("open") << 0 << "FileOpen1" << "File" << "Open" << "Opens an existing file";
+    QTest::newRow("save as") << 1 << "FileSaveAs1" << "File" << "Save As" << "Saves the active file with a new name";
+    QTest::newRow("print setup") << 2 << "FilePrintSetup1" << "File" << "Print Setup" << "Print Setup";
+    QTest::newRow("exit") << 3 << "FileExit1" << "File" << "Exit" << "Quits the application";
+    QTest::newRow("cut") << 4 << "EditCut1" << "Edit" << "Cut" << "Cuts the selection and puts it on the Clipboard";
+    QTest::newRow("copy") << 5 << "EditCopy1" << "Edit" << "Copy" << "Copies the selection and puts it on the Clipboard";
+    QTest::newRow("paste") << 6 << "EditPaste1" << "Edit" << "Paste" << "Inserts Clipboard contents";
+    QTest::newRow("select all") << 7 << "EditSelectAll1" << "Edit" << "Select All" << "Selects the entire document";
+    QTest::newRow("undo") << 8 << "EditUndo1" << "Edit" << "Undo" << "Reverts the last action";
+    QTest::newRow("delete") << 9 << "EditDelete1" << "Edit" << "Delete" << "Erases the selection";
+    QTest::newRow("new") << 10 << "NewAction" << "File" << "" << "";
+    QTest::newRow("print") << 11 << "PrintAction" << "File" << "" << "";
+    QTest::newRow("save") << 12 << "SaveAction" << "File" << "" << "";
+    QTest::newRow("clear history") << 13 << "ClearHistoryAction" << "Edit" << "" << "";
+}
+
+void DocumentMenusTest::actionList()
+{
+    QFETCH(int, index);
+    QFETCH(QString, name);
+    QFETCH(QString, category);
+    QFETCH(QString, shortHint);
+    QFETCH(QString, longHint);
+    DocumentFixture window;
+    QCOMPARE(window.form->ActionList1.size(), 14);
+    QAction* action = window.form->ActionList1[index];
+    QCOMPARE(action->objectName(), name);
+    QCOMPARE(action->property("category").toString(), category);
+    QCOMPARE(action->statusTip(), longHint);
+    if (!shortHint.isEmpty())
+        QCOMPARE(action->toolTip(), shortHint);
+}
+
+void DocumentMenusTest::fileCommandsAreAlwaysEnabled()
+{
+    DocumentFixture window;
+    for (QWidget* focus : {static_cast<QWidget*>(window.form->RichEditInput),
+                           static_cast<QWidget*>(window.form->ListBoxFunctions)}) {
+        focus->setFocus();
+        emit window.form->FileMenu->aboutToShow();
+        for (QAction* action : window.form->ActionList1)
+            if (action->property("category") == QLatin1String("File") || action == window.form->ClearHistoryAction)
+                QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
+    }
+}
+
+void DocumentMenusTest::editEnabledState_data()
+{
+    QTest::addColumn<QString>("focus");      // input, history, list, key
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("selectAll");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<bool>("typed");         // the text was typed, so the box can undo
+    QTest::addColumn<QString>("enabled");
+
+    QTest::newRow("empty input, empty clipboard") << "input" << "" << false << "" << false << "";
+    QTest::newRow("empty input, text on clipboard") << "input" << "" << false << "7" << false << "Paste";
+    QTest::newRow("input with text, no selection") << "input" << "1+2" << false << "" << false << "SelectAll";
+    QTest::newRow("input with selection") << "input" << "1+2" << true << "" << false << "Cut Copy Delete SelectAll";
+    QTest::newRow("typed input can undo") << "input" << "1+2" << false << "" << true << "Undo SelectAll";
+    QTest::newRow("everything") << "input" << "1+2" << true << "x" << true << "Undo Cut Copy Paste Delete SelectAll";
+    QTest::newRow("history, no selection") << "history" << "1+2= 3.00" << false << "x" << false << "SelectAll";
+    QTest::newRow("history with selection") << "history" << "1+2= 3.00" << true << "x" << false << "Copy SelectAll";
+    QTest::newRow("empty history") << "history" << "" << false << "x" << false << "";
+    QTest::newRow("function list") << "list" << "1+2" << true << "x" << true << "";
+    QTest::newRow("keypad key") << "key" << "1+2" << true << "x" << true << "";
+}
+
+void DocumentMenusTest::editEnabledState()
+{
+    QFETCH(QString, focus);
+    QFETCH(QString, text);
+    QFETCH(bool, selectAll);
+    QFETCH(QString, clipboard);
+    QFETCH(bool, typed);
+    QFETCH(QString, enabled);
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    QApplication::clipboard()->setText(clipboard);
+
+    QTextEdit* box = focus == QLatin1String("history") ? form.RichEditOutput : form.RichEditInput;
+    box->setFocus();
+    if (typed)
+        QTest::keyClicks(box, text);
+    else
+        box->setPlainText(text);
+    if (selectAll)
+        box->selectAll();
+    if (focus == QLatin1String("list"))
+        form.ListBoxFunctions->setFocus();
+    if (focus == QLatin1String("key"))
+        form.PanelKeyBoard->findChildren<QPushButton*>().first()->setFocus();
+
+    emit form.EditMenu->aboutToShow();
+    QCOMPARE(EnabledEditCommands(form), enabled);
+}
+
+void DocumentMenusTest::enabledStateFollowsFocusWithoutOpeningAMenu()
+{
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    QApplication::clipboard()->clear();
+    form.RichEditInput->setFocus();
+    form.RichEditInput->setPlainText(QStringLiteral("12"));
+    QCOMPARE(EnabledEditCommands(form), QStringLiteral("SelectAll"));
+    form.RichEditInput->selectAll();
+    QCOMPARE(EnabledEditCommands(form), QStringLiteral("Cut Copy Delete SelectAll"));
+    QApplication::clipboard()->setText(QStringLiteral("3"));
+    QCOMPARE(EnabledEditCommands(form), QStringLiteral("Cut Copy Paste Delete SelectAll"));
+    form.ListBoxFunctions->setFocus();
+    QCOMPARE(EnabledEditCommands(form), QString());
+    form.RichEditInput->setFocus();
+    QCOMPARE(EnabledEditCommands(form), QStringLiteral("Cut Copy Paste Delete SelectAll"));
+}
+
+void DocumentMenusTest::menuBarFocusKeepsTheEditTarget()
+{
+    // Opening the menus from the keyboard moves the focus to the menu bar; Copy must still copy
+    // from the box the user was in.
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    form.RichEditOutput->setPlainText(QStringLiteral("2+2= 4.00"));
+    form.RichEditOutput->setFocus();
+    form.RichEditOutput->selectAll();
+    form.menuBar()->setFocus();
+    QCOMPARE(form.EditTarget(), form.RichEditOutput);
+    emit form.EditMenu->aboutToShow();
+    QVERIFY(form.EditCopy1->isEnabled());
+    form.EditCopy1->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2+2= 4.00"));
+}
+
+void DocumentMenusTest::editCommands_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("clipboardBefore");
+    QTest::addColumn<QString>("textAfter");
+    QTest::addColumn<QString>("clipboardAfter");
+    QTest::addColumn<QString>("selectedAfter");
+
+    QTest::newRow("cut") << "EditCut1" << "12+34" << 2 << 5 << "" << "12" << "+34" << "";
+    QTest::newRow("copy") << "EditCopy1" << "12+34" << 0 << 2 << "" << "12+34" << "12" << "12";
+    QTest::newRow("paste replaces the selection") << "EditPaste1" << "12+34" << 3 << 5 << "56" << "12+56" << "56" << "";
+    QTest::newRow("paste at the caret") << "EditPaste1" << "12" << 1 << 1 << "+" << "1+2" << "+" << "";
+    QTest::newRow("delete erases the selection") << "EditDelete1" << "12+34" << 1 << 3 << "c" << "134" << "c" << "";
+    QTest::newRow("select all") << "EditSelectAll1" << "12+34" << 1 << 1 << "c" << "12+34" << "c" << "12+34";
+    QTest::newRow("disabled copy does nothing") << "EditCopy1" << "12" << 1 << 1 << "c" << "12" << "c" << "";
+    QTest::newRow("disabled delete does nothing") << "EditDelete1" << "12" << 0 << 0 << "c" << "12" << "c" << "";
+}
+
+void DocumentMenusTest::editCommands()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, text);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, clipboardBefore);
+    QFETCH(QString, textAfter);
+    QFETCH(QString, clipboardAfter);
+    QFETCH(QString, selectedAfter);
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    QApplication::clipboard()->setText(clipboardBefore);
+    form.RichEditInput->setFocus();
+    form.RichEditInput->setPlainText(text);
+    Select(form.RichEditInput, from, to);
+
+    ActionNamed(form, action)->trigger();
+
+    QCOMPARE(form.RichEditInput->toPlainText(), textAfter);
+    QCOMPARE(QApplication::clipboard()->text(), clipboardAfter);
+    QCOMPARE(form.RichEditInput->textCursor().selectedText(), selectedAfter);
+}
+
+void DocumentMenusTest::shortcutKeys_data()
+{
+    QTest::addColumn<QString>("box");  // input or history
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("clipboardBefore");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("textAfter");
+    QTest::addColumn<QString>("clipboardAfter");
+
+    const int ctrl = Qt::ControlModifier;
+    QTest::newRow("Delete erases the selection") << "input" << "12+34" << 1 << 4 << "" << int(Qt::Key_Delete) << 0 << "14" << "";
+    QTest::newRow("Delete without selection deletes the next character")
+        << "input" << "12+34" << 2 << 2 << "" << int(Qt::Key_Delete) << 0 << "1234" << "";
+    QTest::newRow("Delete at the end does nothing") << "input" << "12" << 2 << 2 << "" << int(Qt::Key_Delete) << 0 << "12" << "";
+    QTest::newRow("Ctrl+X cuts") << "input" << "12+34" << 0 << 3 << "" << int(Qt::Key_X) << ctrl << "34" << "12+";
+    QTest::newRow("Ctrl+C copies") << "input" << "12+34" << 3 << 5 << "" << int(Qt::Key_C) << ctrl << "12+34" << "34";
+    QTest::newRow("Ctrl+C without selection keeps the clipboard")
+        << "input" << "12" << 1 << 1 << "old" << int(Qt::Key_C) << ctrl << "12" << "old";
+    QTest::newRow("Ctrl+V pastes") << "input" << "12" << 2 << 2 << "*3" << int(Qt::Key_V) << ctrl << "12*3" << "*3";
+    QTest::newRow("Ctrl+V with an empty clipboard") << "input" << "12" << 2 << 2 << "" << int(Qt::Key_V) << ctrl << "12" << "";
+    QTest::newRow("Ctrl+A selects all") << "input" << "12+34" << 1 << 1 << "" << int(Qt::Key_A) << ctrl << "12+34" << "";
+    QTest::newRow("Ctrl+C in the history") << "history" << "1+1= 2.00" << 0 << 3 << "" << int(Qt::Key_C) << ctrl << "1+1= 2.00" << "1+1";
+    QTest::newRow("Ctrl+X in the history only leaves it alone")
+        << "history" << "1+1= 2.00" << 0 << 3 << "old" << int(Qt::Key_X) << ctrl << "1+1= 2.00" << "old";
+    QTest::newRow("Delete in the history does nothing")
+        << "history" << "1+1= 2.00" << 0 << 3 << "" << int(Qt::Key_Delete) << 0 << "1+1= 2.00" << "";
+}
+
+void DocumentMenusTest::shortcutKeys()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, clipboardBefore);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, textAfter);
+    QFETCH(QString, clipboardAfter);
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    QApplication::clipboard()->setText(clipboardBefore);
+    QTextEdit* target = box == QLatin1String("history") ? form.RichEditOutput : form.RichEditInput;
+    target->setPlainText(text);
+    target->setFocus();
+    Select(target, from, to);
+
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    QCOMPARE(target->toPlainText(), textAfter);
+    QCOMPARE(QApplication::clipboard()->text(), clipboardAfter);
+    if (key == Qt::Key_A)
+        QCOMPARE(target->textCursor().selectedText(), text);
+}
+
+void DocumentMenusTest::fileShortcutsRunTheirCommands()
+{
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    form.RichEditInput->setFocus();
+    QTest::keyClick(form.RichEditInput, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(window.dialogs.count(ferrolin::FakeFileDialogs::Kind::Save), 1);
+    QTest::keyClick(form.RichEditInput, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(window.dialogs.count(ferrolin::FakeFileDialogs::Kind::Open), 1);
+    QTest::keyClick(form.RichEditInput, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(window.boxes.notices(), QStringList{"Nothing in results history to print"});
+    form.LastExpression = QStringLiteral("1+1");
+    QTest::keyClick(form.RichEditInput, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(form.LastExpression, QString());
+}
+
+QTEST_MAIN(DocumentMenusTest)
+#include "DocumentMenusTest.moc"

@@ -1,0 +1,86 @@
+#include "window/support/DocumentFixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+namespace ferrolin::testing {
+
+DocumentFixture::DocumentFixture()
+{
+    Platform platform;
+    platform.messageBoxes = &boxes;
+    platform.fileDialogs = &dialogs;
+    platform.printing = &printing;
+    platform.makeVoice = [this] {
+        auto made = std::make_unique<FakeVoice>();
+        voice = made.get();
+        return made;
+    };
+    form = std::make_unique<TForm1>(platform);
+    form->SetDecimalSeparatorSource([] { return QStringLiteral("."); });
+    form->show();
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.get()))
+        qWarning("main window did not become active");
+}
+
+DocumentFixture::~DocumentFixture()
+{
+    // Tests leave unsaved histories behind; the window must not ask about them on the way out.
+    if (form)
+        form->ResultsFile.SetIsDirty(false);
+}
+
+void DocumentFixture::Evaluate(const QStringList& expressions) const
+{
+    for (const QString& expression : expressions) {
+        form->RichEditInput->setPlainText(expression);
+        form->EvaluateInput();
+    }
+}
+
+void DocumentFixture::SetHistory(const QStringList& lines) const
+{
+    form->RichEditOutput->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+QStringList DocumentFixture::History() const
+{
+    QStringList lines;
+    const QTextDocument* history = form->RichEditOutput->document();
+    if (history->isEmpty())
+        return lines;
+    for (QTextBlock block = history->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    return lines;
+}
+
+void DocumentFixture::AcceptOpen(const QString& fileName, int filterIndex)
+{
+    dialogs.openAnswers << FileDialogChoice{fileName, filterIndex};
+}
+
+void DocumentFixture::AcceptSave(const QString& fileName)
+{
+    dialogs.saveAnswers << FileDialogChoice{fileName, 0};
+}
+
+QByteArray ReadBytes(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void WriteBytes(const QString& fileName, const QByteArray& bytes)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(fileName));
+}
+
+}  // namespace ferrolin::testing
