@@ -1,0 +1,167 @@
+// What the window is made of: names, captions, menus, geometry, keyboard order, screen readers.
+#include <QAccessible>
+#include <QAccessibleEvent>
+#include <QAction>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolBar>
+
+#include "window/ApplicationTitle.h"
+#include "window/KeypadKeys.h"
+#include "window/support/WindowFixture.h"
+
+using ferrolin::testing::WindowFixture;
+
+namespace {
+// Remembers the text-insert events posted on one object while accessibility is active.
+QObject* watchedForInserts = nullptr;
+QStringList insertedTexts;
+void RecordInserts(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::TextInserted && event->object() == watchedForInserts) {
+        insertedTexts.append(static_cast<QAccessibleTextInsertEvent*>(event)->textInserted());
+    }
+}
+}  // namespace
+
+class WindowLayoutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void applicationTitle_data();
+    void applicationTitle();
+    void captionMenusAndToolbar();
+    void keyGeometryAndCaptions_data();
+    void keyGeometryAndCaptions();
+    void everyControlHasAnAccessibleName();
+    void tabOrderRunsThroughTheKeysRowByRow();
+    void appendedLineIsAnnouncedAtItsPosition();
+};
+
+void WindowLayoutTest::applicationTitle_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("build directory") << "build/ferrolin" << "Ferrolin";
+    QTest::newRow("cut at the first dot") << "/opt/AddUp.Backup.EXE" << "Addup";
+    QTest::newRow("rest lowercased") << "/usr/bin/FERROLIN" << "Ferrolin";
+    QTest::newRow("no directory") << "calc" << "Calc";
+    QTest::newRow("dot in a directory name only") << "/home/a.b/ferrolin" << "Ferrolin";
+    QTest::newRow("leading dot gives nothing") << "/tmp/.hidden" << "";
+    QTest::newRow("non-ASCII") << "/usr/bin/émile.bin" << "Émile";
+}
+
+void WindowLayoutTest::applicationTitle() {
+    QFETCH(QString, path);
+    QFETCH(QString, title);
+    QCOMPARE(ferrolin::ApplicationTitleFromPath(path), title);
+}
+
+void WindowLayoutTest::captionMenusAndToolbar() {
+    WindowFixture window;
+    QCOMPARE(window.form->windowTitle(), QStringLiteral("Ferrolin 2009"));
+    QStringList menus;
+    for (QAction* menu : window.form->menuBar()->actions()) {
+        menus.append(menu->text());
+    }
+    QCOMPARE(menus.mid(0, 4), (QStringList{"File", "Edit", "Options", "Help"}));
+    QCOMPARE(window.form->MnuOptions->actions().first(), window.form->MnuAudio);
+    QCOMPARE(window.form->MnuAudio->text(), QStringLiteral("Audio"));
+    QCOMPARE(window.form->mnuPrecision->title(), QStringLiteral("Precision"));
+
+    const double scale = window.form->logicalDpiY() / 120.0;
+    QCOMPARE(window.form->ToolBar1->height(), qRound(29 * scale));
+    QCOMPARE(window.form->ToolBar1->actions().size(), 0);
+    QCOMPARE(window.form->RichEditInput->height(), qRound(119 * scale));
+    QCOMPARE(window.form->PanelKeyBoard->width(), qRound(225 * scale));
+    QVERIFY(window.form->RichEditOutput->isReadOnly());
+    QVERIFY(!window.form->RichEditInput->acceptRichText());
+}
+
+void WindowLayoutTest::keyGeometryAndCaptions_data() {
+    QTest::addColumn<int>("index");
+    const auto keys = ferrolin::KeypadKeys();
+    QCOMPARE(keys.size(), std::size_t{24});
+    for (int i = 0; i < 24; ++i) {
+        QTest::newRow(keys[i].objectName) << i;
+    }
+}
+
+void WindowLayoutTest::keyGeometryAndCaptions() {
+    QFETCH(int, index);
+    static constexpr int kX[] = {0, 56, 112, 168};
+    static constexpr int kY[] = {8, 39, 70, 101, 132, 163};
+    WindowFixture window;
+    const ferrolin::KeyDefinition& key = ferrolin::KeypadKeys()[index];
+    QPushButton* button = window.Key(key.objectName);
+    QVERIFY(button);
+    QCOMPARE(button->parentWidget(), window.form->PanelKeyBoard);
+    const double scale = window.form->logicalDpiY() / 120.0;
+    QCOMPARE(button->geometry(), QRect(qRound(kX[index % 4] * scale), qRound(kY[index / 4] * scale),
+                                       qRound(50 * scale), qRound(25 * scale)));
+}
+
+void WindowLayoutTest::everyControlHasAnAccessibleName() {
+    WindowFixture window;
+    const QList<QPair<QString, QString>> expected = {
+        {"RichEditInput", "Expression"}, {"RichEditOutput", "Results history"},
+        {"ListBoxFunctions", "Functions"}, {"ButtonMultiply", "multiply"},
+        {"ButtonEvaluate", "evaluate"}, {"ButtonClear", "clear"}, {"ButtonRecall", "recall"},
+        {"ButtonLeftBracket", "left bracket"}, {"ButtonNum7", "7"}, {"ButtonDecimal", "decimal point"},
+    };
+    for (const auto& [name, accessible] : expected) {
+        auto* widget = window.form->findChild<QWidget*>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QCOMPARE(widget->accessibleName(), accessible);
+    }
+    for (QPushButton* button : window.form->PanelKeyBoard->findChildren<QPushButton*>()) {
+        QVERIFY2(!button->accessibleName().isEmpty(), qPrintable(button->objectName()));
+        QCOMPARE(button->focusPolicy(), Qt::StrongFocus);
+    }
+}
+
+void WindowLayoutTest::tabOrderRunsThroughTheKeysRowByRow() {
+    WindowFixture window;
+    QStringList order;
+    QWidget* widget = window.form->RichEditInput;
+    for (int step = 0; step < 27; ++step) {
+        order.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+        while (widget && !(widget->focusPolicy() & Qt::TabFocus)) {
+            widget = widget->nextInFocusChain();
+        }
+    }
+    QStringList expected = {"RichEditInput", "ListBoxFunctions"};
+    for (const ferrolin::KeyDefinition& key : ferrolin::KeypadKeys()) {
+        expected.append(QString::fromLatin1(key.objectName));
+    }
+    expected.append("RichEditOutput");
+    QCOMPARE(order, expected);
+    // Tab leaves the boxes instead of typing a tab character.
+    QVERIFY(window.form->RichEditInput->tabChangesFocus());
+    QVERIFY(window.form->RichEditOutput->tabChangesFocus());
+}
+
+void WindowLayoutTest::appendedLineIsAnnouncedAtItsPosition() {
+    WindowFixture window;
+    watchedForInserts = window.form->RichEditOutput;
+    insertedTexts.clear();
+    QAccessible::installUpdateHandler(RecordInserts);
+    QAccessible::setActive(true);
+    if (!QAccessible::isActive()) {
+        QAccessible::installUpdateHandler(nullptr);
+        QSKIP("this platform plugin has no accessibility bridge (try QT_QPA_PLATFORM=xcb)");
+    }
+    for (const char* input : {"1+1", "2*3"}) {
+        window.SetInput(QString::fromLatin1(input));
+        window.form->EvaluateInput();
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    watchedForInserts = nullptr;
+
+    QVERIFY(insertedTexts.contains(QStringLiteral("1+1= 2.00")));
+    QVERIFY(insertedTexts.contains(QStringLiteral("2*3= 6.00")));
+}
+
+QTEST_MAIN(WindowLayoutTest)
+#include "WindowLayoutTest.moc"
