@@ -6,6 +6,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -63,8 +64,10 @@ constexpr const char* kKeyIndexProperty = "ferrolinKeyIndex";
 
 QString PreferredFontFamily() {
     static const QString family = [] {
+        // Asking for the one family is a single match; listing every family would load the whole
+        // font database at start-up.
         const QString tahoma = QStringLiteral("Tahoma");
-        if (QFontDatabase::families().contains(tahoma, Qt::CaseInsensitive)) {
+        if (QFontInfo(QFont(tahoma)).family().compare(tahoma, Qt::CaseInsensitive) == 0) {
             return tahoma;
         }
         return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();

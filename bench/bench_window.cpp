@@ -1,0 +1,181 @@
+// The main window's costs: Enter to the history line on screen with 100,000 lines already in
+// the history, and start-up to the first painted frame against a bare QMainWindow.
+//
+//   bench_window                         runs the benchmarks (each start-up is a child process)
+//   bench_window --first-shown=form      starts the real window, prints "<ns> <VmRSS kB> <speech>"
+//   bench_window --first-shown=bare      the same for a QMainWindow holding one QTextEdit
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QProcess>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "evaluator/FunctionTable.h"
+#include "platform/SpeechDispatcherVoice.h"
+#include "platform/fakes/FakeMessageBoxes.h"
+#include "platform/fakes/FakeVoice.h"
+#include "window/UnitMain.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long ResidentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').front().toLong();
+        }
+    }
+    return -1;
+}
+
+// Stops at the end of the event-loop pass that paints the window for the first time.
+class FirstPaintWatcher : public QObject {
+public:
+    FirstPaintWatcher(QWidget* window, Clock::time_point start, std::function<bool()> speechConnected)
+        : window_(window), start_(start), speechConnected_(std::move(speechConnected)) {
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!seen_ && event->type() == QEvent::Paint && watched == window_) {
+            seen_ = true;
+            QTimer::singleShot(0, qApp, [this] {
+                const auto elapsed = std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start_);
+                std::printf("%lld %ld %d\n", static_cast<long long>(elapsed.count()), ResidentKilobytes(),
+                            speechConnected_() ? 1 : 0);
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    Clock::time_point start_;
+    std::function<bool()> speechConnected_;
+    bool seen_ = false;
+};
+
+int RunFirstShown(int argc, char** argv, const std::string& which) {
+    const Clock::time_point start = Clock::now();
+    QApplication app(argc, argv);
+    if (which == "bare") {
+        QMainWindow window;
+        window.setCentralWidget(new QTextEdit(&window));
+        FirstPaintWatcher watcher(&window, start, [] { return false; });
+        window.show();
+        return app.exec();
+    }
+    ferrolin::FunctionNames();
+    ferrolin::FakeMessageBoxes boxes;
+    ferrolin::Platform platform;
+    platform.makeVoice = [] { return std::make_unique<ferrolin::SpeechDispatcherVoice>(); };
+    platform.messageBoxes = &boxes;
+    ferrolin::TForm1 form(platform);
+    FirstPaintWatcher watcher(&form, start, [&form] {
+        auto* voice = dynamic_cast<ferrolin::SpeechDispatcherVoice*>(form.SpVoice1.get());
+        return voice && voice->isConnected();
+    });
+    form.show();
+    return app.exec();
+}
+
+char* selfPath = nullptr;
+
+void BM_StartUpToFirstShown(benchmark::State& state, const char* which) {
+    long rss = 0;
+    int speech = 0;
+    for (auto _ : state) {
+        QProcess child;
+        child.start(QString::fromLocal8Bit(selfPath), {QStringLiteral("--first-shown=%1").arg(which)});
+        if (!child.waitForFinished(30000) || child.exitCode() != 0) {
+            state.SkipWithError("child did not show its window");
+            return;
+        }
+        const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
+        if (fields.size() != 3) {
+            state.SkipWithError("unexpected child output");
+            return;
+        }
+        state.SetIterationTime(fields[0].toLongLong() / 1e9);
+        rss = fields[1].toLong();
+        speech = fields[2].toInt();
+    }
+    state.counters["VmRSS_MiB"] = rss / 1024.0;
+    state.counters["speech_connected"] = speech;
+}
+
+void BM_EnterToHistoryLine(benchmark::State& state) {
+    const int existingLines = static_cast<int>(state.range(0));
+    ferrolin::FakeMessageBoxes boxes;
+    ferrolin::Platform platform;
+    platform.messageBoxes = &boxes;
+    platform.makeVoice = [] { return std::make_unique<ferrolin::FakeVoice>(); };
+    ferrolin::TForm1 form(platform);
+    {
+        QTextCursor end(form.RichEditOutput->document());
+        for (int i = 0; i < existingLines; ++i) {
+            if (i > 0) {
+                end.insertBlock();
+            }
+            end.insertText(QStringLiteral("sin(pi/%1)*3= 2.12").arg(i));
+        }
+    }
+    form.show();
+    QApplication::processEvents();
+    QWidget* history = form.RichEditOutput->viewport();
+    history->repaint();
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.RichEditInput->setPlainText(QStringLiteral("sin(pi/2)*3"));
+        state.ResumeTiming();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(form.RichEditInput, &press);
+        history->repaint();  // the new line laid out and painted
+    }
+    if (boxes.calls().size() != 0) {
+        state.SkipWithError("evaluation failed");
+    }
+    state.counters["history_lines"] = form.RichEditOutput->document()->blockCount();
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(BM_StartUpToFirstShown, bare_window, "bare")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK_CAPTURE(BM_StartUpToFirstShown, main_window, "form")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_EnterToHistoryLine)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--first-shown=", 14) == 0) {
+            return RunFirstShown(argc, argv, argv[i] + 14);
+        }
+    }
+    selfPath = argv[0];
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
