@@ -8,12 +8,12 @@
 
 namespace ferrolin::testing {
 
-DocumentFixture::DocumentFixture()
+DocumentFixture::DocumentFixture(Printing* realPrinting)
 {
     Platform platform;
     platform.messageBoxes = &boxes;
     platform.fileDialogs = &dialogs;
-    platform.printing = &printing;
+    platform.printing = realPrinting ? realPrinting : &printing;
     platform.makeVoice = [this] {
         auto made = std::make_unique<FakeVoice>();
         voice = made.get();

@@ -15,7 +15,8 @@
 namespace ferrolin::testing {
 
 struct DocumentFixture {
-    DocumentFixture();
+    // `realPrinting`, when given, replaces the fake printing (for the print integration test).
+    explicit DocumentFixture(Printing* realPrinting = nullptr);
     ~DocumentFixture();
 
     FakeMessageBoxes boxes;
