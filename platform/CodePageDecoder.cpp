@@ -12,18 +12,20 @@ void AppendSingleByte(QByteArrayView bytes, const char16_t* upper, QString& out)
     }
 }
 
-// Qt/ICU names for the code pages RTF writers use beyond the built-in tables.
-QByteArray ConverterName(int codePage) {
+// Qt/ICU names for the code pages RTF writers use beyond the built-in tables. A fixed list:
+// a document naming thousands of code pages must not make us look up thousands of converters.
+const char* ConverterName(int codePage) {
     switch (codePage) {
     case 437: return "IBM437";
     case 850: return "IBM850";
+    case 866: return "IBM866";
     case 932: return "Shift_JIS";
     case 936: return "GBK";
     case 949: return "windows-949";
     case 950: return "Big5";
     case 10000: return "macintosh";
     case 65001: return "UTF-8";
-    default: return "windows-" + QByteArray::number(codePage);
+    default: return nullptr;
     }
 }
 
@@ -34,11 +36,6 @@ QString DecodeWindows1252(QByteArrayView bytes) {
     out.reserve(bytes.size());
     AppendSingleByte(bytes, SingleByteUpperHalf(kWindowsWestern), out);
     return out;
-}
-
-bool CodePageDecoder::IsSingleByte(int codePage) {
-    return SingleByteUpperHalf(codePage) != nullptr || codePage == 437 || codePage == 850 ||
-           codePage == 10000;
 }
 
 void CodePageDecoder::Append(QByteArrayView bytes, int codePage, QString& out) {
@@ -59,10 +56,11 @@ void CodePageDecoder::Append(QByteArrayView bytes, int codePage, QString& out) {
 }
 
 QStringDecoder* CodePageDecoder::ConverterFor(int codePage) {
+    const char* name = ConverterName(codePage);
+    if (name == nullptr) return nullptr;
     auto found = converters_.find(codePage);
     if (found == converters_.end()) {
-        auto converter = std::make_unique<QStringDecoder>(ConverterName(codePage).constData(),
-                                                          QStringConverter::Flag::Stateless);
+        auto converter = std::make_unique<QStringDecoder>(name, QStringConverter::Flag::Stateless);
         if (!converter->isValid()) converter.reset();
         found = converters_.emplace(codePage, std::move(converter)).first;
     }

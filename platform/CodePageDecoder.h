@@ -16,12 +16,9 @@ QString DecodeWindows1252(QByteArrayView bytes);
 
 class CodePageDecoder {
 public:
-    // Appends `bytes`, taken as one run in `codePage`, to `out`. An unknown code page is read
-    // as Windows-1252 so that nothing is dropped.
+    // Appends `bytes`, taken as one run in `codePage`, to `out`. A code page we cannot decode
+    // is read as Windows-1252 so that nothing is dropped.
     void Append(QByteArrayView bytes, int codePage, QString& out);
-
-    // Whether bytes of `codePage` can be decoded one at a time (single-byte pages).
-    static bool IsSingleByte(int codePage);
 
 private:
     QStringDecoder* ConverterFor(int codePage);

@@ -66,15 +66,16 @@ int CodePageOfCharset(int charset, int documentCodePage) {
 // Replaces UTF-16 halves without their partner (from a stray \uN) so that every line is
 // well-formed text.
 void RepairSurrogates(QString& line) {
+    const QChar* chars = line.constData();
     const qsizetype size = line.size();
     for (qsizetype i = 0; i < size; ++i) {
-        const QChar ch = line[i];
-        if (!ch.isSurrogate()) continue;
-        if (ch.isHighSurrogate() && i + 1 < size && line[i + 1].isLowSurrogate()) {
+        if (!chars[i].isSurrogate()) continue;
+        if (chars[i].isHighSurrogate() && i + 1 < size && chars[i + 1].isLowSurrogate()) {
             ++i;
             continue;
         }
         line[i] = QChar::ReplacementCharacter;
+        chars = line.constData();
     }
 }
 
