@@ -1,0 +1,112 @@
+// Save and Open of a 100,000-line results history through the window's own commands.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <memory>
+
+#include "platform/fakes/FakeFileDialogs.h"
+#include "platform/fakes/FakeMessageBoxes.h"
+#include "platform/RtfReader.h"
+#include "window/UnitMain.h"
+
+namespace {
+
+constexpr int kLines = 100000;
+
+struct Window {
+    ferrolin::FakeMessageBoxes boxes;
+    ferrolin::FakeFileDialogs dialogs;
+    std::unique_ptr<ferrolin::TForm1> form;
+    QTemporaryDir folder;
+
+    Window()
+    {
+        ferrolin::Platform platform;
+        platform.messageBoxes = &boxes;
+        platform.fileDialogs = &dialogs;
+        form = std::make_unique<ferrolin::TForm1>(platform);
+        QStringList lines;
+        lines.reserve(kLines);
+        for (int i = 0; i < kLines; ++i)
+            lines << QStringLiteral("sin(pi/%1)*%2= %3").arg(i % 90 + 1).arg(i).arg(i * 0.5, 0, 'f', 2);
+        form->RichEditOutput->setPlainText(lines.join(QLatin1Char('\n')));
+        form->ResultsFile.SetFilename(folder.filePath(QStringLiteral("history.rtf")));
+    }
+    ~Window() { form->ResultsFile.SetIsDirty(false); }
+};
+
+Window& SharedWindow()
+{
+    static Window window;
+    return window;
+}
+
+void BM_SaveHistory(benchmark::State& state)
+{
+    Window& window = SharedWindow();
+    for (auto _ : state)
+        window.form->SaveAction->trigger();
+    if (!window.boxes.errors().isEmpty())
+        state.SkipWithError(window.boxes.errors().first().toUtf8().constData());
+    state.counters["lines"] = kLines;
+}
+BENCHMARK(BM_SaveHistory)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_OpenHistory(benchmark::State& state)
+{
+    Window& window = SharedWindow();
+    window.form->SaveAction->trigger();
+    const QString file = window.form->ResultsFile.Filename();
+    for (auto _ : state) {
+        window.dialogs.openAnswers << ferrolin::FileDialogChoice{file, 0};
+        window.form->ResultsFile.SetIsDirty(false);  // nothing to ask about
+        window.form->FileOpen1->trigger();
+    }
+    if (!window.boxes.errors().isEmpty())
+        state.SkipWithError(window.boxes.errors().first().toUtf8().constData());
+    if (window.form->RichEditOutput->document()->blockCount() != kLines)
+        state.SkipWithError("the opened history lost lines");
+    state.counters["lines"] = kLines;
+}
+BENCHMARK(BM_OpenHistory)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The two halves of Open, to see where its time goes.
+void BM_OpenPartReadAndParse(benchmark::State& state)
+{
+    Window& window = SharedWindow();
+    window.form->SaveAction->trigger();
+    QFile file(window.form->ResultsFile.Filename());
+    if (!file.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("cannot read the saved history");
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ferrolin::ReadResultsBytes(bytes));
+}
+BENCHMARK(BM_OpenPartReadAndParse)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+void BM_OpenPartFillHistory(benchmark::State& state)
+{
+    Window& window = SharedWindow();
+    const QString text = window.form->RichEditOutput->toPlainText();
+    for (auto _ : state)
+        window.form->RichEditOutput->setPlainText(text);
+}
+BENCHMARK(BM_OpenPartFillHistory)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
