@@ -6,7 +6,9 @@
 #include <memory>
 
 #include "evaluator/FunctionTable.h"
+#include "platform/FileDialogs.h"
 #include "platform/Platform.h"
+#include "platform/Printing.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/SpeechDispatcherVoice.h"
 #include "window/UnitMain.h"
@@ -46,6 +48,10 @@ int main(int argc, char* argv[]) {
     ferrolin::Platform platform;
     platform.makeVoice = [] { return std::make_unique<ferrolin::SpeechDispatcherVoice>(); };
     platform.messageBoxes = &messageBoxes;
+    ferrolin::QtFileDialogs fileDialogs;
+    ferrolin::QtPrinting printing;
+    platform.fileDialogs = &fileDialogs;
+    platform.printing = &printing;
 
     ferrolin::TForm1 form(platform);
     app.mainWindow = &form;
