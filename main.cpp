@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "platform/Printing.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/Shell.h"
 #include "platform/SpeechDispatcherVoice.h"
 #include "window/UnitMain.h"
 
@@ -52,6 +53,8 @@ int main(int argc, char* argv[]) {
     ferrolin::QtPrinting printing;
     platform.fileDialogs = &fileDialogs;
     platform.printing = &printing;
+    ferrolin::DesktopShell shell;
+    platform.shell = &shell;
 
     ferrolin::TForm1 form(platform);
     app.mainWindow = &form;
