@@ -11,9 +11,12 @@ bool StartsWith(QByteArrayView data, QByteArrayView prefix) { return data.starts
 
 // The mark has been taken off already: a second U+FEFF is text and stays.
 QString DecodeUtf(QByteArrayView data, QStringConverter::Encoding encoding, bool* failed = nullptr) {
-    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom);
+    // Stateless: bytes cut off at the end are an error (U+FFFD), not kept for a next call.
+    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     QString text = decoder.decode(data);
     if (failed != nullptr) *failed = decoder.hasError();
+    // Qt's UTF-16 decoder passes unpaired surrogates through.
+    ReplaceLoneSurrogates(text);
     return text;
 }
 
@@ -27,6 +30,20 @@ QString DecodePlainText(QByteArrayView data) {
     QString text = DecodeUtf(data, QStringConverter::Utf8, &invalid);
     if (!invalid) return text;
     return DecodeWindows1252(data);
+}
+
+void ReplaceLoneSurrogates(QString& text) {
+    const QChar* chars = text.constData();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (!chars[i].isSurrogate()) continue;
+        if (chars[i].isHighSurrogate() && i + 1 < size && chars[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        text[i] = QChar::ReplacementCharacter;
+        chars = text.constData();
+    }
 }
 
 QStringList SplitLines(const QString& text) {

@@ -7,8 +7,13 @@
 namespace ferrolin {
 
 // UTF-16LE after FF FE, UTF-16BE after FE FF, UTF-8 after EF BB BF (the mark is not part of the
-// text), else UTF-8 when the bytes are valid UTF-8, else Windows-1252.
+// text), else UTF-8 when the bytes are valid UTF-8, else Windows-1252. Never fails: what cannot
+// be decoded becomes U+FFFD.
 QString DecodePlainText(QByteArrayView data);
+
+// Replaces UTF-16 halves without their partner (a broken UTF-16 file, a stray \uN in RTF) with
+// U+FFFD, so that every history line is well-formed text.
+void ReplaceLoneSurrogates(QString& text);
 
 // Lines end at CRLF, LF or CR; a final line break adds no empty line ("a\n" is one line,
 // "a\n\n" two, "" none).

@@ -63,22 +63,6 @@ int CodePageOfCharset(int charset, int documentCodePage) {
     }
 }
 
-// Replaces UTF-16 halves without their partner (from a stray \uN) so that every line is
-// well-formed text.
-void RepairSurrogates(QString& line) {
-    const QChar* chars = line.constData();
-    const qsizetype size = line.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        if (!chars[i].isSurrogate()) continue;
-        if (chars[i].isHighSurrogate() && i + 1 < size && chars[i + 1].isLowSurrogate()) {
-            ++i;
-            continue;
-        }
-        line[i] = QChar::ReplacementCharacter;
-        chars = line.constData();
-    }
-}
-
 class RtfParser {
 public:
     explicit RtfParser(QByteArrayView data) : data_(data) {}
@@ -180,7 +164,7 @@ void RtfParser::AddCodePoint(int codePoint) {
 
 void RtfParser::EndLine() {
     FlushBytes();
-    RepairSurrogates(line_);
+    ReplaceLoneSurrogates(line_);
     lines_.append(line_);
     line_.clear();
 }

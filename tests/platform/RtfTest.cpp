@@ -316,11 +316,14 @@ void RtfTest::readsPlainText_data() {
                               << QStringList{u"a\u00E9"_qs, "="};
     QTest::newRow("utf-16be") << QByteArray("\xfe\xff\x00" "a\x00\n\x65\xe5\xd8\x3d\xde\x00", 12)
                               << QStringList{"a", u"\u65E5\U0001F600"_qs};
+    QTest::newRow("utf-16 lone surrogates and an odd byte")
+        << QByteArray("\xff\xfe\x3d\xd8x\x00\x00\xdc\x01", 9) << QStringList{u"\uFFFDx\uFFFD\uFFFD"_qs};
     QTest::newRow("utf-16le holding rtf stays text")
         << QByteArray("\xff\xfe{\x00\\\x00r\x00t\x00" "f\x00", 12) << QStringList{"{\\rtf"};
     QTest::newRow("windows-1252") << QByteArray("caf\xe9 \x80 5\n\x93q\x94") << QStringList{u"caf\u00E9 \u20AC 5"_qs, u"\u201Cq\u201D"_qs};
     QTest::newRow("windows-1252 undefined bytes") << QByteArray("\x81\x8d\x8f\x90\x9d")
                                                   << QStringList{u"\u0081\u008D\u008F\u0090\u009D"_qs};
+    QTest::newRow("utf-8 cut short is not utf-8") << QByteArray("ab\xc3") << QStringList{u"ab\u00C3"_qs};
     QTest::newRow("overlong utf-8 is not utf-8") << QByteArray("\xc0\xaf") << QStringList{u"\u00C0\u00AF"_qs};
     QTest::newRow("crlf, lf and cr") << QByteArray("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"};
     QTest::newRow("empty lines") << QByteArray("\n\na\r\n\r\n") << QStringList{"", "", "a", ""};
