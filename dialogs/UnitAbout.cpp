@@ -38,6 +38,7 @@ void SetUnderline(QWidget* widget, bool underline)
 TFormAbout::TFormAbout(QWidget* owner, const Platform& platform, QString noticeTitle)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      ImageIcon(new QLabel(this)),
       LabelName(new QLabel(QStringLiteral("Ferrolin"), this)),
       LabelAuthor(new QLabel(QStringLiteral("by the Ferrolin developers"), this)),
       LabelHomePage(new HomePageLabel(QStringLiteral("Home page (Click here)"), this)),
@@ -53,6 +54,7 @@ TFormAbout::TFormAbout(QWidget* owner, const Platform& platform, QString noticeT
     blueText.setColor(QPalette::WindowText, Qt::blue);
     setPalette(blueText);
 
+    ImageIcon->setObjectName(QStringLiteral("ImageIcon"));
     LabelName->setObjectName(QStringLiteral("LabelName"));
     LabelAuthor->setObjectName(QStringLiteral("LabelAuthor"));
     LabelHomePage->setObjectName(QStringLiteral("LabelHomePage"));
@@ -78,6 +80,13 @@ void TFormAbout::LayOut()
     const DesignMetrics metrics(this);
     setFixedSize(metrics.Size(324, 138));
     setFont(metrics.Tahoma(13));
+
+    // The owner's icon (the main window's, else the application's) fills the space left of the texts.
+    const QIcon icon = windowIcon();
+    ImageIcon->setGeometry(metrics.Rect(20, 16, 48, 48));
+    if (!icon.isNull())
+        ImageIcon->setPixmap(icon.pixmap(ImageIcon->size()));
+    ImageIcon->setVisible(!icon.isNull());
 
     QFont nameFont = metrics.Tahoma(20);
     nameFont.setBold(true);

@@ -21,6 +21,7 @@ public:
     // `noticeTitle` is the application title, used for the "Website not available" notice.
     TFormAbout(QWidget* owner, const Platform& platform, QString noticeTitle);
 
+    QLabel* const ImageIcon;  // the program's icon, when it has one
     QLabel* const LabelName;
     QLabel* const LabelAuthor;
     HomePageLabel* const LabelHomePage;
