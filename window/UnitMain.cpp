@@ -62,17 +62,15 @@ constexpr int kBoxFontPixels = 18;
 
 constexpr const char* kKeyIndexProperty = "ferrolinKeyIndex";
 
-QString PreferredFontFamily() {
-    static const QString family = [] {
-        // Asking for the one family is a single match; listing every family would load the whole
-        // font database at start-up.
-        const QString tahoma = QStringLiteral("Tahoma");
-        if (QFontInfo(QFont(tahoma)).family().compare(tahoma, Qt::CaseInsensitive) == 0) {
-            return tahoma;
-        }
-        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    }();
-    return family;
+// Tahoma where it is installed, else the desktop's own sans font. Naming only a family that
+// exists spares Qt a fallback search through fontconfig for each size.
+QFont PreferredFont(int pixels) {
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Tahoma"))
+                                      ? QStringLiteral("Tahoma")
+                                      : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
 }
 
 QString DefaultDecimalSeparator() { return QLocale::system().decimalPoint(); }
@@ -89,8 +87,11 @@ TForm1::TForm1(Platform platform, QWidget* parent)
       decimalSeparatorSource_(DefaultDecimalSeparator) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ferrolin 2009"));
-    setWindowIcon(QIcon(QStringLiteral(":/ferrolin.png")));
+    // The format named up front: otherwise Qt asks every image plugin about the file first.
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/ferrolin.png"), "PNG")));
     setAccessibleName(QStringLiteral("Ferrolin 2009"));
+    // Before any child exists, so that none of them has to be laid out again for a new font.
+    setFont(PreferredFont(qRound(kWindowFontPixels * logicalDpiY() / kDesignDpi)));
 
     // FormCreate
     LastExpression.clear();
@@ -319,13 +320,7 @@ void TForm1::BuildFunctionList() {
 }
 
 void TForm1::ApplyFonts() {
-    const double scale = logicalDpiY() / kDesignDpi;
-    QFont windowFont(PreferredFontFamily());
-    windowFont.setPixelSize(qRound(kWindowFontPixels * scale));
-    setFont(windowFont);
-
-    QFont boxFont(PreferredFontFamily());
-    boxFont.setPixelSize(qRound(kBoxFontPixels * scale));
+    const QFont boxFont = PreferredFont(qRound(kBoxFontPixels * logicalDpiY() / kDesignDpi));
     RichEditInput->setFont(boxFont);
     RichEditOutput->setFont(boxFont);
     ListBoxFunctions->setFont(boxFont);
