@@ -95,6 +95,8 @@ class Calculator:
         self.process = None
 
     def start(self):
+        wait_for(f"the X server on {os.environ.get('DISPLAY')}",
+                 lambda: subprocess.run(["xdpyinfo"], capture_output=True, timeout=5).returncode == 0)
         self.process = subprocess.Popen([APP], stdout=self.log, stderr=subprocess.STDOUT, env=self.env,
                                         cwd=self.scratch)
         self.app = wait_for("the program on the accessibility bus", self._find_application)
@@ -106,7 +108,10 @@ class Calculator:
 
     def _find_application(self):
         if self.process.poll() is not None:
-            raise Failure(f"the program exited with status {self.process.returncode}")
+            xauthority = os.environ.get("XAUTHORITY", "")
+            raise Failure(f"the program exited with status {self.process.returncode} (DISPLAY="
+                          f"{os.environ.get('DISPLAY')}, XAUTHORITY={xauthority}, which "
+                          f"{'exists' if os.path.exists(xauthority) else 'is missing'})")
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
@@ -208,6 +213,8 @@ class Calculator:
 
     def dump(self):
         lines = []
+        if not hasattr(self, "app"):
+            return "(the program never reached the accessibility bus)"
         try:
             for depth, node in walk(self.app, limit=300):
                 lines.append("  " * depth + describe(node))
