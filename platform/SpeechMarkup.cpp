@@ -95,6 +95,9 @@ QString BuildSsml(std::uint64_t phrase, const QString& text) {
     qsizetype done = 0;
     for (const SpokenWord& word : WordsOf(text)) {
         AppendEscaped(out, QStringView(text).mid(done, word.position - done));
+        // espeak-ng drops a mark that opens a new sentence unless something stands between the
+        // full stop and the mark; an empty break changes nothing that is heard.
+        if (done > 0 && QStringLiteral(".!?;:").contains(text[done - 1])) out += QStringLiteral("<break time=\"0ms\"/>");
         out += QStringLiteral("<mark name=\"") + EncodeMarkName({phrase, word}) + QStringLiteral("\"/>");
         AppendEscaped(out, QStringView(text).mid(word.position, word.length));
         done = word.position + word.length;

@@ -1,5 +1,10 @@
 #include "window/UnitMain.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QLayout>
+
 #include <QAccessible>
 #include <QAccessibleEvent>
 #include <QAction>
@@ -115,6 +120,7 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     auto scaled = [scale](int pixels) { return qRound(pixels * scale); };
     setMinimumSize(scaled(kMinimumWidth), scaled(kMinimumHeight));
     resize(scaled(kClientWidth), scaled(kClientHeight) + menuBar()->sizeHint().height());
+    WidenForFunctionNames();
 
     // KeyPreview: the window sees every key meant for any of its controls first.
     qApp->installEventFilter(this);
@@ -132,10 +138,6 @@ TForm1::~TForm1() {
         disconnect(qApp, nullptr, this, nullptr);
     }
 }
-
-// Empty until the document and Help command files bring their own definitions.
-[[gnu::weak]] void TForm1::CreateDocumentCommands() {}
-[[gnu::weak]] void TForm1::CreateHelpCommands() {}
 
 void TForm1::BuildMenus() {
     QMenuBar* bar = menuBar();
@@ -324,7 +326,31 @@ void TForm1::ApplyFonts() {
     RichEditInput->setFont(boxFont);
     RichEditOutput->setFont(boxFont);
     ListBoxFunctions->setFont(boxFont);
-    PanelKeyBoard->setFont(boxFont);
+
+    // The keys are sized for Tahoma; a wider fallback font is made smaller until every caption
+    // fits its key whole.
+    QFont keyFont = boxFont;
+    const int room = qRound(kKeyWidth * logicalDpiY() / kDesignDpi) - 6;
+    auto widestCaption = [this](const QFont& font) {
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const QPushButton* key : PanelKeyBoard->findChildren<QPushButton*>())
+            widest = std::max(widest, metrics.horizontalAdvance(key->text()));
+        return widest;
+    };
+    while (keyFont.pixelSize() > 8 && widestCaption(keyFont) > room) keyFont.setPixelSize(keyFont.pixelSize() - 1);
+    PanelKeyBoard->setFont(keyFont);
+}
+
+void TForm1::WidenForFunctionNames() {
+    // Likewise the list: with a wider font the window starts wider, so that no name is cut off.
+    if (QLayout* layout = centralWidget()->layout()) layout->activate();
+    const QFontMetrics metrics(ListBoxFunctions->font());
+    int widest = 0;
+    for (int row = 0; row < ListBoxFunctions->count(); ++row)
+        widest = std::max(widest, metrics.horizontalAdvance(ListBoxFunctions->item(row)->text()));
+    const int shortfall = widest + 8 - ListBoxFunctions->viewport()->width();
+    if (shortfall > 0) resize(width() + shortfall, height());
 }
 
 // ---- Spoken feedback ----

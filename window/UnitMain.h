@@ -191,8 +191,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Hooks run once at the end of construction, so the other command files can fill their menus.
-    // Each has an empty default in UnitMain.cpp that the command file's own definition replaces.
+    // Run once at the end of construction: the document commands (UnitMainDocument.cpp) and the
+    // Help menu (UnitMainHelp.cpp) fill their menus.
     void CreateDocumentCommands();
     void CreateHelpCommands();
 
@@ -201,6 +201,7 @@ private:
     void BuildKeypad();
     void BuildFunctionList();
     void ApplyFonts();
+    void WidenForFunctionNames();
     void ReadDecimalSeparator();
     void AppendHistoryLine(const QString& line);
     void ShowSpeechFailure(const QString& message);
