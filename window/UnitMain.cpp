@@ -349,7 +349,9 @@ void TForm1::WidenForFunctionNames() {
     int widest = 0;
     for (int row = 0; row < ListBoxFunctions->count(); ++row)
         widest = std::max(widest, metrics.horizontalAdvance(ListBoxFunctions->item(row)->text()));
-    const int shortfall = widest + 8 - ListBoxFunctions->viewport()->width();
+    const int room = ListBoxFunctions->width() - 2 * ListBoxFunctions->frameWidth() -
+                     ListBoxFunctions->verticalScrollBar()->sizeHint().width();
+    const int shortfall = widest + 12 - room;  // 12: the item's own padding on both sides
     if (shortfall > 0) resize(width() + shortfall, height());
 }
 
