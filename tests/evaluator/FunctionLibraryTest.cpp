@@ -73,11 +73,6 @@ TEST(Functions, ComputeTheirValues) {
     }
 }
 
-struct ExactCase {
-    const char* input;
-    long double expected;
-};
-
 TEST(Functions, GiveExactResultsWhereTheFormulaIsExact) {
     const long double pi = Evaluate("pi").value;
     const ExactCase cases[] = {
@@ -110,13 +105,7 @@ TEST(Functions, GiveExactResultsWhereTheFormulaIsExact) {
         {"sqrt(16)", 4},
         {"arcsinh(0)", 0},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.input);
-        Outcome outcome = Evaluate(c.input);
-        EXPECT_TRUE(outcome.ok) << Describe(outcome);
-        if (!outcome.ok) continue;
-        EXPECT_EQ(outcome.value, c.expected) << Describe(outcome);
-    }
+    ExpectExactValues(cases);
 }
 
 TEST(Functions, SinhOfTinyValuesIsNotZeroPastTheThreshold) {
@@ -144,11 +133,6 @@ TEST(Functions, ArcsinhIsOdd) {
         EXPECT_EQ(negative.value, -positive.value);
     }
 }
-
-struct ErrorCase {
-    const char* input;
-    const char* message;
-};
 
 TEST(Functions, FailOutsideTheirDomain) {
     const ErrorCase cases[] = {
@@ -190,13 +174,7 @@ TEST(Functions, FailOutsideTheirDomain) {
         {"arctanh(1)-arctanh(1)", kInvalidOperation},
         {"arctanh(1)*0", kInvalidOperation},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.input);
-        Outcome outcome = Evaluate(c.input);
-        EXPECT_FALSE(outcome.ok) << Describe(outcome);
-        if (outcome.ok) continue;
-        EXPECT_EQ(outcome.error, c.message);
-    }
+    ExpectFailures(cases);
 }
 
 TEST(Functions, PassQuietNaNsThroughWithoutError) {
@@ -233,13 +211,7 @@ TEST(CeilAndFloor, GiveTheExactIntegerForEveryFiniteValue) {
         {"floor(1e4000)", Evaluate("1e4000").value},
         {"ceil(0.0000000000000000000001)", 1},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.input);
-        Outcome outcome = Evaluate(c.input);
-        EXPECT_TRUE(outcome.ok) << Describe(outcome);
-        if (!outcome.ok) continue;
-        EXPECT_EQ(outcome.value, c.expected) << Describe(outcome);
-    }
+    ExpectExactValues(cases);
 }
 
 TEST(Factorial, CountsFromTheFloorUpToFifteen) {

@@ -11,11 +11,6 @@
 namespace ferrolin::test {
 namespace {
 
-struct ExactCase {
-    const char* input;
-    long double expected;
-};
-
 TEST(Power, IntegerExponents) {
     const ExactCase cases[] = {
         {"2^10", 1024},
@@ -89,11 +84,6 @@ TEST(Power, FractionalExponents) {
     }
 }
 
-struct ErrorCase {
-    const char* input;
-    const char* message;
-};
-
 TEST(Power, FailsWithTheArithmeticMessages) {
     const ErrorCase cases[] = {
         {"0^(-1)", kDivisionByZero},
@@ -111,13 +101,7 @@ TEST(Power, FailsWithTheArithmeticMessages) {
         {"2^arctanh(-1)", kInvalidOperation},
         {"arctanh(1)^0.5", kInvalidOperation},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.input);
-        Outcome outcome = Evaluate(c.input);
-        EXPECT_FALSE(outcome.ok) << Describe(outcome);
-        if (outcome.ok) continue;
-        EXPECT_EQ(outcome.error, c.message);
-    }
+    ExpectFailures(cases);
 }
 
 }  // namespace

@@ -14,11 +14,6 @@
 namespace ferrolin::test {
 namespace {
 
-struct ExactCase {
-    const char* input;
-    long double expected;
-};
-
 TEST(Statistics, MeanVarianceAndStddev) {
     const ExactCase cases[] = {
         {"mean(1,2,3,4)", 2.5L},

@@ -1,5 +1,7 @@
 #include "evaluator/support/EvalSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -81,6 +83,28 @@ std::string NestedTooDeeply(std::string_view consumed) {
 }
 std::string NotValidFloat(std::string_view element) {
     return "'" + std::string(element) + "' is not a valid floating point value";
+}
+
+void ExpectExactValues(std::span<const ExactCase> cases) {
+    for (const ExactCase& c : cases) {
+        SCOPED_TRACE(c.input);
+        const Outcome outcome = Evaluate(c.input);
+        EXPECT_TRUE(outcome.ok) << Describe(outcome);
+        if (outcome.ok) {
+            EXPECT_EQ(outcome.value, c.expected) << Describe(outcome);
+        }
+    }
+}
+
+void ExpectFailures(std::span<const ErrorCase> cases) {
+    for (const ErrorCase& c : cases) {
+        SCOPED_TRACE(c.input);
+        const Outcome outcome = Evaluate(c.input);
+        EXPECT_FALSE(outcome.ok) << Describe(outcome);
+        if (!outcome.ok) {
+            EXPECT_EQ(outcome.error, c.message);
+        }
+    }
 }
 
 }  // namespace ferrolin::test

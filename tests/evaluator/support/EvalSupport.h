@@ -2,6 +2,7 @@
 // Shared by the evaluator tests: one evaluation with everything it reported, and exact views of
 // extended values.
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,18 @@ struct Outcome {
 
 // A fresh evaluator for each call, so no case leans on the state another one left.
 Outcome Evaluate(std::string_view text, char32_t decimalSeparator = U'.');
+
+// Table rows: an expression and the exact value it gives, or the message it fails with.
+struct ExactCase {
+    const char* input;
+    long double expected;
+};
+struct ErrorCase {
+    const char* input;
+    const char* message;
+};
+void ExpectExactValues(std::span<const ExactCase> cases);
+void ExpectFailures(std::span<const ErrorCase> cases);
 
 // The 80-bit pattern: sign and exponent word, then the significand with its integer bit.
 struct ExtendedBits {
