@@ -48,6 +48,9 @@ start() {
   local port
   port=$(free_port) || { echo "cups.sh: no free port" >&2; exit 1; }
   mkdir -p "$dir"/{conf/ppd,conf/ssl,spool/tmp,cache,log,state,pdf,cups-pdf-spool}
+  # The filters run as the lp user: they must be able to pass through the state folder above
+  # ours, which mktemp creates for root alone.
+  chmod a+x "$state"
   chmod 0755 "$dir" "$dir/pdf"
   chmod 1777 "$dir/spool/tmp"
 
