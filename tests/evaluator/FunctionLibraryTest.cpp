@@ -15,12 +15,6 @@ namespace {
 
 constexpr long double kInf = std::numeric_limits<long double>::infinity();
 
-struct NearCase {
-    const char* input;
-    long double expected;
-    long double relativeTolerance = 1e-17L;
-};
-
 TEST(Functions, ComputeTheirValues) {
     const NearCase cases[] = {
         {"sin(0.5)", 0.4794255386042030002732879L},
@@ -63,14 +57,7 @@ TEST(Functions, ComputeTheirValues) {
         {"cos(2^100)", 0.4891786569747214499057893L},
         {"tan(2^70)", -16.54948018642401277341724L},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.input);
-        Outcome outcome = Evaluate(c.input);
-        EXPECT_TRUE(outcome.ok) << Describe(outcome);
-        if (!outcome.ok) continue;
-        EXPECT_LE(std::fabs(outcome.value / c.expected - 1), c.relativeTolerance)
-            << Describe(outcome);
-    }
+    ExpectNearValues(cases, 1e-17L);
 }
 
 TEST(Functions, GiveExactResultsWhereTheFormulaIsExact) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -92,6 +93,18 @@ void ExpectExactValues(std::span<const ExactCase> cases) {
         EXPECT_TRUE(outcome.ok) << Describe(outcome);
         if (outcome.ok) {
             EXPECT_EQ(outcome.value, c.expected) << Describe(outcome);
+        }
+    }
+}
+
+void ExpectNearValues(std::span<const NearCase> cases, long double tableTolerance) {
+    for (const NearCase& c : cases) {
+        SCOPED_TRACE(c.input);
+        const Outcome outcome = Evaluate(c.input);
+        EXPECT_TRUE(outcome.ok) << Describe(outcome);
+        if (outcome.ok) {
+            const long double tolerance = c.relativeTolerance != 0 ? c.relativeTolerance : tableTolerance;
+            EXPECT_LE(std::fabs(outcome.value / c.expected - 1), tolerance) << Describe(outcome);
         }
     }
 }

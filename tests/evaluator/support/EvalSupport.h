@@ -28,7 +28,14 @@ struct ErrorCase {
     const char* input;
     const char* message;
 };
+// A value within a relative tolerance: the row's own, or the table's when the row leaves it 0.
+struct NearCase {
+    const char* input;
+    long double expected;
+    long double relativeTolerance = 0;
+};
 void ExpectExactValues(std::span<const ExactCase> cases);
+void ExpectNearValues(std::span<const NearCase> cases, long double tableTolerance);
 void ExpectFailures(std::span<const ErrorCase> cases);
 
 // The 80-bit pattern: sign and exponent word, then the significand with its integer bit.
