@@ -197,6 +197,11 @@ void SpeechDispatcherVoice::DeliverMark(const QString& name) {
     if (!mark || (mark->phrase >> 32) != serial_) return;
     const std::uint32_t phrase = std::uint32_t(mark->phrase);
     if (phrase <= droppedUpTo_ || phrase > lastPhrase_) return;
+    // Words come in order. espeak-ng sometimes reports the marks after a pause a second time;
+    // a mark that does not move forward is one of those.
+    const std::pair<std::uint32_t, qsizetype> at{phrase, mark->word.position};
+    if (at <= lastMark_) return;
+    lastMark_ = at;
     emit Word(mark->word.position, mark->word.length);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <utility>
 // The real Voice: speech-dispatcher through libspeechd.
 //
 // Nothing touches the service until the first Speak or Purge, so creating a voice at start-up is
@@ -44,6 +45,7 @@ private:
     std::uint32_t lastPhrase_ = 0;
     // Marks of this phrase and the ones before it belong to speech that was purged or lost.
     std::uint32_t droppedUpTo_ = 0;
+    std::pair<std::uint32_t, qsizetype> lastMark_{0, -1};  // phrase and position of the last word reported
 };
 
 }  // namespace ferrolin
