@@ -4,21 +4,26 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-asan bench fuzz clean
+.PHONY: all deps deps-build build run test test-asan bench fuzz clean
 
 all: build
 
+# Everything the tests need too (speech and print servers, Xvfb, LibreOffice, ...).
 deps:
 	@scripts/install-deps
 
-build: deps
+# Only what building and running the calculator needs.
+deps-build:
+	@scripts/install-deps build run
+
+build: deps-build
 	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build -j $(JOBS)
 
 run: build
 	./build/ferrolin
 
-test: build
+test: deps build
 	scripts/run-tests build
 
 test-asan: deps
@@ -29,7 +34,7 @@ test-asan: deps
 bench: build
 	scripts/run-bench build
 
-fuzz: deps
+fuzz: deps-build
 	@CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERROLIN_FUZZ=ON >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 	scripts/run-fuzz build-fuzz $(FUZZ_SECONDS)
