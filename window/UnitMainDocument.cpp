@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <cerrno>
@@ -24,6 +23,7 @@
 #include "window/DocumentActions.h"
 #include "window/DocumentError.h"
 #include "window/EditCommands.h"
+#include "window/HistoryDocument.h"
 #include "window/MenuShortcutDispatch.h"
 #include "window/UnitMain.h"
 
@@ -48,17 +48,6 @@ QString CannotCreateMessage(const QString& fileName, const QString& reason)
 DocumentCommand CommandOf(const QAction* action)
 {
     return static_cast<DocumentCommand>(action->data().toInt());
-}
-
-QStringList HistoryLines(const QTextDocument& history)
-{
-    QStringList lines;
-    if (history.isEmpty())
-        return lines;
-    lines.reserve(history.blockCount());
-    for (QTextBlock block = history.begin(); block.isValid(); block = block.next())
-        lines << block.text();
-    return lines;
 }
 
 // Writes to a temporary file beside the target and renames it over the target only once every
@@ -310,7 +299,7 @@ void TForm1::FileOpen1Accept(const QString& fileName)
         const std::optional<QStringList> lines = ReadResultsBytes(ReadHistoryFile(fileName, info));
         if (!lines)
             throw DocumentError("Failed to Load Stream");
-        RichEditOutput->setPlainText(lines->join(QLatin1Char('\n')));
+        RichEditOutput->setPlainText(LoadedHistoryText(*lines));
     }
     // Only now: a file that could not be read must never become the one a later Save replaces.
     ResultsFile.SetFilename(fileName);

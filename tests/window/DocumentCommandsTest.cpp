@@ -11,6 +11,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include "window/HistoryDocument.h"
 #include "window/support/DocumentFixture.h"
 
 using ferrolin::FakeFileDialogs;
@@ -98,6 +99,15 @@ void DocumentCommandsTest::saveAndOpenRoundTrip_data()
     QTest::newRow("RTF specials") << QStringList{"{a}= \\b", "tab\there"};
     QTest::newRow("beyond ASCII") << QStringList{"π·2= 6.28", "√4= 2,00", "😀"};
     QTest::newRow("blank lines inside") << QStringList{"a", "", "b"};
+    // Opened lines share paragraphs in groups; blanks and the last line land on both sides of a
+    // group's edge.
+    QStringList many;
+    for (int i = 0; i < 3 * ferrolin::kLoadedLinesPerParagraph + 3; ++i)
+        many << (i % ferrolin::kLoadedLinesPerParagraph == 0 || i % ferrolin::kLoadedLinesPerParagraph == ferrolin::kLoadedLinesPerParagraph - 1
+                     ? QString()
+                     : QStringLiteral("%1*2= %2.00").arg(i).arg(2 * i));
+    QTest::newRow("several paragraphs' worth") << many;
+    QTest::newRow("blank last line") << (QStringList(ferrolin::kLoadedLinesPerParagraph, QStringLiteral("1= 1.00")) << QString());
 }
 
 void DocumentCommandsTest::saveAndOpenRoundTrip()
@@ -119,8 +129,19 @@ void DocumentCommandsTest::saveAndOpenRoundTrip()
     window.AcceptOpen(file);
     window.Run(form.FileOpen1);
     QCOMPARE(window.History(), lines);
+    QCOMPARE(form.RichEditOutput->toPlainText(), lines.join(QLatin1Char('\n')));  // what Copy takes
     QVERIFY(!form.ResultsFile.IsDirty());
     QCOMPARE(window.boxes.errors(), QStringList());
+
+    // Saved again, the opened history gives the same file.
+    const QString again = window.Path("again.rtf");
+    window.AcceptSave(again);
+    window.Run(form.FileSaveAs1);
+    QCOMPARE(ReadBytes(again), bytes);
+
+    // A new evaluation is a line of its own after the opened ones.
+    window.Evaluate({QStringLiteral("6*7")});
+    QCOMPARE(window.History(), QStringList(lines) << QStringLiteral("6*7= 42.00"));
 }
 
 void DocumentCommandsTest::openPlainText_data()

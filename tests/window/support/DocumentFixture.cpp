@@ -1,4 +1,5 @@
 #include "window/support/DocumentFixture.h"
+#include "window/HistoryDocument.h"
 
 #include <QAction>
 #include <QFile>
@@ -47,15 +48,8 @@ void DocumentFixture::SetHistory(const QStringList& lines) const
     form->RichEditOutput->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-QStringList DocumentFixture::History() const
-{
-    QStringList lines;
-    const QTextDocument* history = form->RichEditOutput->document();
-    if (history->isEmpty())
-        return lines;
-    for (QTextBlock block = history->begin(); block.isValid(); block = block.next())
-        lines << block.text();
-    return lines;
+QStringList DocumentFixture::History() const {
+    return ferrolin::HistoryLines(*form->RichEditOutput->document());
 }
 
 void DocumentFixture::AcceptOpen(const QString& fileName, int filterIndex)

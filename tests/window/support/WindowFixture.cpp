@@ -1,4 +1,5 @@
 #include "window/support/WindowFixture.h"
+#include "window/HistoryDocument.h"
 
 #include <QAction>
 #include <QMenu>
@@ -56,15 +57,7 @@ void WindowFixture::SetInput(const QString& text) const {
 QString WindowFixture::Input() const { return form->RichEditInput->toPlainText(); }
 
 QStringList WindowFixture::HistoryLines() const {
-    QStringList lines;
-    const QTextDocument* history = form->RichEditOutput->document();
-    if (history->isEmpty()) {
-        return lines;
-    }
-    for (QTextBlock block = history->begin(); block.isValid(); block = block.next()) {
-        lines.append(block.text());
-    }
-    return lines;
+    return ferrolin::HistoryLines(*form->RichEditOutput->document());
 }
 
 void WindowFixture::SetAudio(bool on) const {
