@@ -12,6 +12,7 @@
 #include "platform/QtMessageBoxes.h"
 #include "platform/Shell.h"
 #include "platform/SpeechDispatcherVoice.h"
+#include "window/StartUpFonts.h"
 #include "window/UnitMain.h"
 
 namespace {
@@ -42,6 +43,7 @@ public:
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    ferrolin::BeginReadingFontConfiguration();  // beside Qt's own start
     FerrolinApplication app(argc, argv);
     ferrolin::FunctionNames();
 

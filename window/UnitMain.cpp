@@ -1,6 +1,7 @@
 #include "window/UnitMain.h"
 
 #include <algorithm>
+#include <future>
 
 #include <QFontMetrics>
 #include <QLayout>
@@ -27,6 +28,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QThreadPool>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -40,6 +42,7 @@
 #include "platform/Voice.h"
 #include "window/ApplicationTitle.h"
 #include "window/KeypadKeys.h"
+#include "window/StartUpFonts.h"
 
 namespace ferrolin {
 
@@ -68,12 +71,28 @@ constexpr int kBoxFontPixels = 18;
 constexpr const char* kKeyIndexProperty = "ferrolinKeyIndex";
 
 // Tahoma where it is installed, else the desktop's own sans font. Naming only a family that
-// exists spares Qt a fallback search through fontconfig for each size.
+// exists spares Qt a fallback search through fontconfig for each size. Whether Tahoma exists is
+// known only once Qt has read every font on the system, the longest step of start-up, so that
+// runs beside the building of the menus. It runs on Qt's global thread pool: the raster engine
+// splits large fills across that pool, and the first paint of the window then finds its thread
+// already started instead of waiting for one.
+std::shared_future<QString> PreferredFamily() {
+    static const std::shared_future<QString> family = [] {
+        auto promise = std::make_shared<std::promise<QString>>();
+        std::shared_future<QString> result = promise->get_future().share();
+        QThreadPool::globalInstance()->start(
+            [promise, fallback = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()] {
+                FinishReadingFontConfiguration();
+                promise->set_value(QFontDatabase::hasFamily(QStringLiteral("Tahoma")) ? QStringLiteral("Tahoma")
+                                                                                       : fallback);
+            });
+        return result;
+    }();
+    return family;
+}
+
 QFont PreferredFont(int pixels) {
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Tahoma"))
-                                      ? QStringLiteral("Tahoma")
-                                      : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    QFont font(family);
+    QFont font(PreferredFamily().get());
     font.setPixelSize(pixels);
     return font;
 }
@@ -95,8 +114,7 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     // The format named up front: otherwise Qt asks every image plugin about the file first.
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/ferrolin.png"), "PNG")));
     setAccessibleName(QStringLiteral("Ferrolin 2009"));
-    // Before any child exists, so that none of them has to be laid out again for a new font.
-    setFont(PreferredFont(qRound(kWindowFontPixels * logicalDpiY() / kDesignDpi)));
+    PreferredFamily();  // starts the font lookup, which the menus below do not wait for
 
     // FormCreate
     LastExpression.clear();
@@ -113,6 +131,8 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     }
 
     BuildMenus();
+    // Before any control exists, so that none of them has to be told of a new font.
+    setFont(PreferredFont(qRound(kWindowFontPixels * logicalDpiY() / kDesignDpi)));
     BuildControls();
     ApplyFonts();
 
@@ -338,7 +358,12 @@ void TForm1::ApplyFonts() {
             widest = std::max(widest, metrics.horizontalAdvance(key->text()));
         return widest;
     };
-    while (keyFont.pixelSize() > 8 && widestCaption(keyFont) > room) keyFont.setPixelSize(keyFont.pixelSize() - 1);
+    // Each size tried loads a font, so start from the size the widths call for (they grow in
+    // proportion to it, give or take a pixel of hinting) and step down from there.
+    if (const int widest = widestCaption(keyFont); widest > room) {
+        keyFont.setPixelSize(std::max(8, keyFont.pixelSize() * room / widest));
+        while (keyFont.pixelSize() > 8 && widestCaption(keyFont) > room) keyFont.setPixelSize(keyFont.pixelSize() - 1);
+    }
     PanelKeyBoard->setFont(keyFont);
 }
 
