@@ -1,10 +1,12 @@
 // What the window is made of: names, captions, menus, geometry, keyboard order, screen readers.
 #include <QAccessible>
 #include <QAccessibleEvent>
+#include <QFontMetrics>
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
@@ -34,6 +36,7 @@ private slots:
     void captionMenusAndToolbar();
     void keyGeometryAndCaptions_data();
     void keyGeometryAndCaptions();
+    void captionsAndFunctionNamesShowWhole();
     void everyControlHasAnAccessibleName();
     void tabOrderRunsThroughTheKeysRowByRow();
     void appendedLineIsAnnouncedAtItsPosition();
@@ -99,6 +102,30 @@ void WindowLayoutTest::keyGeometryAndCaptions() {
     const double scale = window.form->logicalDpiY() / 120.0;
     QCOMPARE(button->geometry(), QRect(qRound(kX[index % 4] * scale), qRound(kY[index / 4] * scale),
                                        qRound(50 * scale), qRound(25 * scale)));
+}
+
+// The fonts are chosen from whatever the machine has installed; whichever it is, no key caption
+// and no function name may be cut off.
+void WindowLayoutTest::captionsAndFunctionNamesShowWhole() {
+    WindowFixture window;
+    window.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
+    const QFont windowFont = window.form->font();
+    for (const QFont& font : {window.form->PanelKeyBoard->font(), window.form->ListBoxFunctions->font(),
+                              window.form->RichEditOutput->font()}) {
+        QCOMPARE(font.family(), windowFont.family());
+    }
+    const QFontMetrics keyMetrics(window.form->PanelKeyBoard->font());
+    for (const ferrolin::KeyDefinition& key : ferrolin::KeypadKeys()) {
+        QPushButton* button = window.Key(key.objectName);
+        QVERIFY2(keyMetrics.horizontalAdvance(button->text()) <= button->width() - 6, key.objectName);
+    }
+    QListWidget* list = window.form->ListBoxFunctions;
+    const QFontMetrics listMetrics(list->font());
+    for (int row = 0; row < list->count(); ++row) {
+        const QString name = list->item(row)->text();
+        QVERIFY2(listMetrics.horizontalAdvance(name) <= list->viewport()->width(), qPrintable(name));
+    }
 }
 
 void WindowLayoutTest::everyControlHasAnAccessibleName() {
