@@ -7,6 +7,8 @@ namespace ferrolin {
 
 QString LoadedHistoryText(const QStringList& lines)
 {
+    if (lines.size() < kLinesGroupedFrom)
+        return lines.join(QLatin1Char('\n'));
     qsizetype size = 0;
     for (const QString& line : lines)
         size += line.size() + 1;

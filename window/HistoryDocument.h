@@ -7,10 +7,13 @@ class QTextDocument;
 
 namespace ferrolin {
 
-// Lines loaded from a file share a paragraph in groups of this many, separated by line breaks.
 // Qt spends about 3 µs on every paragraph it inserts, so a 100,000-line file would take a third
-// of a second as one paragraph per line; grouped it takes a tenth of that, and the lines look,
-// copy, save and print exactly as before.
+// of a second to show as one paragraph per line. Files longer than kLinesGroupedFrom lines are
+// therefore shown with their lines in groups of kLoadedLinesPerParagraph to a paragraph, split by
+// line breaks: a tenth of the time, and the lines look, copy, save and print as before, and
+// screen readers still move by line. Shorter files keep one paragraph per line, as appended
+// lines always have.
+inline constexpr int kLinesGroupedFrom = 2048;
 inline constexpr int kLoadedLinesPerParagraph = 8;
 
 // The text for QTextEdit::setPlainText that shows `lines`, one per visual line.

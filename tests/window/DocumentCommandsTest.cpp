@@ -1,5 +1,6 @@
 // The results document: New, Open, Save, Save As, Print, Print Setup, Exit and Clear history,
 // their failures, the dirty flag, and the questions before unsaved history would be lost.
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -33,6 +34,7 @@ private slots:
     void newEmptiesEverythingButKeepsTheFile();
     void saveAndOpenRoundTrip_data();
     void saveAndOpenRoundTrip();
+    void screenReaderReadsAnOpenedLongHistoryLineByLine();
     void openPlainText_data();
     void openPlainText();
     void openNameOfMissingFileBecomesTheFile();
@@ -99,15 +101,16 @@ void DocumentCommandsTest::saveAndOpenRoundTrip_data()
     QTest::newRow("RTF specials") << QStringList{"{a}= \\b", "tab\there"};
     QTest::newRow("beyond ASCII") << QStringList{"π·2= 6.28", "√4= 2,00", "😀"};
     QTest::newRow("blank lines inside") << QStringList{"a", "", "b"};
-    // Opened lines share paragraphs in groups; blanks and the last line land on both sides of a
-    // group's edge.
-    QStringList many;
-    for (int i = 0; i < 3 * ferrolin::kLoadedLinesPerParagraph + 3; ++i)
-        many << (i % ferrolin::kLoadedLinesPerParagraph == 0 || i % ferrolin::kLoadedLinesPerParagraph == ferrolin::kLoadedLinesPerParagraph - 1
-                     ? QString()
-                     : QStringLiteral("%1*2= %2.00").arg(i).arg(2 * i));
-    QTest::newRow("several paragraphs' worth") << many;
-    QTest::newRow("blank last line") << (QStringList(ferrolin::kLoadedLinesPerParagraph, QStringLiteral("1= 1.00")) << QString());
+    // A long file's lines share paragraphs in groups; blanks land on both sides of a group's edge.
+    constexpr int group = ferrolin::kLoadedLinesPerParagraph;
+    QStringList grouped;
+    for (int i = 0; i < ferrolin::kLinesGroupedFrom + 3; ++i)
+        grouped << (i % group == 0 || i % group == group - 1 ? QString() : QStringLiteral("%1*2= %2.00").arg(i).arg(2 * i));
+    QTest::newRow("grouped, blanks at the edges") << grouped;
+    QTest::newRow("grouped, blank last line")
+        << (QStringList(ferrolin::kLinesGroupedFrom, QStringLiteral("1= 1.00")) << QString());
+    QTest::newRow("one line short of grouping")
+        << QStringList(ferrolin::kLinesGroupedFrom - 1, QStringLiteral("2= 2.00"));
 }
 
 void DocumentCommandsTest::saveAndOpenRoundTrip()
@@ -142,6 +145,32 @@ void DocumentCommandsTest::saveAndOpenRoundTrip()
     // A new evaluation is a line of its own after the opened ones.
     window.Evaluate({QStringLiteral("6*7")});
     QCOMPARE(window.History(), QStringList(lines) << QStringLiteral("6*7= 42.00"));
+}
+
+// Grouped lines are still lines to assistive technology: each one on its own at a line boundary.
+void DocumentCommandsTest::screenReaderReadsAnOpenedLongHistoryLineByLine()
+{
+    QStringList lines;
+    for (int i = 0; i < ferrolin::kLinesGroupedFrom + 5; ++i)
+        lines << QStringLiteral("%1+1= %2.00").arg(i).arg(i + 1);
+    DocumentFixture window;
+    TForm1& form = *window.form;
+    const QString file = window.Path("long.txt");
+    WriteBytes(file, lines.join(QLatin1Char('\n')).toUtf8());
+    window.AcceptOpen(file, 1);
+    window.Run(form.FileOpen1);
+    QCOMPARE(window.History(), lines);
+
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(form.RichEditOutput);
+    QVERIFY(box && box->textInterface());
+    int offset = 0;
+    for (int i = 0; i < 2 * ferrolin::kLoadedLinesPerParagraph + 1; ++i) {
+        int start = -1, end = -1;
+        const QString line = box->textInterface()->textAtOffset(offset, QAccessible::LineBoundary, &start, &end);
+        QCOMPARE(line.trimmed(), lines[i]);  // a line may come with the break after it
+        QCOMPARE(start, offset);
+        offset += lines[i].size() + 1;
+    }
 }
 
 void DocumentCommandsTest::openPlainText_data()
