@@ -41,10 +41,14 @@ struct Window {
     ~Window() { form->ResultsFile.SetIsDirty(false); }
 };
 
+// Made on first use and closed in main(), while the QApplication still exists.
+std::unique_ptr<Window> sharedWindow;
+
 Window& SharedWindow()
 {
-    static Window window;
-    return window;
+    if (!sharedWindow)
+        sharedWindow = std::make_unique<Window>();
+    return *sharedWindow;
 }
 
 void BM_SaveHistory(benchmark::State& state)
@@ -112,5 +116,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    sharedWindow.reset();
     return 0;
 }
