@@ -73,9 +73,8 @@ constexpr const char* kKeyIndexProperty = "ferrolinKeyIndex";
 // Tahoma where it is installed, else the desktop's own sans font. Naming only a family that
 // exists spares Qt a fallback search through fontconfig for each size. Whether Tahoma exists is
 // known only once Qt has read every font on the system, the longest step of start-up, so that
-// runs beside the building of the menus. It runs on Qt's global thread pool: the raster engine
-// splits large fills across that pool, and the first paint of the window then finds its thread
-// already started instead of waiting for one.
+// runs beside the building of the menus, on Qt's global thread pool (the pool the raster engine
+// also splits large fills across, so its thread is used again rather than started for one job).
 std::shared_future<QString> PreferredFamily() {
     static const std::shared_future<QString> family = [] {
         auto promise = std::make_shared<std::promise<QString>>();
