@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QFile>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextEdit>
 
 namespace ferrolin::testing {

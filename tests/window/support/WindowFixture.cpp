@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextEdit>
 
 namespace ferrolin::testing {
