@@ -166,6 +166,19 @@ void SpeechDispatcherVoice::FailLost(const char* what) {
     throw SpeechError(std::string("The speech service stopped answering while ") + what);
 }
 
+namespace {
+SPDPriority ToSpdPriority(SpeechPriority priority) {
+    switch (priority) {
+    case SpeechPriority::Important: return SPD_IMPORTANT;
+    case SpeechPriority::Message: return SPD_MESSAGE;
+    case SpeechPriority::Text: return SPD_TEXT;
+    case SpeechPriority::Notification: return SPD_NOTIFICATION;
+    case SpeechPriority::Progress: return SPD_PROGRESS;
+    }
+    return SPD_MESSAGE;
+}
+}  // namespace
+
 void SpeechDispatcherVoice::Speak(const QString& text) {
     if (text.isEmpty()) return;
     EnsureConnected();
@@ -174,8 +187,7 @@ void SpeechDispatcherVoice::Speak(const QString& text) {
     int result;
     {
         SigpipeGuard guard;
-        // MESSAGE queues behind what this program has already said; TEXT would cut it short.
-        result = spd_say(link_->connection, SPD_MESSAGE, ssml.constData());
+        result = spd_say(link_->connection, ToSpdPriority(priority_), ssml.constData());
     }
     if (result < 0) FailLost("speaking");
 }

@@ -27,6 +27,7 @@ public:
 
     void Speak(const QString& text) override;
     void Purge() override;
+    void SetPriority(SpeechPriority priority) override { priority_ = priority; }
 
     bool isConnected() const { return link_ != nullptr; }
 
@@ -39,6 +40,7 @@ private:
     void DeliverMark(const QString& name);
 
     Options options_;
+    SpeechPriority priority_ = SpeechPriority::Message;
     struct Link;  // the open connection to the service
     std::unique_ptr<Link> link_;
     const std::uint32_t serial_;  // tells this voice's marks from other voices' in this process

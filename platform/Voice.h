@@ -13,6 +13,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// speech-dispatcher's message priorities, highest first. They decide whose speech interrupts whose
+// across programs, a screen reader's included: IMPORTANT interrupts everything, MESSAGE queues
+// behind other MESSAGEs, TEXT is cut short by a newer TEXT and by MESSAGE and IMPORTANT,
+// NOTIFICATION and PROGRESS give way to everything else.
+enum class SpeechPriority { Important, Message, Text, Notification, Progress };
+
 class Voice : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +32,9 @@ public:
     // Discards everything this voice is saying or has queued; other programs' speech is left alone.
     // Throws SpeechError when the service cannot be reached.
     virtual void Purge() = 0;
+
+    // The priority of the phrases spoken after this call; a new voice speaks at Message.
+    virtual void SetPriority(SpeechPriority priority) = 0;
 
 signals:
     // A word of a phrase starts being spoken: its position and length in that phrase's QString

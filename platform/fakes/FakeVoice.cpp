@@ -10,12 +10,12 @@ void FakeVoice::Purge() { Record(Call::Purge, QString()); }
 
 void FakeVoice::Record(Call call, const QString& text) {
     if (failure_) {
-        events_.append({call, text, true});
+        events_.append({call, text, true, priority_});
         const QString message = *failure_;
         if (!failAlways_) failure_.reset();
         throw SpeechError(message.toStdString());
     }
-    events_.append({call, text, false});
+    events_.append({call, text, false, priority_});
 }
 
 QStringList FakeVoice::spoken() const {

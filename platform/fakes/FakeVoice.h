@@ -26,6 +26,7 @@ public:
         Call call;
         QString text;         // the phrase for Speak; empty for Purge
         bool failed = false;  // the call threw SpeechError
+        SpeechPriority priority = SpeechPriority::Message;  // the voice's priority at the call
         bool operator==(const Event&) const = default;
     };
 
@@ -33,6 +34,8 @@ public:
 
     void Speak(const QString& text) override;
     void Purge() override;
+    void SetPriority(SpeechPriority priority) override { priority_ = priority; }
+    SpeechPriority priority() const { return priority_; }
 
     // Every call so far, oldest first.
     const QList<Event>& events() const { return events_; }
@@ -54,6 +57,7 @@ private:
     QList<Event> events_;
     std::optional<QString> failure_;
     bool failAlways_ = false;
+    SpeechPriority priority_ = SpeechPriority::Message;
 };
 
 }  // namespace ferrolin
