@@ -16,6 +16,7 @@ add_custom_command(OUTPUT ${changelog}.gz
                    COMMAND gzip -9nkf ${changelog}
                    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog.in ${changelog}
                    VERBATIM)
+add_custom_target(ferrolin_changelog ALL DEPENDS ${changelog}.gz)  # `cmake --install` needs it too
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${changelog}.gz DESTINATION ${FERROLIN_DOCDIR})
 
 # Everything the package holds. `package` itself builds nothing (see below), so the Makefile
@@ -26,7 +27,7 @@ if(TARGET ferrolin-history)
 endif()
 if(TARGET ferrolin_icons AND TARGET ferrolin_man)
   list(APPEND packaged ferrolin_icons ferrolin_man)
-  add_custom_target(package-files DEPENDS ${packaged} ${changelog}.gz)
+  add_custom_target(package-files DEPENDS ${packaged} ferrolin_changelog)
 else()
   add_custom_target(package-files
     COMMAND ${CMAKE_COMMAND} -E echo "package-files: install scdoc and librsvg2-bin (scripts/install-deps package) and configure again"
