@@ -27,10 +27,11 @@ if(TARGET ferrolin-history)
 endif()
 if(TARGET ferrolin_icons AND TARGET ferrolin_man)
   list(APPEND packaged ferrolin_icons ferrolin_man)
-  add_custom_target(package-files DEPENDS ${packaged} ferrolin_changelog)
+  add_custom_target(package-files)
+  add_dependencies(package-files ${packaged} ferrolin_changelog)
 else()
   add_custom_target(package-files
-    COMMAND ${CMAKE_COMMAND} -E echo "package-files: install scdoc and librsvg2-bin (scripts/install-deps package) and configure again"
+    COMMAND ${CMAKE_COMMAND} -E echo "package-files: install scdoc and librsvg2-bin (scripts/install-deps build) and configure again"
     COMMAND ${CMAKE_COMMAND} -E false)
 endif()
 set(CMAKE_SKIP_PACKAGE_ALL_DEPENDENCY ON)
