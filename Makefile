@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
 
-.PHONY: all deps deps-build build run test test-asan bench fuzz clean
+.PHONY: all deps deps-build build run test test-asan bench fuzz package test-package clean
 
 all: build
 
@@ -30,6 +30,20 @@ test-asan: deps
 	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFERROLIN_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build-asan -j $(JOBS)
 	scripts/run-tests build-asan
+
+# A Debian package (CPack's DEB generator) in build/package/, from the same build folder; only
+# the programs and their files are built for it, not the tests.
+package: deps-build
+	@scripts/install-deps package
+	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build -j $(JOBS) --target package-files
+	@cmake --build build --target package
+
+# Builds the package, runs lintian, installs it with apt, runs it, and removes it again (root).
+test-package: deps-build
+	@scripts/install-deps package package-test
+	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	scripts/test-package build
 
 bench: build
 	scripts/run-bench build

@@ -2,10 +2,13 @@
 // runs the event loop until the window closes.
 #include <QApplication>
 #include <QPointer>
+#include <cstdio>
+#include <cstring>
 #include <exception>
 #include <memory>
 
 #include "evaluator/FunctionTable.h"
+#include "ferrolin/Version.h"
 #include "platform/FileDialogs.h"
 #include "platform/Platform.h"
 #include "platform/Printing.h"
@@ -40,11 +43,30 @@ public:
     }
 };
 
+// --version and --help answer on stdout without a display, so scripts and packagers can ask them.
+bool AnswerInformationOption(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("ferrolin %s\n", ferrolin::kVersion);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf("usage: ferrolin [--version | --help] [Qt options]\n"
+                        "Starts the Ferrolin calculator window; see ferrolin(1).\n");
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (AnswerInformationOption(argc, argv)) return 0;
     ferrolin::BeginReadingFontConfiguration();  // beside Qt's own start
     FerrolinApplication app(argc, argv);
+    // Lets the desktop match the window to its desktop entry and icon (Wayland's app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ferrolin.Ferrolin"));
     ferrolin::FunctionNames();
 
     ferrolin::QtMessageBoxes messageBoxes;
