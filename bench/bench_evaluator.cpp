@@ -43,13 +43,9 @@ void BM_Ferrolin(benchmark::State& state) {
     for (auto _ : state) {
         for (const auto& line : Corpus()) {
             std::string text(line);  // fresh text each call, as the window hands it over
-            long double value = 0;
-            try {
-                ferrolin::EvaluateExpression(text, value);
-            } catch (const ferrolin::EvaluationError&) {
-                ++failures;
-            }
-            benchmark::DoNotOptimize(value);
+            const ferrolin::Evaluation result = ferrolin::Evaluate(text);
+            failures += !result.ok();
+            benchmark::DoNotOptimize(result.value);
         }
     }
     state.counters["failures_per_pass"] =
@@ -117,7 +113,20 @@ void BM_StrtoldLeadingNumberOnly(benchmark::State& state) {
     Finish(state);
 }
 
+// A failure against a success of the same length: the failing text costs about what the
+// succeeding one does, since nothing unwinds.
+void EvaluateOne(benchmark::State& state, const char* text) {
+    for (auto _ : state) {
+        const ferrolin::Evaluation result = ferrolin::Evaluate(text);
+        benchmark::DoNotOptimize(result.value);
+    }
+}
+void BM_FailingText(benchmark::State& state) { EvaluateOne(state, "2^-2"); }
+void BM_SucceedingText(benchmark::State& state) { EvaluateOne(state, "2^02"); }
+
 BENCHMARK(BM_Ferrolin);
+BENCHMARK(BM_FailingText);
+BENCHMARK(BM_SucceedingText);
 BENCHMARK(BM_MuParser);
 BENCHMARK(BM_StrtoldFloor);
 BENCHMARK(BM_StrtoldLeadingNumberOnly);
@@ -129,6 +138,11 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         // With --benchmark_repetitions the median stands for the benchmark; without, the one run.
         for (const auto& run : runs) {
+            if (const std::string& text = run.run_name.function_name;
+                text == "BM_FailingText" || text == "BM_SucceedingText") {
+                if (run.run_type == Run::RT_Iteration && run.iterations > 0) single_[text] = run.GetAdjustedCPUTime();
+                continue;
+            }
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             const bool single = run.run_type == Run::RT_Iteration && run.iterations > 0;
             const std::string& name = run.run_name.function_name;
@@ -149,6 +163,9 @@ public:
                     Corpus().size(), ours, mu, floor);
         std::printf("ferrolin / strtold floor = %.2fx (target <= 3x)\n", ours / floor);
         std::printf("muparser / ferrolin      = %.2fx (target >= 15x)\n", mu / ours);
+        if (single_.count("BM_FailingText") && single_.count("BM_SucceedingText"))
+            std::printf("failing 2^-2 / succeeding 2^02 = %.2fx (target <= 1.5x)\n",
+                        single_.at("BM_FailingText") / single_.at("BM_SucceedingText"));
         if (const double leading = at("BM_StrtoldLeadingNumberOnly"); leading > 0)
             std::printf("(strtold on the leading number only: %.1f ns; ferrolin is %.2fx that)\n",
                         leading, ours / leading);
@@ -157,6 +174,7 @@ public:
 private:
     std::map<std::string, double> nsPerExpression_;
     std::set<std::string> medians_;
+    std::map<std::string, double> single_;
 };
 
 }  // namespace
