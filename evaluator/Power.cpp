@@ -1,8 +1,40 @@
 #include "evaluator/Power.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace ferrolin::detail {
+
+namespace {
+
+// b^m by squaring and multiplying in the format, kept only when it is as good as the true
+// value rounded: no step rounded at all (the processor's precision flag stays clear), or a
+// single step did (m <= 2). Most powers typed into a calculator are of this kind, and this is
+// several times cheaper than powl.
+bool ExactPower(Ext b, std::uint64_t m, Ext& r) {
+#if defined(__x86_64__) || defined(__i386__)
+    // b passes through the instruction, so no multiplication can be moved above it.
+    __asm__ volatile("fnclex" : "+t"(b));
+    Ext p = b;
+    const bool single = m <= 2;
+    r = 1;
+    for (;;) {
+        if (m & 1) r *= p;
+        m >>= 1;
+        if (m == 0) break;
+        p *= p;
+    }
+    std::uint16_t status;
+    __asm__ volatile("fnstsw %0" : "=a"(status) : "t"(r));
+    constexpr std::uint16_t kPrecision = 0x20;
+    return (single || (status & kPrecision) == 0) && IsFinite(r) && r != 0;
+#else
+    (void)b, (void)m, (void)r;
+    return false;
+#endif
+}
+
+}  // namespace
 
 // glibc's powl works in more than 64 bits, so it stays within a unit in the last place where
 // squaring and multiplying in the format loses a bit per squaring (millions of units at an
@@ -11,6 +43,12 @@ namespace ferrolin::detail {
 Ext IntegerPower(Ext b, Ext k, Status& s) {
     if (k == 0) return 1;  // for every b, NaN included
     if (b == 0 && k < 0) return FailDivisionByZero(s);
+    if (Ext exact; IsFinite(b) && b != 0 && Abs(k) <= 0x1p32L &&
+                   ExactPower(b, static_cast<std::uint64_t>(Abs(k)), exact)) {
+        if (k > 0) return exact;
+        const Ext inverse = 1 / exact;  // one rounding of the exact power
+        if (IsFinite(inverse) && inverse != 0) return inverse;
+    }
     const Ext r = powl(b, k);
     if (!IsFinite(r) && IsFinite(b)) return FailOverflow(s);
     return r;

@@ -100,5 +100,19 @@ TEST(Accuracy, PowersWithinOneUnitInTheLastPlace) {
     ExpectWithinUlps(cases, 1);
 }
 
+// Whole exponents whose power rounds on the way: squaring and multiplying in the format would
+// drift by tens of units here.
+TEST(Accuracy, RoundedWholePowersWithinOneUnitInTheLastPlace) {
+    const AccuracyCase cases[] = {
+        {"(1+2^(-20))^1000000", 0xA618319AA4319D89P-62L},  // 2.59522667028138606862
+        {"(1+3*2^(-30))^37", 0x800000DE0000BB50P-63L},  // 1.00000010337681098128
+        {"1.5^41", 0xFD150E7B3DAFDC32P-40L},  // 16585998.4814100182134
+        {"1.5^(-41)", 0x8179C704BD3C576AP-87L},  // 6.0291817892110854616e-8
+        {"(1-2^(-12))^(-5000)", 0xD8F6FEC79E6A69F7P-62L},  // 3.39007539266609702977
+        {"(1+2^(-33))^3", 0x80000000C0000000P-63L},  // 1.00000000034924596552
+    };
+    ExpectWithinUlps(cases, 1);
+}
+
 }  // namespace
 }  // namespace ferrolin::test
