@@ -43,13 +43,9 @@ void BM_Ferrolin(benchmark::State& state) {
     for (auto _ : state) {
         for (const auto& line : Corpus()) {
             std::string text(line);  // fresh text each call, as the window hands it over
-            long double value = 0;
-            try {
-                ferrolin::EvaluateExpression(text, value);
-            } catch (const ferrolin::EvaluationError&) {
-                ++failures;
-            }
-            benchmark::DoNotOptimize(value);
+            const ferrolin::Evaluation result = ferrolin::Evaluate(text);
+            failures += !result.ok();
+            benchmark::DoNotOptimize(result.value);
         }
     }
     state.counters["failures_per_pass"] =
@@ -117,7 +113,20 @@ void BM_StrtoldLeadingNumberOnly(benchmark::State& state) {
     Finish(state);
 }
 
+// A failure against a success of the same length: the failing text costs about what the
+// succeeding one does, since nothing unwinds.
+void EvaluateOne(benchmark::State& state, const char* text) {
+    for (auto _ : state) {
+        const ferrolin::Evaluation result = ferrolin::Evaluate(text);
+        benchmark::DoNotOptimize(result.value);
+    }
+}
+void BM_FailingText(benchmark::State& state) { EvaluateOne(state, "2^-2"); }
+void BM_SucceedingText(benchmark::State& state) { EvaluateOne(state, "2^02"); }
+
 BENCHMARK(BM_Ferrolin);
+BENCHMARK(BM_FailingText);
+BENCHMARK(BM_SucceedingText);
 BENCHMARK(BM_MuParser);
 BENCHMARK(BM_StrtoldFloor);
 BENCHMARK(BM_StrtoldLeadingNumberOnly);
@@ -129,6 +138,14 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         // With --benchmark_repetitions the median stands for the benchmark; without, the one run.
         for (const auto& run : runs) {
+            if (const std::string& text = run.run_name.function_name;
+                text == "BM_FailingText" || text == "BM_SucceedingText") {
+                const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+                if (median || (run.run_type == Run::RT_Iteration && run.iterations > 0 && !medians_.count(text)))
+                    single_[text] = run.GetAdjustedCPUTime();
+                if (median) medians_.insert(text);
+                continue;
+            }
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             const bool single = run.run_type == Run::RT_Iteration && run.iterations > 0;
             const std::string& name = run.run_name.function_name;
@@ -143,6 +160,9 @@ public:
             auto it = nsPerExpression_.find(name);
             return it == nsPerExpression_.end() ? 0.0 : it->second;
         };
+        if (single_.count("BM_FailingText") && single_.count("BM_SucceedingText"))
+            std::printf("failing 2^-2 / succeeding 2^02 = %.2fx (target <= 1.5x)\n",
+                        single_.at("BM_FailingText") / single_.at("BM_SucceedingText"));
         const double ours = at("BM_Ferrolin"), mu = at("BM_MuParser"), floor = at("BM_StrtoldFloor");
         if (ours <= 0 || mu <= 0 || floor <= 0) return;
         std::printf("\n%zu expressions; CPU ns/expression: ferrolin %.1f, muparser %.1f, strtold %.1f\n",
@@ -157,6 +177,7 @@ public:
 private:
     std::map<std::string, double> nsPerExpression_;
     std::set<std::string> medians_;
+    std::map<std::string, double> single_;
 };
 
 }  // namespace

@@ -4,106 +4,95 @@
 // underflow and inexact results pass silently. The checks look at operands and result instead
 // of the processor's sticky flags, so they hold at every optimisation level and whatever code
 // ran before.
+//
+// A failing step records its kind in the evaluation's Status and returns a value that is never
+// used: the reader tests the status after every step and stops there. Nothing unwinds or jumps,
+// so every frame on the way back runs its destructors as usual.
 #include <cmath>
-#include <csetjmp>
 #include <cstdint>
 #include <limits>
-#include <string>
-#include <string_view>
+
+#include "evaluator/EvaluationError.h"
 
 namespace ferrolin::detail {
 
 using Ext = long double;
 static_assert(std::numeric_limits<Ext>::digits == 64, "long double must be the 80-bit x87 format");
 
-// Where a failure goes. Unwinding a deep recursion by throwing costs tens of thousands of
-// instructions, more than a whole evaluation; so an evaluation in progress on this thread
-// registers a target, failures jump straight back to it, and it throws from there. The frames
-// in between hold only trivially destructible objects. Without a target, failures throw.
-struct FailureTarget {
-    std::jmp_buf resume;
-    std::string message;
+// What one evaluation has met so far: its first failure, and how many "Not enough parameters"
+// notices it owes its caller.
+struct Status {
+    bool failed = false;
+    ErrorKind kind = ErrorKind::InvalidOperation;
+    int notices = 0;
 };
 
-class FailureScope {
-public:
-    explicit FailureScope(FailureTarget* target);
-    ~FailureScope();
-    FailureScope(const FailureScope&) = delete;
-    FailureScope& operator=(const FailureScope&) = delete;
-
-private:
-    FailureTarget* previous_;
-};
-
-// The target of the evaluation running on this thread, or null.
-FailureTarget* CurrentFailureTarget();
-
-// Ends the evaluation with `message` (built from up to three pieces).
-[[noreturn]] void Raise(std::string_view message, std::string_view more = {}, std::string_view rest = {});
-
-[[noreturn]] void RaiseInvalid();
-[[noreturn]] void RaiseDivisionByZero();
-[[noreturn]] void RaiseOverflow();
+// Records `kind` unless an earlier failure is already recorded. Kept out of line: failing is rare.
+[[gnu::cold, gnu::noinline]] void Fail(Status& status, ErrorKind kind);
+[[gnu::cold, gnu::noinline]] Ext FailInvalid(Status& status);
+[[gnu::cold, gnu::noinline]] Ext FailDivisionByZero(Status& status);
+[[gnu::cold, gnu::noinline]] Ext FailOverflow(Status& status);
 
 // Clears the processor's pending exception flags (x87 and SSE), leaving every setting alone.
 void ClearFloatingPointFlags();
 
 inline bool IsNan(Ext x) { return __builtin_isnan(x); }
 inline bool IsFinite(Ext x) { return __builtin_isfinite(x); }
+inline Ext Abs(Ext x) { return __builtin_fabsl(x); }
 
 // Classifies a non-finite result of a step whose operands were a and b.
-inline void CheckStep(Ext r, Ext a, Ext b) {
-    if (IsFinite(r)) return;
+inline Ext CheckStep(Ext r, Ext a, Ext b, Status& s) {
+    if (IsFinite(r)) [[likely]]
+        return r;
     if (IsNan(r)) {
-        if (!IsNan(a) && !IsNan(b)) RaiseInvalid();
+        if (!IsNan(a) && !IsNan(b)) return FailInvalid(s);
     } else if (IsFinite(a) && IsFinite(b)) {
-        RaiseOverflow();
+        return FailOverflow(s);
     }
+    return r;
 }
 
 // A one-operand step: a NaN out of a non-NaN argument is an invalid operation.
-inline Ext Checked(Ext r, Ext x) {
-    if (IsNan(r) && !IsNan(x)) RaiseInvalid();
+inline Ext Checked(Ext r, Ext x, Status& s) {
+    if (IsNan(r) && !IsNan(x)) return FailInvalid(s);
     return r;
 }
 
-inline Ext Add(Ext a, Ext b) { Ext r = a + b; CheckStep(r, a, b); return r; }
-inline Ext Sub(Ext a, Ext b) { Ext r = a - b; CheckStep(r, a, b); return r; }
-inline Ext Mul(Ext a, Ext b) { Ext r = a * b; CheckStep(r, a, b); return r; }
-inline Ext Div(Ext a, Ext b) {
-    Ext r = a / b;
-    if (!IsFinite(r)) {
-        if (IsNan(r)) {
-            if (!IsNan(a) && !IsNan(b)) RaiseInvalid();
-        } else if (IsFinite(a) && IsFinite(b)) {
-            if (b == 0) RaiseDivisionByZero();
-            RaiseOverflow();
-        }
+inline Ext Add(Ext a, Ext b, Status& s) { return CheckStep(a + b, a, b, s); }
+inline Ext Sub(Ext a, Ext b, Status& s) { return CheckStep(a - b, a, b, s); }
+inline Ext Mul(Ext a, Ext b, Status& s) { return CheckStep(a * b, a, b, s); }
+inline Ext Div(Ext a, Ext b, Status& s) {
+    const Ext r = a / b;
+    if (IsFinite(r)) [[likely]]
+        return r;
+    if (IsNan(r)) {
+        if (!IsNan(a) && !IsNan(b)) return FailInvalid(s);
+    } else if (IsFinite(a) && IsFinite(b)) {
+        return b == 0 ? FailDivisionByZero(s) : FailOverflow(s);
     }
     return r;
 }
 
-// An ordered comparison: a NaN operand is an invalid operation.
-inline void RequireOrdered(Ext x) {
-    if (IsNan(x)) RaiseInvalid();
+// An ordered comparison: a NaN operand is an invalid operation. False when it failed.
+inline bool RequireOrdered(Ext x, Status& s) {
+    if (IsNan(x)) [[unlikely]] {
+        FailInvalid(s);
+        return false;
+    }
+    return true;
 }
 
-inline Ext Sqrt(Ext x) {
-    if (x < 0) RaiseInvalid();
+inline Ext Sqrt(Ext x, Status& s) {
+    if (x < 0) return FailInvalid(s);
     return __builtin_sqrtl(x);
 }
 
 // log2 of x: 0 divides by zero, negatives and -infinity are invalid, NaN passes.
-Ext Log2(Ext x);
-
-// 2^t as the processor forms it: t split into a nearest integer n and f = t - n (|f| <= 1/2),
-// then ((2^f - 1) + 1) scaled exactly by 2^n. Overflow is an error, underflow goes to 0 quietly.
-Ext Pow2(Ext t);
+Ext Log2(Ext x, Status& s);
 
 // Truncation toward zero / rounding to nearest (ties to even) to a signed 64-bit integer;
-// NaN, infinities and values outside the range are invalid.
-std::int64_t TruncateToInt64(Ext x);
-std::int64_t RoundToInt64(Ext x);
+// NaN, infinities and values outside the range are invalid (and give 0).
+std::int64_t TruncateToInt64(Ext x, Status& s);
+std::int64_t RoundToInt64(Ext x, Status& s);
 
 }  // namespace ferrolin::detail

@@ -1,14 +1,54 @@
 #pragma once
+#include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace ferrolin {
 
-// Every failure of an evaluation: syntax, conversion or arithmetic. what() is the exact message
-// (UTF-8); syntax messages quote the text read so far, then a line feed and a carriage return.
+// Why an evaluation failed. The first five are the reader's, the next three the arithmetic's.
+enum class ErrorKind : std::uint8_t {
+    MissingLeftBracket,   // a function name not followed by "("
+    MissingRightBracket,  // a bracket or an argument left open
+    MissingOperand,       // the text ends where an operand belongs
+    UnableToEvaluate,     // a token that is neither a number, a constant nor a list
+    InvalidExpression,    // text left over after a whole expression
+    InvalidOperation,
+    DivisionByZero,
+    Overflow,
+    NotValidFloat,        // an element of a comma list that is not a number
+    NestedTooDeeply,      // brackets, calls or "^" nested beyond Evaluator::kMaxNesting
+    InvalidText,          // the text handed in is not UTF-8
+};
+inline constexpr int kErrorKindCount = 11;
+
+// The exact message of a failure (UTF-8). `quoted` is the text the message quotes: the prepared
+// text read so far, the offending last token, or the list element; `named` is the token that
+// "Unable to evaluate" names. Kinds without a quoted part ignore both.
+std::string ErrorMessage(ErrorKind kind, std::string_view quoted = {}, std::string_view named = {});
+
+// A failed evaluation: its kind, its message, and where reading stopped, as a byte offset into
+// the caller's own text (UTF-8, blanks and capitals included): the end of the quoted part for
+// the reader's failures, the end of the token being read when an arithmetic step or a list
+// element failed, and the first byte that is not UTF-8 for InvalidText.
+struct EvaluationFailure {
+    ErrorKind kind = ErrorKind::InvalidOperation;
+    std::size_t position = 0;
+    std::string message;
+};
+
+// The same failure as an exception, for callers that prefer one. what() is the exact message.
 class EvaluationError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit EvaluationError(const EvaluationFailure& failure)
+        : std::runtime_error(failure.message), kind_(failure.kind), position_(failure.position) {}
+    ErrorKind kind() const { return kind_; }
+    std::size_t position() const { return position_; }
+
+private:
+    ErrorKind kind_;
+    std::size_t position_;
 };
 
 // The three arithmetic messages.

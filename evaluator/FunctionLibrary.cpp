@@ -1,16 +1,12 @@
 #include "evaluator/FunctionLibrary.h"
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <mutex>
 #include <random>
 
-#include "evaluator/Arithmetic.h"
 #include "evaluator/Constants.h"
-#include "evaluator/EvaluationError.h"
-
-// Failures here jump back to the evaluator (see FailureTarget): no object with a destructor may
-// be alive when one of the Raise functions runs.
 
 namespace ferrolin::detail {
 
@@ -18,55 +14,69 @@ namespace {
 
 constexpr Ext kNaN = std::numeric_limits<Ext>::quiet_NaN();
 
-Ext Exp(Ext x) { return Pow2(Mul(x, kLog2E)); }
-Ext Ln(Ext x) { return Mul(kLn2, Log2(x)); }
-
-Ext Sinh(Ext x) {
-    RequireOrdered(x);
-    if ((x < 0 ? -x : x) <= kCloseness) return 0;
-    return Div(Sub(Exp(x), Exp(-x)), 2);
+// The hyperbolic functions fail alike on a NaN or an infinity, as e^x of an infinity does.
+bool RequireFinite(Ext x, Status& s) {
+    if (IsFinite(x)) return true;
+    FailInvalid(s);
+    return false;
 }
 
-Ext Cosh(Ext x) {
-    RequireOrdered(x);
-    if ((x < 0 ? -x : x) <= kCloseness) return 1;
-    return Div(Add(Exp(x), Exp(-x)), 2);
+// A finite argument whose true result lies beyond the format.
+Ext CheckedFinite(Ext r, Status& s) { return IsFinite(r) ? r : FailOverflow(s); }
+
+}  // namespace
+
+// glibc's expl, sinhl, coshl and tanhl carry extra bits through the argument reduction, so
+// their results stay within a unit in the last place at every argument (tanhl within two);
+// rounding x * log2(e) to 64 bits first would lose up to 13 bits at large |x|.
+Ext Exp(Ext x, Status& s) {
+    if (IsNan(x)) return x;
+    if (!RequireFinite(x, s)) return 0;
+    return CheckedFinite(expl(x), s);
 }
 
-Ext Tanh(Ext x) {
-    RequireOrdered(x);
-    const Ext magnitude = x < 0 ? -x : x;
-    if (magnitude <= kCloseness) return 0;
-    if (!IsFinite(x)) RaiseInvalid();
-    // From here on the quotient is +-1 to the last bit, and sinh alone would overflow later.
-    if (magnitude > 64) return x < 0 ? -1.0L : 1.0L;
-    return Div(Sinh(x), Cosh(x));
+Ext Ln(Ext x, Status& s) { return Mul(kLn2, Log2(x, s), s); }
+
+Ext Sinh(Ext x, Status& s) {
+    if (!RequireOrdered(x, s)) return 0;
+    if (Abs(x) <= kCloseness) return 0;
+    if (!RequireFinite(x, s)) return 0;
+    return CheckedFinite(sinhl(x), s);
 }
 
-Ext Arctanh(Ext x) {
-    RequireOrdered(x);
-    const Ext toOne = x - 1, toMinusOne = x + 1;
-    if ((toOne < 0 ? -toOne : toOne) <= kCloseness) return __builtin_infl();
-    if ((toMinusOne < 0 ? -toMinusOne : toMinusOne) <= kCloseness) return -__builtin_infl();
-    return Mul(0.5L, Ln(Div(Add(1, x), Sub(1, x))));
+Ext Cosh(Ext x, Status& s) {
+    if (!RequireOrdered(x, s)) return 0;
+    if (Abs(x) <= kCloseness) return 1;
+    if (!RequireFinite(x, s)) return 0;
+    return CheckedFinite(coshl(x), s);
 }
 
-Ext Arccosh(Ext x) {
-    return Ln(Add(x, Mul(Add(x, 1), Sqrt(Div(Sub(x, 1), Add(x, 1))))));
+// Saturates at +-1 instead of failing where sinh and cosh would overflow.
+Ext Tanh(Ext x, Status& s) {
+    if (!RequireOrdered(x, s)) return 0;
+    if (Abs(x) <= kCloseness) return 0;
+    if (!RequireFinite(x, s)) return 0;
+    return tanhl(x);
+}
+
+Ext Arctanh(Ext x, Status& s) {
+    if (!RequireOrdered(x, s)) return 0;
+    if (Abs(x - 1) <= kCloseness) return __builtin_infl();
+    if (Abs(x + 1) <= kCloseness) return -__builtin_infl();
+    return Mul(0.5L, Ln(Div(Add(1, x, s), Sub(1, x, s), s), s), s);
+}
+
+Ext Arccosh(Ext x, Status& s) {
+    return Ln(Add(x, Mul(Add(x, 1, s), Sqrt(Div(Sub(x, 1, s), Add(x, 1, s), s), s), s), s), s);
 }
 
 // Whole-number functions: exact for every finite value.
-Ext Ceil(Ext x) {
-    if (!IsFinite(x)) RaiseInvalid();
-    return __builtin_ceill(x);
-}
-Ext Floor(Ext x) {
-    if (!IsFinite(x)) RaiseInvalid();
-    return __builtin_floorl(x);
-}
+Ext Ceil(Ext x, Status& s) { return RequireFinite(x, s) ? __builtin_ceill(x) : 0; }
+Ext Floor(Ext x, Status& s) { return RequireFinite(x, s) ? __builtin_floorl(x) : 0; }
 
-Ext Factorial(Ext x) {
-    TruncateToInt64(x);  // NaN, infinities and |x| >= 2^63 are invalid
+Ext Factorial(Ext x, Status& s) {
+    TruncateToInt64(x, s);  // NaN, infinities and |x| >= 2^63 are invalid
+    if (s.failed) return 0;
     const Ext n = __builtin_floorl(x);
     if (n < 1 || n > 15) return -kNaN;
     Ext r = 1;
@@ -74,8 +84,8 @@ Ext Factorial(Ext x) {
     return r;
 }
 
-Ext Random(Ext x) {
-    const std::int64_t n = RoundToInt64(x);
+Ext Random(Ext x, Status& s) {
+    const std::int64_t n = RoundToInt64(x, s);
     if (n <= 1) return 1;
     // One generator for the process, seeded once from the system's entropy source.
     static std::mutex mutex;
@@ -89,75 +99,39 @@ Ext Random(Ext x) {
     return static_cast<Ext>(uniform(generator));
 }
 
+namespace {
+
+bool EnoughParameters(std::span<const double> list, Status& s) {
+    if (list.size() >= 2) return true;
+    ++s.notices;
+    return false;
+}
+
 // Two passes, mean first: no cancellation, so equal values give exactly 0.
-Ext Mean(std::span<const double> v) {
+Ext MeanOf(std::span<const double> v) {
     Ext sum = 0;
     for (double d : v) sum += d;
     return sum / static_cast<Ext>(v.size());
 }
-Ext Variance(std::span<const double> v) {
-    const Ext mean = Mean(v);
+
+Ext VarianceOf(std::span<const double> v, Status& s) {
+    const Ext mean = MeanOf(v);
     Ext squares = 0;
     for (double d : v) {
         const Ext deviation = d - mean;
         squares += deviation * deviation;
     }
-    return Div(squares, static_cast<Ext>(v.size() - 1));
+    return Div(squares, static_cast<Ext>(v.size() - 1), s);
 }
 
 }  // namespace
 
-Ext ApplyFunction(int index, Ext x, std::span<const double> parameters, const NoticeSink& notice) {
-    if (index >= 36) {
-        if (parameters.size() < 2) {
-            if (notice) notice(kNotEnoughParameters);
-            return kNaN;
-        }
-        switch (index) {
-            case 36: return Mean(parameters);
-            case 37: return Sqrt(Variance(parameters));
-            default: return Variance(parameters);
-        }
-    }
-    switch (index) {
-        case 0: return Checked(__builtin_sinl(x), x);
-        case 1: return Checked(__builtin_cosl(x), x);
-        case 2: return Checked(__builtin_tanl(x), x);
-        case 3: return __builtin_atan2l(x, Sqrt(Sub(1, Mul(x, x))));
-        case 4: return __builtin_atan2l(Sqrt(Mul(Add(1, x), Sub(1, x))), x);
-        case 5: return __builtin_atan2l(x, 1);
-        case 6: return Div(1, Checked(__builtin_sinl(x), x));
-        case 7: return Div(1, Checked(__builtin_cosl(x), x));
-        case 8: return Div(1, Checked(__builtin_tanl(x), x));
-        case 9: return Mul(x, kPiOver180);
-        case 10: return Mul(Mul(x, kPiOver180), k200OverPi);
-        case 11: return Div(Mul(x, kPiOver180), kTwoPi);
-        case 12: return Mul(x, k180OverPi);
-        case 13: return Mul(x, k200OverPi);
-        case 14: return Div(x, kTwoPi);
-        case 15: return Mul(Mul(x, kPiOver200), k180OverPi);
-        case 16: return Mul(x, kPiOver200);
-        case 17: return Div(Mul(x, kPiOver200), kTwoPi);
-        case 18: return Mul(Mul(x, kTwoPi), k180OverPi);
-        case 19: return Mul(x, kTwoPi);
-        case 20: return Mul(Mul(x, kTwoPi), k200OverPi);
-        case 21: return Sinh(x);
-        case 22: return Cosh(x);
-        case 23: return Tanh(x);
-        case 24: return __builtin_asinhl(x);  // odd and overflow-free, unlike ln(x + sqrt(x*x + 1))
-        case 25: return Arccosh(x);
-        case 26: return Arctanh(x);
-        case 27: return Ln(x);
-        case 28: return Log2(x);
-        case 29: return Mul(kLog10Of2, Log2(x));
-        case 30: return Exp(x);
-        case 31: return Sqrt(x);
-        case 32: return Ceil(x);
-        case 33: return Floor(x);
-        case 34: return Factorial(x);
-        case 35: return Random(x);
-        default: RaiseInvalid();
-    }
+Ext Mean(std::span<const double> list, Status& s) { return EnoughParameters(list, s) ? MeanOf(list) : kNaN; }
+Ext Variance(std::span<const double> list, Status& s) {
+    return EnoughParameters(list, s) ? VarianceOf(list, s) : kNaN;
+}
+Ext StandardDeviation(std::span<const double> list, Status& s) {
+    return EnoughParameters(list, s) ? Sqrt(VarianceOf(list, s), s) : kNaN;
 }
 
 }  // namespace ferrolin::detail

@@ -1,15 +1,31 @@
 #pragma once
-// The computation of each built-in function, by its number in the function table.
-#include <functional>
+// The computations of the built-in functions that take more than one step; the function table
+// names each row's computation.
 #include <span>
-#include <string>
+
+#include "evaluator/Arithmetic.h"
 
 namespace ferrolin::detail {
 
-using NoticeSink = std::function<void(const std::string&)>;
+// What every computation receives: its argument, the elements of the last comma list (the
+// statistical functions read only these) and the evaluation's status.
+using Computation = Ext (*)(Ext x, std::span<const double> list, Status& s);
 
-// Applies function `index` (0 to 38) to x. The statistical functions (36 to 38) ignore x and
-// read `parameters`; with fewer than two they send kNotEnoughParameters to `notice` and give NaN.
-long double ApplyFunction(int index, long double x, std::span<const double> parameters, const NoticeSink& notice);
+Ext Exp(Ext x, Status& s);
+Ext Ln(Ext x, Status& s);
+Ext Sinh(Ext x, Status& s);
+Ext Cosh(Ext x, Status& s);
+Ext Tanh(Ext x, Status& s);
+Ext Arctanh(Ext x, Status& s);
+Ext Arccosh(Ext x, Status& s);
+Ext Ceil(Ext x, Status& s);
+Ext Floor(Ext x, Status& s);
+Ext Factorial(Ext x, Status& s);
+Ext Random(Ext x, Status& s);
+
+// With fewer than two elements these count a "Not enough parameters" notice and give NaN.
+Ext Mean(std::span<const double> list, Status& s);
+Ext StandardDeviation(std::span<const double> list, Status& s);
+Ext Variance(std::span<const double> list, Status& s);
 
 }  // namespace ferrolin::detail

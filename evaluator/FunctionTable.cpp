@@ -1,53 +1,94 @@
 #include "evaluator/FunctionTable.h"
 
-#include <algorithm>
 #include <array>
+#include <cstdint>
+
+#include "evaluator/Constants.h"
 
 namespace ferrolin {
 
 namespace {
 
+using detail::Ext;
+using detail::Status;
+using List = std::span<const double>;
+
+// Each row's computation is written in the row, so nothing has to agree with the row order.
+// Every +, -, * and / is one rounded, checked step.
 constexpr std::array<FunctionInfo, 39> kTable{{
-    {0, "sin", " sine ", 0},
-    {1, "cos", " cosine ", 1},
-    {2, "tan", " tangent ", 2},
-    {3, "arcsin", " inverse sine ", 5},
-    {4, "arccos", " inverse cosine ", 6},
-    {5, "arctan", " inverse tangent ", 7},
-    {6, "cosecant", " co-secant ", 8},
-    {7, "secant", " secant ", 9},
-    {8, "cotangent", " co-tangent ", 10},
-    {9, "degtorad", " degree to radian ", 3},
-    {10, "degtograd", " degree to gradian ", 11},
-    {11, "degtocycle", " degree to cycle ", 12},
-    {12, "radtodeg", " radian to degree ", 4},
-    {13, "radtograd", " radian to gradian ", 13},
-    {14, "radtocycle", " radian to cycle ", 14},
-    {15, "gradtodeg", " grad to degree ", 15},
-    {16, "gradtorad", " grad  to radian ", 16},
-    {17, "gradtocycle", " grad to cycle ", 17},
-    {18, "cycletodeg", " cycle to degree ", 18},
-    {19, "cycletorad", " cycle to radian ", 19},
-    {20, "cycletograd", " cycle to gradian ", 20},
-    {21, "sinh", " sinh ", 21},
-    {22, "cosh", " cosh ", 22},
-    {23, "tanh", " tanh ", 23},
-    {24, "arcsinh", " inverse sinh ", 24},
-    {25, "arccosh", " inverse cosh ", 25},
-    {26, "arctanh", " inverse tanh ", 26},
-    {27, "ln", " logarithm to base e ", 27},
-    {28, "log2", " logarithm to base 2 ", 28},
-    {29, "log10", " logarithm to base 10 ", 29},
-    {30, "exp", " exponential ", 30},
-    {31, "sqrt", " square root ", 31},
-    {32, "ceil", " ceil ", 32},
-    {33, "floor", " floor ", 33},
-    {34, "factorial", " factorial ", 34},
-    {35, "random", " random ", 35},
-    {36, "mean", " mean ", 36},
-    {37, "stddev", " standard deviation ", 37},
-    {38, "variance", " variance ", 38},
+    {0, "sin", " sine ", 0, [](Ext x, List, Status& s) { return detail::Checked(sinl(x), x, s); }},
+    {1, "cos", " cosine ", 1, [](Ext x, List, Status& s) { return detail::Checked(cosl(x), x, s); }},
+    {2, "tan", " tangent ", 2, [](Ext x, List, Status& s) { return detail::Checked(tanl(x), x, s); }},
+    {3, "arcsin", " inverse sine ", 5,
+     [](Ext x, List, Status& s) { return atan2l(x, detail::Sqrt(detail::Sub(1, detail::Mul(x, x, s), s), s)); }},
+    {4, "arccos", " inverse cosine ", 6,
+     [](Ext x, List, Status& s) {
+         return atan2l(detail::Sqrt(detail::Mul(detail::Add(1, x, s), detail::Sub(1, x, s), s), s), x);
+     }},
+    {5, "arctan", " inverse tangent ", 7, [](Ext x, List, Status&) { return atan2l(x, 1); }},
+    {6, "cosecant", " co-secant ", 8,
+     [](Ext x, List, Status& s) { return detail::Div(1, detail::Checked(sinl(x), x, s), s); }},
+    {7, "secant", " secant ", 9,
+     [](Ext x, List, Status& s) { return detail::Div(1, detail::Checked(cosl(x), x, s), s); }},
+    {8, "cotangent", " co-tangent ", 10,
+     [](Ext x, List, Status& s) { return detail::Div(1, detail::Checked(tanl(x), x, s), s); }},
+    {9, "degtorad", " degree to radian ", 3,
+     [](Ext x, List, Status& s) { return detail::Mul(x, detail::kPiOver180, s); }},
+    {10, "degtograd", " degree to gradian ", 11,
+     [](Ext x, List, Status& s) {
+         return detail::Mul(detail::Mul(x, detail::kPiOver180, s), detail::k200OverPi, s);
+     }},
+    {11, "degtocycle", " degree to cycle ", 12,
+     [](Ext x, List, Status& s) { return detail::Div(detail::Mul(x, detail::kPiOver180, s), detail::kTwoPi, s); }},
+    {12, "radtodeg", " radian to degree ", 4,
+     [](Ext x, List, Status& s) { return detail::Mul(x, detail::k180OverPi, s); }},
+    {13, "radtograd", " radian to gradian ", 13,
+     [](Ext x, List, Status& s) { return detail::Mul(x, detail::k200OverPi, s); }},
+    {14, "radtocycle", " radian to cycle ", 14,
+     [](Ext x, List, Status& s) { return detail::Div(x, detail::kTwoPi, s); }},
+    {15, "gradtodeg", " grad to degree ", 15,
+     [](Ext x, List, Status& s) {
+         return detail::Mul(detail::Mul(x, detail::kPiOver200, s), detail::k180OverPi, s);
+     }},
+    {16, "gradtorad", " grad  to radian ", 16,
+     [](Ext x, List, Status& s) { return detail::Mul(x, detail::kPiOver200, s); }},
+    {17, "gradtocycle", " grad to cycle ", 17,
+     [](Ext x, List, Status& s) { return detail::Div(detail::Mul(x, detail::kPiOver200, s), detail::kTwoPi, s); }},
+    {18, "cycletodeg", " cycle to degree ", 18,
+     [](Ext x, List, Status& s) { return detail::Mul(detail::Mul(x, detail::kTwoPi, s), detail::k180OverPi, s); }},
+    {19, "cycletorad", " cycle to radian ", 19,
+     [](Ext x, List, Status& s) { return detail::Mul(x, detail::kTwoPi, s); }},
+    {20, "cycletograd", " cycle to gradian ", 20,
+     [](Ext x, List, Status& s) { return detail::Mul(detail::Mul(x, detail::kTwoPi, s), detail::k200OverPi, s); }},
+    {21, "sinh", " sinh ", 21, [](Ext x, List, Status& s) { return detail::Sinh(x, s); }},
+    {22, "cosh", " cosh ", 22, [](Ext x, List, Status& s) { return detail::Cosh(x, s); }},
+    {23, "tanh", " tanh ", 23, [](Ext x, List, Status& s) { return detail::Tanh(x, s); }},
+    // odd and overflow-free, unlike ln(x + sqrt(x*x + 1))
+    {24, "arcsinh", " inverse sinh ", 24, [](Ext x, List, Status&) { return asinhl(x); }},
+    {25, "arccosh", " inverse cosh ", 25, [](Ext x, List, Status& s) { return detail::Arccosh(x, s); }},
+    {26, "arctanh", " inverse tanh ", 26, [](Ext x, List, Status& s) { return detail::Arctanh(x, s); }},
+    {27, "ln", " logarithm to base e ", 27, [](Ext x, List, Status& s) { return detail::Ln(x, s); }},
+    {28, "log2", " logarithm to base 2 ", 28, [](Ext x, List, Status& s) { return detail::Log2(x, s); }},
+    {29, "log10", " logarithm to base 10 ", 29,
+     [](Ext x, List, Status& s) { return detail::Mul(detail::kLog10Of2, detail::Log2(x, s), s); }},
+    {30, "exp", " exponential ", 30, [](Ext x, List, Status& s) { return detail::Exp(x, s); }},
+    {31, "sqrt", " square root ", 31, [](Ext x, List, Status& s) { return detail::Sqrt(x, s); }},
+    {32, "ceil", " ceil ", 32, [](Ext x, List, Status& s) { return detail::Ceil(x, s); }},
+    {33, "floor", " floor ", 33, [](Ext x, List, Status& s) { return detail::Floor(x, s); }},
+    {34, "factorial", " factorial ", 34, [](Ext x, List, Status& s) { return detail::Factorial(x, s); }},
+    {35, "random", " random ", 35, [](Ext x, List, Status& s) { return detail::Random(x, s); }},
+    {36, "mean", " mean ", 36, [](Ext, List list, Status& s) { return detail::Mean(list, s); }},
+    {37, "stddev", " standard deviation ", 37,
+     [](Ext, List list, Status& s) { return detail::StandardDeviation(list, s); }},
+    {38, "variance", " variance ", 38, [](Ext, List list, Status& s) { return detail::Variance(list, s); }},
 }};
+
+constexpr bool IndicesFollowTheRows() {
+    for (std::size_t i = 0; i < kTable.size(); ++i)
+        if (kTable[i].index != static_cast<int>(i)) return false;
+    return true;
+}
+static_assert(IndicesFollowTheRows());
 
 constexpr std::array<const FunctionInfo*, 39> MakeListOrder() {
     std::array<const FunctionInfo*, 39> order{};
@@ -56,17 +97,46 @@ constexpr std::array<const FunctionInfo*, 39> MakeListOrder() {
 }
 constexpr std::array<const FunctionInfo*, 39> kListOrder = MakeListOrder();
 
+// Lookup by a perfect hash: the second, middle and last characters and the length pick one of
+// 128 slots, and no two names share a slot (checked below), so one comparison decides.
+constexpr std::size_t kSlots = 128;
+constexpr std::size_t kShortest = 2, kLongest = 11;
+
 template <typename Char>
-int Find(std::basic_string_view<Char> name) {
-    // Names are 2 to 11 characters; comparing lengths first rejects almost every entry at once.
-    if (name.size() < 2 || name.size() > 11) return -1;
+constexpr std::size_t Slot(std::basic_string_view<Char> name) {
+    const auto at = [&](std::size_t i) { return static_cast<std::size_t>(name[i]); };
+    return (at(1) + 3 * at(name.size() / 2) + at(name.size() - 1) + 10 * name.size()) % kSlots;
+}
+
+constexpr std::array<std::int8_t, kSlots> MakeSlots() {
+    std::array<std::int8_t, kSlots> slots{};
+    for (auto& s : slots) s = -1;
     for (const FunctionInfo& f : kTable) {
-        if (f.name.size() != name.size()) continue;
-        if (std::equal(f.name.begin(), f.name.end(), name.begin(),
-                       [](char a, Char b) { return static_cast<Char>(static_cast<unsigned char>(a)) == b; }))
-            return f.index;
+        const std::size_t slot = Slot(f.name);
+        if (slots[slot] >= 0) return {};  // a collision: the check below reports it
+        slots[slot] = static_cast<std::int8_t>(f.index);
     }
-    return -1;
+    return slots;
+}
+constexpr std::array<std::int8_t, kSlots> kSlotTable = MakeSlots();
+
+constexpr bool EveryNameHasItsOwnSlot() {
+    for (const FunctionInfo& f : kTable)
+        if (f.name.size() < kShortest || f.name.size() > kLongest || kSlotTable[Slot(f.name)] != f.index) return false;
+    return true;
+}
+static_assert(EveryNameHasItsOwnSlot());
+
+template <typename Char>
+const FunctionInfo* Find(std::basic_string_view<Char> name) {
+    if (name.size() < kShortest || name.size() > kLongest) return nullptr;
+    const int index = kSlotTable[Slot(name)];
+    if (index < 0) return nullptr;
+    const FunctionInfo& f = kTable[static_cast<std::size_t>(index)];
+    if (f.name.size() != name.size()) return nullptr;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (static_cast<Char>(static_cast<unsigned char>(f.name[i])) != name[i]) return nullptr;
+    return &f;
 }
 
 }  // namespace
@@ -83,7 +153,15 @@ const std::vector<std::string>& FunctionNames() {
     return names;
 }
 
-int FindFunction(std::u32string_view name) { return Find(name); }
-int FindFunction(std::string_view name) { return Find(name); }
+const FunctionInfo* LookUpFunction(std::string_view name) { return Find(name); }
+
+int FindFunction(std::u32string_view name) {
+    const FunctionInfo* f = Find(name);
+    return f ? f->index : -1;
+}
+int FindFunction(std::string_view name) {
+    const FunctionInfo* f = Find(name);
+    return f ? f->index : -1;
+}
 
 }  // namespace ferrolin

@@ -1,17 +1,21 @@
 #pragma once
-// The 39 built-in functions: the one table that lookup, the on-screen list and speech read.
+// The 39 built-in functions: the one table that lookup, evaluation, the on-screen list and
+// speech read.
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "evaluator/FunctionLibrary.h"
+
 namespace ferrolin {
 
 struct FunctionInfo {
-    int index;                // the function's number, as ApplyFunction knows it
+    int index;                // the function's number: its row in FunctionTable()
     std::string_view name;    // lower case, as typed; the list entry is name + "()"
     std::string_view phrase;  // what spoken feedback says when the entry is chosen
     int listPosition;         // row in the on-screen list (its own order, not the numbering)
+    detail::Computation compute;
 };
 
 // Indexed by function number.
@@ -20,7 +24,9 @@ std::span<const FunctionInfo> FunctionTable();
 std::span<const FunctionInfo* const> FunctionsInListOrder();
 // The names in index order, built on first use.
 const std::vector<std::string>& FunctionNames();
-// Number of the function called `name` (whole, exact match), or -1.
+// The function called `name` (whole, exact match), or null; constant time.
+const FunctionInfo* LookUpFunction(std::string_view name);
+// Number of the function called `name`, or -1.
 int FindFunction(std::u32string_view name);
 int FindFunction(std::string_view name);
 

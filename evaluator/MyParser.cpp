@@ -15,9 +15,6 @@ namespace ferrolin {
 
 using namespace detail;
 
-// Failures inside the reader jump back to EvaluateExpression (see FailureTarget): no object with
-// a destructor may be alive in the reader's frames.
-
 namespace {
 
 // Characters that run together into one operand token: digits, letters, "." and ",".
@@ -40,8 +37,8 @@ inline std::size_t CharacterLength(unsigned char b) {
 }
 
 // The prepared text: every character up to the blank (code 32) dropped, A-Z lowercased.
-// False when the text is not valid UTF-8.
-bool Prepare(std::string_view text, std::string& items) {
+// False when the text is not valid UTF-8, with `bad` the offset of the first byte that is not.
+bool Prepare(std::string_view text, std::string& items, std::size_t& bad) {
     // Most expressions are plain ASCII without blanks or capitals: copy those whole.
     bool plain = true;
     for (const char c : text) {
@@ -65,8 +62,10 @@ bool Prepare(std::string_view text, std::string& items) {
         const std::size_t length = CharacterLength(b);
         scratch.clear();
         if (b < 0xC2 || length > text.size() - i || !DecodeUtf8(text.substr(i, length), scratch) ||
-            scratch.size() != 1)
+            scratch.size() != 1) {
+            bad = i;
             return false;
+        }
         for (std::size_t k = 0; k < length; ++k) *out++ = text[i + k];
         i += length;
     }
@@ -74,29 +73,76 @@ bool Prepare(std::string_view text, std::string& items) {
     return true;
 }
 
+// The offset in the caller's text just after the first `prepared` bytes that Prepare kept
+// (Prepare keeps every byte above the blank, in order).
+std::size_t OriginalOffset(std::string_view text, std::size_t prepared) {
+    std::size_t i = 0;
+    for (std::size_t kept = 0; i < text.size() && kept < prepared; ++i)
+        kept += static_cast<unsigned char>(text[i]) > 32;
+    return i;
+}
+
 }  // namespace
 
-Evaluator::Evaluator(EvaluatorOptions options)
-    : options_(std::move(options)), failure_(std::make_unique<FailureTarget>()) {}
+Evaluator::Evaluator(EvaluatorOptions options) : options_(options) {}
 
-Evaluator::~Evaluator() = default;
-
-bool Evaluator::EvaluateExpression(std::string_view text, long double& value) {
-    FailureScope scope(failure_.get());
-    if (setjmp(failure_->resume) != 0) {
-        ClearFloatingPointFlags();
-        throw EvaluationError(failure_->message);
+Evaluation Evaluator::Evaluate(std::string_view text) {
+    Evaluation result;
+    status_ = {};
+    stopped_ = false;
+    quoteStart_ = quoteEnd_ = 0;
+    std::size_t bad = 0;
+    if (!Prepare(text, Items, bad)) {
+        result.failure = EvaluationFailure{ErrorKind::InvalidText, bad, ErrorMessage(ErrorKind::InvalidText)};
+        return result;
     }
-    if (!Prepare(text, Items)) Raise(kInvalidText);
     Pos = 0;
     Size = Items.size();
     depth_ = 0;
     NextToken();
     const long double v = ParseExpression();
-    CheckEnd();
+    if (!Failed()) CheckEnd();
     ClearFloatingPointFlags();
-    value = v;
+    if (status_.notices > 0) [[unlikely]]
+        result.notices.assign(static_cast<std::size_t>(status_.notices), kNotEnoughParameters);
+    if (Failed()) [[unlikely]] {
+        result.failure = Failure(text);
+        return result;
+    }
+    result.value = v;
+    return result;
+}
+
+bool Evaluator::EvaluateExpression(std::string_view text, long double& value) {
+    Evaluation result = Evaluate(text);
+    if (!result.ok()) throw EvaluationError(*result.failure);
+    value = result.value;
     return true;
+}
+
+EvaluationFailure Evaluator::Failure(std::string_view text) const {
+    EvaluationFailure failure;
+    failure.kind = status_.kind;
+    failure.position = OriginalOffset(text, stopped_ ? stop_ : Pos);
+    const std::string_view items(Items);
+    // Kinds that quote nothing ignore the quoted part.
+    failure.message = ErrorMessage(failure.kind, items.substr(quoteStart_, quoteEnd_ - quoteStart_), Token());
+    return failure;
+}
+
+long double Evaluator::Fail(ErrorKind kind, std::size_t quoteStart, std::size_t quoteEnd) {
+    detail::Fail(status_, kind);
+    quoteStart_ = quoteStart;
+    quoteEnd_ = quoteEnd;
+    return Stopped(Pos);
+}
+
+long double Evaluator::Stopped(std::size_t at) {
+    if (!stopped_) {
+        stopped_ = true;
+        stop_ = at;
+    }
+    return 0;
 }
 
 void Evaluator::NextToken() {
@@ -114,29 +160,42 @@ void Evaluator::NextToken() {
     tokenLength_ = Pos - tokenStart_;
 }
 
-void Evaluator::Enter() {
-    if (++depth_ > kMaxNesting) Raise(ConsumedText(), "\n\r Expression nested too deeply");
+bool Evaluator::Enter() {
+    if (++depth_ <= kMaxNesting) return true;
+    Fail(ErrorKind::NestedTooDeeply, 0, Pos);
+    return false;
 }
+
+// Every step below tests the status right after a call that can fail and returns at once, so a
+// failure travels back up as a value and nothing after it is read or computed.
 
 long double Evaluator::ParseExpression() {
     long double acc = 0;
-    if (!TokenIs('+') && !TokenIs('-')) acc = ParseTerm();
+    if (!TokenIs('+') && !TokenIs('-')) {
+        acc = ParseTerm();
+        if (Failed()) return 0;
+    }
     while (TokenIs('+') || TokenIs('-')) {
         const bool add = Items[tokenStart_] == '+';
         NextToken();
         const long double t = ParseTerm();
-        acc = add ? Add(acc, t) : Sub(acc, t);
+        if (Failed()) return 0;
+        acc = add ? Add(acc, t, status_) : Sub(acc, t, status_);
+        if (Failed()) return Stopped(tokenStart_);
     }
     return acc;
 }
 
 long double Evaluator::ParseTerm() {
     long double acc = ParseFactor();
+    if (Failed()) return 0;
     while (TokenIs('*') || TokenIs('/')) {
         const bool multiply = Items[tokenStart_] == '*';
         NextToken();
         const long double f = ParseFactor();
-        acc = multiply ? Mul(f, acc) : Div(acc, f);
+        if (Failed()) return 0;
+        acc = multiply ? Mul(f, acc, status_) : Div(acc, f, status_);
+        if (Failed()) return Stopped(tokenStart_);
     }
     return acc;
 }
@@ -145,32 +204,42 @@ long double Evaluator::ParseFactor() {
     long double v;
     // Function names are letters only: a token starting otherwise needs no look-up.
     const char first = tokenLength_ >= 2 ? Items[tokenStart_] : '\0';
-    const int fn = (first >= 'a' && first <= 'z') ? FindFunction(Token()) : -1;
-    if (fn >= 0) {
+    const FunctionInfo* fn = (first >= 'a' && first <= 'z') ? LookUpFunction(Token()) : nullptr;
+    if (fn) {
         NextToken();
-        if (!TokenIs('(')) Raise(ConsumedText(), "\n\rMissing left bracket \"(\" ");
+        if (!TokenIs('(')) return Fail(ErrorKind::MissingLeftBracket, 0, Pos);
     }
     if (TokenIs('(')) {
-        Enter();
+        if (!Enter()) return 0;
         NextToken();
         v = ParseExpression();
-        if (!TokenIs(')')) Raise(ConsumedText(), "\n\r Missing right bracket \")\"");
+        if (Failed()) return 0;
+        if (!TokenIs(')')) return Fail(ErrorKind::MissingRightBracket, 0, Pos);
         NextToken();
-        if (fn >= 0) v = ApplyFunction(fn, v, ParameterList, options_.onNotice);
+        if (fn) {
+            v = fn->compute(v, ParameterList, status_);
+            if (Failed()) return Stopped(tokenStart_);
+        }
         --depth_;
     } else {
-        if (tokenLength_ == 0) Raise(ConsumedText(), "\n\r Missing operand ");
-        if (!ReadOperand(v)) Raise(ConsumedText(), "\n\r Unable to evaluate ", Token());
+        if (tokenLength_ == 0) return Fail(ErrorKind::MissingOperand, 0, Pos);
+        if (!ReadOperand(v)) return Fail(ErrorKind::UnableToEvaluate, 0, Pos);
+        if (Failed()) return Stopped(Pos);
         NextToken();
     }
     while (TokenIs('^')) {
-        Enter();
+        if (!Enter()) return 0;
         NextToken();
         const long double x = ParseFactor();
+        if (Failed()) return 0;
         --depth_;
         // The fractional-part test is an ordered comparison: NaN and infinities are invalid.
-        if (!IsFinite(x)) RaiseInvalid();
-        v = x != __builtin_truncl(x) ? GeneralPower(v, x) : IntegerPower(v, x);
+        if (!IsFinite(x)) {
+            FailInvalid(status_);
+        } else {
+            v = x != __builtin_truncl(x) ? GeneralPower(v, x, status_) : IntegerPower(v, x, status_);
+        }
+        if (Failed()) return Stopped(tokenStart_);
     }
     return v;
 }
@@ -184,14 +253,19 @@ bool Evaluator::ReadOperand(long double& v) {
     }
     bool list = false;
     for (const char c : token) list |= c == ',';
-    if (!list) return ReadFixedNumber(token, v);
+    if (!list) return ReadFixedNumber(token, v, status_);
 
     // A comma list: each piece is one element; the list has no value of its own.
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = token.find(',', start);
         const std::size_t end = comma == std::string_view::npos ? token.size() : comma;
-        ParameterList.push_back(ReadListElement(token.substr(start, end - start), options_.decimalSeparator));
+        ParameterList.push_back(ReadListElement(token.substr(start, end - start), options_.decimalSeparator, status_));
+        if (Failed()) {
+            quoteStart_ = tokenStart_ + start;
+            quoteEnd_ = tokenStart_ + end;
+            return true;
+        }
         if (comma == std::string_view::npos) break;
         start = comma + 1;
     }
@@ -200,14 +274,27 @@ bool Evaluator::ReadOperand(long double& v) {
 }
 
 void Evaluator::CheckEnd() {
-    if (Pos < Size) Raise(ConsumedText(), "\n\rInvalid expression. Clear and start again");
-    if (tokenLength_ != 0) Raise(Token(), "\n\rInvalid expression. Clear and start again");
+    if (Pos < Size) {
+        Fail(ErrorKind::InvalidExpression, 0, Pos);
+    } else if (tokenLength_ != 0) {
+        Fail(ErrorKind::InvalidExpression, tokenStart_, Pos);
+    }
+}
+
+namespace {
+Evaluator& ThreadEvaluator(const EvaluatorOptions& options) {
+    static thread_local Evaluator evaluator;
+    evaluator.Options() = options;
+    return evaluator;
+}
+}  // namespace
+
+Evaluation Evaluate(std::string_view text, const EvaluatorOptions& options) {
+    return ThreadEvaluator(options).Evaluate(text);
 }
 
 bool EvaluateExpression(std::string_view text, long double& value, const EvaluatorOptions& options) {
-    static thread_local Evaluator evaluator;
-    evaluator.Options() = options;
-    return evaluator.EvaluateExpression(text, value);
+    return ThreadEvaluator(options).EvaluateExpression(text, value);
 }
 
 }  // namespace ferrolin

@@ -1,29 +1,39 @@
 #pragma once
 // The expression reader: recursive descent with one token of look-ahead, evaluating as it reads.
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "evaluator/Arithmetic.h"
 #include "evaluator/EvaluationError.h"
 #include "evaluator/EvaluatorOptions.h"
 
 namespace ferrolin {
 
-namespace detail {
-struct FailureTarget;
-}
+// The outcome of one evaluation: a value or a failure, and the notices the caller owes the user
+// either way ("Not enough parameters" once for each statistical call with fewer than two values;
+// the evaluation went on with NaN). The evaluator shows nothing itself.
+struct Evaluation {
+    long double value = 0;
+    std::optional<EvaluationFailure> failure;
+    std::vector<std::string> notices;
+
+    bool ok() const { return !failure.has_value(); }
+};
 
 class Evaluator {
 public:
     explicit Evaluator(EvaluatorOptions options = {});
-    ~Evaluator();
     Evaluator(const Evaluator&) = delete;
     Evaluator& operator=(const Evaluator&) = delete;
 
-    // Evaluates `text` (UTF-8). Returns true with `value` set; every failure throws
-    // EvaluationError. The floating-point environment is left clean either way.
+    // Evaluates `text` (UTF-8). The floating-point environment is left clean either way.
+    Evaluation Evaluate(std::string_view text);
+
+    // The same, for callers that prefer an exception: true with `value` set, or EvaluationError.
+    // Notices are dropped.
     bool EvaluateExpression(std::string_view text, long double& value);
 
     EvaluatorOptions& Options() { return options_; }
@@ -35,13 +45,18 @@ private:
     void NextToken();
     bool TokenIs(char c) const { return tokenLength_ == 1 && Items[tokenStart_] == c; }
     std::string_view Token() const { return std::string_view(Items).substr(tokenStart_, tokenLength_); }
-    std::string_view ConsumedText() const { return std::string_view(Items).substr(0, Pos); }
     long double ParseExpression();
     long double ParseTerm();
     long double ParseFactor();
     bool ReadOperand(long double& v);
     void CheckEnd();
-    void Enter();
+    bool Enter();
+    // Records a reader failure quoting Items[quoteStart, quoteEnd); returns the value nobody reads.
+    long double Fail(ErrorKind kind, std::size_t quoteStart, std::size_t quoteEnd);
+    bool Failed() const { return status_.failed; }
+    // Notes where reading stopped, unless a deeper frame already did; returns the unread value.
+    long double Stopped(std::size_t at);
+    EvaluationFailure Failure(std::string_view text) const;
 
     EvaluatorOptions options_;
     // The prepared text (UTF-8): every character up to the blank removed, A-Z lowercased.
@@ -53,10 +68,14 @@ private:
     std::size_t tokenLength_ = 0;  // 0 once the end has been reached
     int depth_ = 0;
     std::vector<double> ParameterList;
-    std::unique_ptr<detail::FailureTarget> failure_;
+    detail::Status status_;
+    std::size_t quoteStart_ = 0, quoteEnd_ = 0;  // the part of Items a failure's message quotes
+    std::size_t stop_ = 0;                       // where in Items reading stopped at a failure
+    bool stopped_ = false;
 };
 
-// The module's own evaluator, for callers that need just one (not reentrant).
+// The module's own evaluator, for callers that need just one (one per thread).
+Evaluation Evaluate(std::string_view text, const EvaluatorOptions& options = {});
 bool EvaluateExpression(std::string_view text, long double& value, const EvaluatorOptions& options = {});
 
 }  // namespace ferrolin

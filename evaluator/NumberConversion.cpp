@@ -76,7 +76,7 @@ Ext Scale(Ext v, std::int64_t e) {
 
 }  // namespace
 
-bool ReadFixedNumber(std::string_view text, long double& value) {
+bool ReadFixedNumber(std::string_view text, long double& value, Status& s) {
     const char* p = text.data();
     const char* const end = p + text.size();
     // The common case first: up to nineteen digits, at most one point, no exponent.
@@ -114,16 +114,17 @@ bool ReadFixedNumber(std::string_view text, long double& value) {
     }
     if (i != n) return false;
     const Ext v = Scale(m.Value(), exponent + m.exponent);
-    if (!IsFinite(v)) RaiseOverflow();
-    value = v;
+    value = IsFinite(v) ? v : FailOverflow(s);
     return true;
 }
 
-double ReadListElement(std::string_view text, char32_t separator) {
+double ReadListElement(std::string_view text, char32_t separator, Status& s) {
     std::size_t i = 0;
     const std::size_t n = text.size();
-    auto invalid = [&]() { Raise("'", text, "' is not a valid floating point value"); };
-    // No object with a destructor may live here: a failure jumps out of this frame.
+    auto invalid = [&]() {
+        Fail(s, ErrorKind::NotValidFloat);
+        return 0.0;
+    };
     char encoded[4];
     const std::string_view separatorText(encoded, EncodeUtf8(separator, encoded));
     while (i < n && text[i] == ' ') ++i;
@@ -137,7 +138,7 @@ double ReadListElement(std::string_view text, char32_t separator) {
         i += separatorText.size();
         while (i < n && IsDigit(text[i])) m.Add(text[i++], true);
     }
-    if (m.digits == 0 && !separatorSeen) invalid();
+    if (m.digits == 0 && !separatorSeen) return invalid();
     std::int64_t exponent = 0;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
@@ -147,14 +148,14 @@ double ReadListElement(std::string_view text, char32_t separator) {
         if (negativeExponent) exponent = -exponent;
     }
     while (i < n && text[i] == ' ') ++i;
-    if (i != n) invalid();
+    if (i != n) return invalid();
 
     // Formed with every condition masked: a value that leaves the format makes the text invalid.
     Ext v = Scale(m.Value(), exponent + m.exponent);
-    if (!IsFinite(v)) invalid();
+    if (!IsFinite(v)) return invalid();
     if (negative) v = -v;
     const double stored = static_cast<double>(v);
-    if (!IsFinite(stored)) RaiseOverflow();
+    if (!IsFinite(stored)) return static_cast<double>(FailOverflow(s));
     return stored;
 }
 

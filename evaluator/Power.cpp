@@ -1,111 +1,66 @@
 #include "evaluator/Power.h"
 
+#include <cmath>
 #include <cstdint>
-
-#include "evaluator/Arithmetic.h"
-#include "evaluator/Constants.h"
 
 namespace ferrolin::detail {
 
 namespace {
 
-bool IsOddInteger(Ext m) {  // m >= 0 and integral
-    if (m >= 0x1p64L) return false;  // every integer from 2^64 on is even in this format
-    return (static_cast<std::uint64_t>(m) & 1) != 0;
-}
-
-// A value kept as mantissa in [0.5, 1) times 2^exponent, so powers never leave the format
-// on the way.
-struct Scaled {
-    Ext mantissa;
-    std::int64_t exponent;
-    void Normalize() {
-        int e;
-        mantissa = __builtin_frexpl(mantissa, &e);
-        exponent += e;
+// b^m by squaring and multiplying in the format, kept only when it is as good as the true
+// value rounded: no step rounded at all (the processor's precision flag stays clear), or a
+// single step did (m <= 2). Most powers typed into a calculator are of this kind, and this is
+// several times cheaper than powl.
+bool ExactPower(Ext b, std::uint64_t m, Ext& r) {
+#if defined(__x86_64__) || defined(__i386__)
+    // b passes through the instruction, so no multiplication can be moved above it.
+    __asm__ volatile("fnclex" : "+t"(b));
+    Ext p = b;
+    const bool single = m <= 2;
+    r = 1;
+    for (;;) {
+        if (m & 1) r *= p;
+        m >>= 1;
+        if (m == 0) break;
+        p *= p;
     }
-};
-
-// Far past every exponent the format can hold: the outcome is settled once this is reached.
-constexpr std::int64_t kDecided = 1 << 20;
+    std::uint16_t status;
+    __asm__ volatile("fnstsw %0" : "=a"(status) : "t"(r));
+    constexpr std::uint16_t kPrecision = 0x20;
+    return (single || (status & kPrecision) == 0) && IsFinite(r) && r != 0;
+#else
+    (void)b, (void)m, (void)r;
+    return false;
+#endif
+}
 
 }  // namespace
 
-Ext IntegerPower(Ext b, Ext k) {
-    if (k == 0) return 1;
-    const bool negativeExponent = k < 0;
-    const Ext m = negativeExponent ? -k : k;
-    if (IsNan(b)) return b;
-    const bool odd = IsOddInteger(m);
-    const bool negativeResult = b < 0 && odd;
-    const Ext signedZero = negativeResult ? -0.0L : 0.0L;
-    const Ext signedInfinity = negativeResult ? -__builtin_infl() : __builtin_infl();
-    if (b == 0) {
-        if (negativeExponent) RaiseDivisionByZero();
-        return signedZero;
-    }
-    if (!IsFinite(b)) return negativeExponent ? signedZero : signedInfinity;
+// glibc's powl works in more than 64 bits, so it stays within a unit in the last place where
+// squaring and multiplying in the format loses a bit per squaring (millions of units at an
+// exponent of 1e9), and it settles exponents of 2^63 and beyond by their true value.
 
-    const Ext magnitude = b < 0 ? -b : b;
-    // Which way the power runs: towards huge (true) or towards tiny values.
-    const bool growsHuge = (magnitude > 1) != negativeExponent;
-    auto settled = [&]() -> Ext {
-        if (growsHuge) RaiseOverflow();
-        return signedZero;
-    };
-    if (magnitude == 1) return negativeResult ? -1.0L : 1.0L;
-    if (m >= 0x1p63L) return settled();
-
-    std::uint64_t bits = static_cast<std::uint64_t>(m);
-    {
-        // Straight square-and-multiply; when nothing on the way left the normal range this is
-        // exactly what the scaled loop below would give, only cheaper.
-        Ext p = magnitude, r = 1;
-        for (std::uint64_t rest = bits;;) {
-            if (rest & 1) r *= p;
-            rest >>= 1;
-            if (rest == 0) break;
-            p *= p;
-        }
-        constexpr Ext kSafe = 0x1p-16000L;  // far above the subnormal range
-        if (IsFinite(r) && r > kSafe && IsFinite(p) && p > kSafe) {
-            if (negativeExponent) r = 1 / r;
-            if (IsFinite(r) && r > kSafe) return negativeResult ? -r : r;
-        }
+Ext IntegerPower(Ext b, Ext k, Status& s) {
+    if (k == 0) return 1;  // for every b, NaN included
+    if (b == 0 && k < 0) return FailDivisionByZero(s);
+    if (Ext exact; IsFinite(b) && b != 0 && Abs(k) <= 0x1p32L &&
+                   ExactPower(b, static_cast<std::uint64_t>(Abs(k)), exact)) {
+        if (k > 0) return exact;
+        const Ext inverse = 1 / exact;  // one rounding of the exact power
+        if (IsFinite(inverse) && inverse != 0) return inverse;
     }
-    Scaled p{magnitude, 0};
-    p.Normalize();
-    Scaled r{1, 0};
-    for (;;) {
-        if (bits & 1) {
-            r.mantissa *= p.mantissa;
-            r.exponent += p.exponent;
-            r.Normalize();
-        }
-        bits >>= 1;
-        if (bits == 0) break;
-        p.mantissa *= p.mantissa;
-        p.exponent *= 2;
-        p.Normalize();
-        // p will still be multiplied in, so the result goes at least as far as p.
-        if (p.exponent > kDecided || p.exponent < -kDecided) return settled();
-    }
-    if (r.exponent > kDecided || r.exponent < -kDecided) return settled();
-
-    Ext result;
-    if (negativeExponent) {
-        result = __builtin_scalbnl(1 / r.mantissa, static_cast<int>(-r.exponent));
-    } else {
-        result = __builtin_scalbnl(r.mantissa, static_cast<int>(r.exponent));
-    }
-    if (!IsFinite(result)) RaiseOverflow();
-    return negativeResult ? -result : result;
+    const Ext r = powl(b, k);
+    if (!IsFinite(r) && IsFinite(b)) return FailOverflow(s);
+    return r;
 }
 
-Ext GeneralPower(Ext b, Ext y) {
+Ext GeneralPower(Ext b, Ext y, Status& s) {
     if (b == 0) return b;
-    const Ext t = Mul(Mul(y, Mul(kLn2, Log2(b))), kLog2E);
-    return Pow2(t);
+    if (IsNan(b)) return b;
+    if (b < 0 || !IsFinite(b)) return FailInvalid(s);
+    const Ext r = powl(b, y);
+    if (!IsFinite(r)) return FailOverflow(s);
+    return r;
 }
 
 }  // namespace ferrolin::detail

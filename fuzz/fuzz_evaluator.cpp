@@ -1,5 +1,6 @@
-// Any byte string: the evaluator returns a value or throws one of its known messages, leaves the
-// floating-point environment clean, and its value can always be formatted.
+// Any byte string: the evaluator returns a value or a failure whose kind matches one of its known
+// messages and whose position is where the quoted text ends; it leaves the floating-point
+// environment clean, and its value can always be formatted.
 #include <cfenv>
 #include <cstddef>
 #include <cstdint>
@@ -81,42 +82,72 @@ void CheckSyntaxMessage(std::string_view message, std::string_view prepared) {
     }
 }
 
-void CheckMessage(std::string_view message, std::string_view input) {
+// The kind a message belongs to, read off the message alone.
+ferrolin::ErrorKind KindOfMessage(std::string_view message) {
+    using enum ferrolin::ErrorKind;
+    if (message == ferrolin::kInvalidText) return InvalidText;
+    if (message == ferrolin::kInvalidOperation) return InvalidOperation;
+    if (message == ferrolin::kDivisionByZero) return DivisionByZero;
+    if (message == ferrolin::kOverflow) return Overflow;
+    if (message.starts_with("'") && EndsWith(message, "' is not a valid floating point value")) return NotValidFloat;
+    const std::size_t split = message.find("\n\r");
+    if (split == std::string_view::npos) Reject("unknown message", message);
+    const std::string_view tail = message.substr(split + 2);
+    if (tail == "Missing left bracket \"(\" ") return MissingLeftBracket;
+    if (tail == " Missing right bracket \")\"") return MissingRightBracket;
+    if (tail == " Missing operand ") return MissingOperand;
+    if (tail == " Expression nested too deeply") return NestedTooDeeply;
+    if (tail == "Invalid expression. Clear and start again") return InvalidExpression;
+    if (tail.starts_with(" Unable to evaluate ")) return UnableToEvaluate;
+    Reject("unknown syntax message", message);
+}
+
+void CheckFailure(const ferrolin::EvaluationFailure& failure, std::string_view input) {
+    using enum ferrolin::ErrorKind;
+    const std::string_view message = failure.message;
+    if (KindOfMessage(message) != failure.kind) Reject("kind does not match the message", message);
+    if (failure.position > input.size()) Reject("position beyond the text", message);
+    const std::string_view before = input.substr(0, failure.position);
     const bool utf8 = IsUtf8(input);
-    if (message == ferrolin::kInvalidText) {
+    if (failure.kind == InvalidText) {
         if (utf8) Reject("valid UTF-8 rejected", input);
+        if (!IsUtf8(before)) Reject("position is not the first byte that is not UTF-8", input);
         return;
     }
     if (!utf8) Reject("invalid UTF-8 not reported as such", message);
-    if (message == ferrolin::kInvalidOperation || message == ferrolin::kDivisionByZero ||
-        message == ferrolin::kOverflow)
-        return;
-    static constexpr std::string_view kListTail = "' is not a valid floating point value";
-    if (message.starts_with("'") && EndsWith(message, kListTail)) {
-        const std::string_view element = message.substr(1, message.size() - 1 - kListTail.size());
+    // Reading stops just after a character the reader kept, or at the very start.
+    if (!before.empty() && static_cast<unsigned char>(before.back()) <= 32) Reject("position after a blank", message);
+    const std::string readSoFar = Prepared(before);
+    if (failure.kind == NotValidFloat) {
+        const std::string_view element = message.substr(1, message.find("' is not") - 1);
         if (element.find(',') != std::string_view::npos) Reject("list element holds a comma", message);
+        if (readSoFar.find(element) == std::string::npos) Reject("element not in the text read", message);
         return;
     }
-    if (message.find("\n\r") == std::string_view::npos) Reject("unknown message", message);
-    CheckSyntaxMessage(message, Prepared(input));
+    if (failure.kind == InvalidOperation || failure.kind == DivisionByZero || failure.kind == Overflow) return;
+    const std::string prepared = Prepared(input);
+    CheckSyntaxMessage(message, prepared);
+    // The caret lands after the quoted part: the text read so far, or the last token at the end.
+    const std::string_view quoted = message.substr(0, message.find("\n\r"));
+    const bool quotesTheTextRead = readSoFar == quoted;
+    const bool quotesTheLastToken = readSoFar == prepared && EndsWith(prepared, quoted);
+    if (!quotesTheTextRead && !(failure.kind == InvalidExpression && quotesTheLastToken))
+        Reject("position is not the end of the quoted part", message);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    int notices = 0;
     ferrolin::EvaluatorOptions options;
     options.decimalSeparator = size > 0 && (data[0] & 1) ? U',' : U'.';
-    options.onNotice = [&notices](const std::string& notice) {
-        if (notice != ferrolin::kNotEnoughParameters) Reject("unknown notice", notice);
-        ++notices;
-    };
     ferrolin::Evaluator evaluator(options);
     std::feclearexcept(FE_ALL_EXCEPT);
-    try {
-        long double value = 0;
-        if (!evaluator.EvaluateExpression(input, value)) Reject("false without an error", input);
+    const ferrolin::Evaluation result = evaluator.Evaluate(input);
+    for (const std::string& notice : result.notices)
+        if (notice != ferrolin::kNotEnoughParameters) Reject("unknown notice", notice);
+    if (result.ok()) {
+        const long double value = result.value;
         if (!IsUtf8(input)) Reject("invalid UTF-8 evaluated", input);
         for (int decimals = 1; decimals <= 6; ++decimals) {
             const std::string shown = ferrolin::FormatValue(value, decimals, U'.');
@@ -126,8 +157,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       c == 'A' || c == 'I' || c == 'F'))
                     Reject("formatted value has a stray character", shown);
         }
-    } catch (const ferrolin::EvaluationError& error) {
-        CheckMessage(error.what(), input);
+    } else {
+        CheckFailure(*result.failure, input);
     }
     if (std::fetestexcept(FE_ALL_EXCEPT) != 0) Reject("floating-point flags left raised", input);
     if (std::fegetround() != FE_TONEAREST) Reject("rounding mode changed", input);

@@ -1,9 +1,15 @@
 // ferrolin-eval: evaluates expressions the way the calculator window does, for scripts and tests.
 //
 //   ferrolin-eval [--decimals N] [--] [EXPRESSION ...]
+//   ferrolin-eval --version | --help
 //
 // Each success prints the history line the window would append; each failure prints the error
 // box's text on stderr. Without expressions, every non-empty line of standard input is one.
+// Exit status: 0 when everything evaluated, 1 when anything failed or could not be read or
+// written, 2 for a bad command line.
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -17,12 +23,13 @@
 
 #include "evaluator/MyParser.h"
 #include "evaluator/ResultFormat.h"
+#include "ferrolin/Version.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: ferrolin-eval [--decimals N] [--] [EXPRESSION ...] (N from 1 to 6; put -- before an "
-    "expression that begins with -)";
+    "expression that begins with -), or ferrolin-eval --version";
 
 enum class Outcome { Success, Failure };
 
@@ -55,6 +62,9 @@ Settings ParseArguments(int argc, char** argv) {
             optionsEnded = true;
         } else if (arg == "--help" || arg == "-h") {
             std::cout << kUsage << "\n";
+            std::exit(0);
+        } else if (arg == "--version") {
+            std::cout << "ferrolin-eval " << ferrolin::kVersion << "\n";
             std::exit(0);
         } else if (arg == "--decimals") {
             if (i + 1 >= argc) UsageError("--decimals needs a number of decimal places");
@@ -119,32 +129,44 @@ std::string TerminalText(std::string message) {
     return message;
 }
 
+// Notices first, then the line or the error, in the order the window shows them. stdout is
+// flushed before anything goes to stderr so that both keep their order on one terminal.
 Outcome EvaluateOne(ferrolin::Evaluator& evaluator, std::string_view input, int decimals) {
     const std::string expression = ferrolin::ExpressionText(SplitLines(input));
-    try {
-        long double value = 0;
-        evaluator.EvaluateExpression(expression, value);
-        std::cout << ferrolin::HistoryLine(expression, value, decimals, evaluator.Options().decimalSeparator)
+    const ferrolin::Evaluation result = evaluator.Evaluate(expression);
+    if (!result.notices.empty()) {
+        std::cout.flush();
+        for (const std::string& notice : result.notices) std::cerr << notice << "\n";
+    }
+    if (result.ok()) {
+        std::cout << ferrolin::HistoryLine(expression, result.value, decimals, evaluator.Options().decimalSeparator)
                   << "\n";
         return Outcome::Success;
-    } catch (const ferrolin::EvaluationError& error) {
-        std::cout.flush();  // keep stdout and stderr in order when both go to one terminal
-        std::cerr << TerminalText(ferrolin::ErrorBoxText(error.what())) << "\n";
-        return Outcome::Failure;
     }
+    std::cout.flush();
+    std::cerr << TerminalText(ferrolin::ErrorBoxText(result.failure->message)) << "\n";
+    return Outcome::Failure;
+}
+
+// Standard input that is a folder or a closed descriptor reads as empty; say so instead.
+std::optional<std::string> StandardInputProblem() {
+    struct stat info {};
+    if (fstat(0, &info) != 0) return std::string("cannot read standard input: ") + std::strerror(errno);
+    if (S_ISDIR(info.st_mode)) return std::string("cannot read standard input: it is a folder");
+    return std::nullopt;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Results are written in blocks, not flushed at every line read; EvaluateOne flushes before
+    // anything goes to stderr.
+    std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);
     Settings settings = ParseArguments(argc, argv);
 
     ferrolin::EvaluatorOptions options;
     options.decimalSeparator = LocaleDecimalSeparator();
-    options.onNotice = [](const std::string& notice) {
-        std::cout.flush();
-        std::cerr << notice << "\n";
-    };
     ferrolin::Evaluator evaluator(options);
 
     bool anyFailed = false;
@@ -153,6 +175,10 @@ int main(int argc, char** argv) {
             for (const auto& expression : settings.expressions)
                 anyFailed |= EvaluateOne(evaluator, expression, settings.decimals) == Outcome::Failure;
         } else {
+            if (auto problem = StandardInputProblem()) {
+                std::cerr << "ferrolin-eval: " << *problem << "\n";
+                return 1;
+            }
             std::string line;
             while (std::getline(std::cin, line)) {
                 if (!line.empty() && line.back() == '\r') line.pop_back();  // files written on Windows
@@ -160,8 +186,9 @@ int main(int argc, char** argv) {
                 anyFailed |= EvaluateOne(evaluator, line, settings.decimals) == Outcome::Failure;
             }
             if (std::cin.bad()) {
+                std::cout.flush();
                 std::cerr << "ferrolin-eval: cannot read standard input\n";
-                anyFailed = true;
+                return 1;
             }
         }
     } catch (const std::exception& error) {

@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -41,6 +42,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Voice.h"
 #include "window/ApplicationTitle.h"
+#include "window/InputLines.h"
 #include "window/KeypadKeys.h"
 #include "window/StartUpFonts.h"
 
@@ -120,9 +122,7 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     AudioOn = false;
     Precision = 2;
 
-    EvaluatorOptions options;
-    options.onNotice = [this](const std::string& notice) { ShowNotice(FromUtf8(notice)); };
-    evaluator_ = std::make_unique<Evaluator>(std::move(options));
+    evaluator_ = std::make_unique<Evaluator>();
     ReadDecimalSeparator();
 
     if (platform_.makeVoice) {
@@ -433,28 +433,37 @@ void TForm1::ReadDecimalSeparator() {
 // ---- The evaluate cycle ----
 
 void TForm1::EvaluateInput() {
+    // Asked for while this command's notice or error box is open (by an accessibility action or
+    // a queued key): refused, so the open box always belongs to the evaluation the user sees.
+    if (evaluationBoxOpen_) {
+        return;
+    }
     QTextDocument* input = RichEditInput->document();
     if (input->isEmpty()) {
         return;
     }
-    // The box's hard lines, each trimmed, joined with nothing between.
-    std::vector<std::string> lines;
-    for (QTextBlock block = input->begin(); block.isValid(); block = block.next()) {
-        // A pasted text may hold line separators inside one paragraph: they break lines too.
-        for (const QString& line : block.text().split(QChar::LineSeparator)) {
-            lines.push_back(ToUtf8(line));
-        }
-    }
-    const std::string expression = ExpressionText(lines);
+    const InputLines lines = InputLines::Read(*input);
+    const std::string expression = ExpressionText(lines.lines);
 
     evaluator_->Options().decimalSeparator = decimalSeparator_;
-    long double value = 0;
-    try {
-        evaluator_->EvaluateExpression(expression, value);
-    } catch (const EvaluationError& error) {
-        ShowErrorBox(QString::fromUtf8(error.what()));
-        return;
+    // The evaluation runs to its end first; its notices and its error are shown afterwards.
+    const Evaluation result = evaluator_->Evaluate(expression);
+    {
+        const QScopedValueRollback boxOpen(evaluationBoxOpen_, true);
+        for (const std::string& notice : result.notices) {
+            ShowNotice(FromUtf8(notice));
+        }
+        if (!result.ok()) {
+            ShowErrorBox(QString::fromStdString(result.failure->message));
+            // The caret goes where reading stopped, so the user and a screen reader land on it.
+            QTextCursor caret(input);
+            caret.setPosition(std::clamp(lines.DocumentPosition(result.failure->position), 0,
+                                         input->characterCount() - 1));
+            RichEditInput->setTextCursor(caret);
+            return;
+        }
     }
+    const long double value = result.value;
 
     LastExpression = FromUtf8(expression);
     const QString formatted = FromUtf8(FormatValue(value, Precision, decimalSeparator_));

@@ -214,6 +214,7 @@ private:
     std::function<QString()> decimalSeparatorSource_;
     char32_t decimalSeparator_ = U'.';
     bool speechFailureShown_ = false;
+    bool evaluationBoxOpen_ = false;  // an evaluation's notice or error box is showing
     bool activatedOnce_ = false;
     int listRowBeforePress_ = -1;
 };

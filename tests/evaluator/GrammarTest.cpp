@@ -1,6 +1,7 @@
 // Precedence, signs, blanks and the five syntax messages with their quoted text.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -54,38 +55,83 @@ struct MessageCase {
     std::string message;
 };
 
-TEST(Grammar, ReportsSyntaxErrorsQuotingThePreparedText) {
+// Where reading stopped is a byte offset into the text as typed: just after the quoted part,
+// blanks and capitals included.
+TEST(Grammar, ReportsSyntaxErrorsByKindAndPosition) {
+    using enum ErrorKind;
+    const KindCase cases[] = {
+        {"2^-1", UnableToEvaluate, 3},
+        {"2*-3", UnableToEvaluate, 3},
+        {"--2", UnableToEvaluate, 2},
+        {"(2+3", MissingRightBracket, 4},
+        {"  (2+3  ", MissingRightBracket, 6},
+        {"sqrt(4", MissingRightBracket, 6},
+        {"2+3)", InvalidExpression, 4},
+        {"2+3)4", InvalidExpression, 4},
+        {"2 + 3 )", InvalidExpression, 7},
+        {"2=", InvalidExpression, 2},
+        {"2=3", InvalidExpression, 2},
+        {"2%3", InvalidExpression, 2},
+        {"e(2)", InvalidExpression, 2},
+        {"sin+1", MissingLeftBracket, 4},
+        {"sin", MissingLeftBracket, 3},
+        {"sin 30", UnableToEvaluate, 6},
+        {"SIN 30", UnableToEvaluate, 6},
+        {"2pi", UnableToEvaluate, 3},
+        {"1e-5", UnableToEvaluate, 2},
+        {"foo(2)", UnableToEvaluate, 3},
+        {"()", UnableToEvaluate, 2},
+        {"2+", MissingOperand, 2},
+        {"2 +\t", MissingOperand, 3},
+        {"2*", MissingOperand, 2},
+        {"2^", MissingOperand, 2},
+        {"(", MissingOperand, 1},
+        {"   ", MissingOperand, 0},
+        {"\r\n", MissingOperand, 0},
+        {"", MissingOperand, 0},
+    };
+    ExpectKinds(cases);
+}
+
+// An arithmetic failure stops reading at the end of the operand that completed the failing step.
+TEST(Grammar, ReportsArithmeticFailuresWhereTheyArose) {
+    using enum ErrorKind;
+    const KindCase cases[] = {
+        {"1/0+2", DivisionByZero, 3},
+        {"1 / 0  ", DivisionByZero, 5},
+        {"0/0", InvalidOperation, 3},
+        {"sqrt(-1)*2", InvalidOperation, 8},
+        {"2*(1e4000*1e4000)", Overflow, 16},
+        {"1e5000+1", Overflow, 6},
+        {"(-8)^(1/3)+1", InvalidOperation, 10},
+        {"2^arctanh(1)", InvalidOperation, 12},
+        {"mean(1,x)+1", NotValidFloat, 8},
+        {"mean(1e400,2)", Overflow, 12},
+    };
+    ExpectKinds(cases);
+}
+
+// The one place where every message is written out in full, one row per kind.
+TEST(Grammar, MessagesOfEveryKind) {
     const MessageCase cases[] = {
-        {"2^-1", UnableToEvaluate("2^-", "-")},
-        {"2*-3", UnableToEvaluate("2*-", "-")},
-        {"--2", UnableToEvaluate("--", "-")},
-        {"(2+3", MissingRightBracket("(2+3")},
-        {"sqrt(4", MissingRightBracket("sqrt(4")},
-        {"2+3)", InvalidExpression(")")},
-        {"2+3)4", InvalidExpression("2+3)")},
-        {"2 + 3 )", InvalidExpression(")")},
-        {"2=", InvalidExpression("=")},
-        {"2=3", InvalidExpression("2=")},
-        {"2%3", InvalidExpression("2%")},
-        {"e(2)", InvalidExpression("e(")},
-        {"sin+1", MissingLeftBracket("sin+")},
-        {"sin", MissingLeftBracket("sin")},
-        {"sin 30", UnableToEvaluate("sin30", "sin30")},
-        {"SIN 30", UnableToEvaluate("sin30", "sin30")},
-        {"2pi", UnableToEvaluate("2pi", "2pi")},
-        {"1e-5", UnableToEvaluate("1e", "1e")},
-        {"foo(2)", UnableToEvaluate("foo", "foo")},
-        {"()", UnableToEvaluate("()", ")")},
-        {"2+", MissingOperand("2+")},
-        {"2*", MissingOperand("2*")},
-        {"2^", MissingOperand("2^")},
-        {"(", MissingOperand("(")},
-        {"   ", MissingOperand("")},
-        {"\r\n", MissingOperand("")},
-        {"", MissingOperand("")},
+        {"sin+1", "sin+\n\rMissing left bracket \"(\" "},
+        {"(2+3", "(2+3\n\r Missing right bracket \")\""},
+        {"2 +", "2+\n\r Missing operand "},
+        {"   ", "\n\r Missing operand "},
+        {"Sin 30", "sin30\n\r Unable to evaluate sin30"},
+        {"2*-3", "2*-\n\r Unable to evaluate -"},
+        {"2+3)", ")\n\rInvalid expression. Clear and start again"},
+        {"2+3)4", "2+3)\n\rInvalid expression. Clear and start again"},
+        {"0/0", "Invalid floating point operation"},
+        {"1/0", "Floating point division by zero"},
+        {"10^5000", "Floating point overflow"},
+        {"MEAN(1,ABC)", "'abc' is not a valid floating point value"},
+        {"mean(1,)", "'' is not a valid floating point value"},
+        {std::string(1001, '(') + "1", std::string(1001, '(') + "\n\r Expression nested too deeply"},
+        {"\xFF", "The expression is not valid UTF-8 text"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(Visible(c.input));
+        SCOPED_TRACE(Visible(c.input.substr(0, 20)));
         Outcome outcome = Evaluate(c.input);
         EXPECT_FALSE(outcome.ok) << Describe(outcome);
         if (outcome.ok) continue;
@@ -93,50 +139,42 @@ TEST(Grammar, ReportsSyntaxErrorsQuotingThePreparedText) {
     }
 }
 
-// Characters outside ASCII are whole tokens of their own, quoted whole, and never lowercased.
+// Characters outside ASCII are whole tokens of their own, never split and never lowercased.
 TEST(Grammar, TreatsEveryCodePointAsOneToken) {
-    const MessageCase cases[] = {
-        {"2+\u00e9", UnableToEvaluate("2+\u00e9", "\u00e9")},
-        {"2\u00e9", InvalidExpression("\u00e9")},
-        {"2\u00e93", InvalidExpression("2\u00e9")},
-        {"\u00c9", UnableToEvaluate("\u00c9", "\u00c9")},
-        {"2\u00b2", InvalidExpression("\u00b2")},
-        {"\u20ac5", UnableToEvaluate("\u20ac", "\u20ac")},
-        {"\xF0\x9F\x98\x80", UnableToEvaluate("\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80")},
-        {"1+\xF0\x9F\x98\x80+2", UnableToEvaluate("1+\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80")},
-        {"(1\xF0\x9F\x98\x80", MissingRightBracket("(1\xF0\x9F\x98\x80")},
-        {"\xF4\x8F\xBF\xBF", UnableToEvaluate("\xF4\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF")},  // U+10FFFF
-        {"\u00a0" "2", UnableToEvaluate("\u00a0", "\u00a0")},  // a no-break space is no blank
+    using enum ErrorKind;
+    const KindCase cases[] = {
+        {"2+\u00e9", UnableToEvaluate, 4},
+        {"2\u00e9", InvalidExpression, 3},
+        {"2\u00e93", InvalidExpression, 3},
+        {"\u00c9", UnableToEvaluate, 2},
+        {"2\u00b2", InvalidExpression, 3},
+        {"\u20ac5", UnableToEvaluate, 3},
+        {"\xF0\x9F\x98\x80", UnableToEvaluate, 4},
+        {"1+\xF0\x9F\x98\x80+2", UnableToEvaluate, 6},
+        {"(1\xF0\x9F\x98\x80", MissingRightBracket, 6},
+        {"\xF4\x8F\xBF\xBF", UnableToEvaluate, 4},  // U+10FFFF
+        {"\u00a0" "2", UnableToEvaluate, 2},          // a no-break space is no blank
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(Visible(c.input));
-        Outcome outcome = Evaluate(c.input);
-        EXPECT_FALSE(outcome.ok) << Describe(outcome);
-        if (outcome.ok) continue;
-        EXPECT_EQ(outcome.error, c.message);
-    }
+    ExpectKinds(cases);
+    EXPECT_EQ(Evaluate("2+\u00c9").error, "2+\u00c9\n\r Unable to evaluate \u00c9");
 }
 
+// The position is that of the first byte that is not UTF-8.
 TEST(Grammar, RejectsTextThatIsNotUtf8) {
-    const std::string cases[] = {
-        "\xFF",
-        "2+\xC3",                // cut off after the lead byte
-        "1+\xE2\x82",            // cut off inside a three-byte form
-        "\x80" "1",              // stray continuation byte
-        "\xC0\xAF",              // overlong "/"
-        "\xE0\x80\xAF",          // overlong in three bytes
-        "\xED\xA0\x80",          // a surrogate
-        "\xF4\x90\x80\x80",      // past U+10FFFF
-        "sin(\xFE)",
-        "2 3 \xC3\x28",          // lead byte followed by an ASCII byte
+    using enum ErrorKind;
+    const KindCase cases[] = {
+        {"\xFF", InvalidText, 0},
+        {"2+\xC3", InvalidText, 2},             // cut off after the lead byte
+        {"1+\xE2\x82", InvalidText, 2},         // cut off inside a three-byte form
+        {"\x80" "1", InvalidText, 0},           // stray continuation byte
+        {"\xC0\xAF", InvalidText, 0},           // overlong "/"
+        {"\xE0\x80\xAF", InvalidText, 0},       // overlong in three bytes
+        {"\xED\xA0\x80", InvalidText, 0},       // a surrogate
+        {"\xF4\x90\x80\x80", InvalidText, 0},   // past U+10FFFF
+        {"sin(\xFE)", InvalidText, 4},
+        {"2 3 \xC3\x28", InvalidText, 4},        // lead byte followed by an ASCII byte
     };
-    for (const auto& input : cases) {
-        SCOPED_TRACE(Visible(input));
-        Outcome outcome = Evaluate(input);
-        EXPECT_FALSE(outcome.ok) << Describe(outcome);
-        if (outcome.ok) continue;
-        EXPECT_EQ(outcome.error, kInvalidText);
-    }
+    ExpectKinds(cases);
 }
 
 std::string Repeat(std::string_view piece, std::size_t times) {
@@ -191,16 +229,14 @@ TEST(Grammar, FailsCleanlyBeyondTheNestingLimit) {
     }
 }
 
-TEST(Grammar, QuotesTheTextUpToTheBracketThatIsOneTooDeep) {
+TEST(Grammar, StopsAtTheBracketThatIsOneTooDeep) {
     const std::size_t limit = Evaluator::kMaxNesting;
-    Outcome outcome = Evaluate(Repeat("(", limit + 1) + "1" + Repeat(")", limit + 1));
-    EXPECT_EQ(outcome.error, NestedTooDeeply(Repeat("(", limit + 1)));
-}
-
-TEST(Grammar, UnbalancedDeepTextStillReportsTheMissingBracket) {
-    const std::string input = Repeat("(", Evaluator::kMaxNesting - 1) + "1";
-    Outcome outcome = Evaluate(input);
-    EXPECT_EQ(outcome.error, MissingRightBracket(input));
+    const KindCase cases[] = {
+        {Repeat("(", limit + 1) + "1" + Repeat(")", limit + 1), ErrorKind::NestedTooDeeply, limit + 1},
+        {Repeat("( ", limit + 1) + "1", ErrorKind::NestedTooDeeply, 2 * limit + 1},
+        {Repeat("(", limit - 1) + "1", ErrorKind::MissingRightBracket, limit},
+    };
+    ExpectKinds(cases);
 }
 
 // One evaluator serves the window for the whole run: a failure must leave nothing behind.
@@ -221,7 +257,25 @@ TEST(Grammar, ModuleEvaluatorUsesTheDefaults) {
     long double value = 0;
     ASSERT_TRUE(EvaluateExpression("mean(1.5,2.5)", value));
     EXPECT_EQ(value, 2);
-    EXPECT_THROW(EvaluateExpression("2+", value), EvaluationError);
+    try {
+        EvaluateExpression("2 +", value);
+        ADD_FAILURE() << "no exception";
+    } catch (const EvaluationError& error) {
+        EXPECT_EQ(error.kind(), ErrorKind::MissingOperand);
+        EXPECT_EQ(error.position(), 3u);
+        EXPECT_STREQ(error.what(), "2+\n\r Missing operand ");
+    }
+}
+
+// Every kind has its own message, and none is empty.
+TEST(Grammar, EveryKindHasItsOwnMessage) {
+    std::vector<std::string> messages;
+    for (int k = 0; k < kErrorKindCount; ++k) {
+        messages.push_back(ErrorMessage(static_cast<ErrorKind>(k), "q", "n"));
+        EXPECT_FALSE(messages.back().empty());
+    }
+    std::sort(messages.begin(), messages.end());
+    EXPECT_EQ(std::adjacent_find(messages.begin(), messages.end()), messages.end());
 }
 
 }  // namespace

@@ -43,6 +43,27 @@ TEST(Power, IntegerExponents) {
     }
 }
 
+// Exponents of 2^63 and beyond settle by the true value, not by the size of the exponent alone.
+TEST(Power, HugeWholeExponentsFollowTheTrueValue) {
+    const NearCase near[] = {
+        {"0.9999999999999999999^1e19", 0.3381714808074022398L, 1e-18L},  // (1 - 1e-19)^1e19, base as read
+        {"(1+2^(-63))^(2^63*11000)", 1.7350058192777385096e4777L, 1e-14L},  // e^11000
+        {"(1-2^(-64))^(2^64*11000)", 5.7636694291681836963e-4778L, 1e-14L},  // e^-11000
+        {"(-1-2^(-63))^(2^64)", 7.3890560989306502272L, 1e-18L},         // even: e^2
+    };
+    ExpectNearValues(near, 0);
+    const ErrorCase overflow[] = {
+        {"(1+2^(-63))^(2^63*12000)", kOverflow},
+        {"(1-2^(-64))^(-(2^64)*12000)", kOverflow},
+    };
+    ExpectFailures(overflow);
+    const ExactCase underflow[] = {
+        {"(1-2^(-64))^(2^64*12000)", 0},
+        {"(1+2^(-63))^(-(2^63)*12000)", 0},
+    };
+    ExpectExactValues(underflow);
+}
+
 // The result lies inside the format although 10^4940 does not.
 TEST(Power, NegativeExponentReachesTheDenormalRange) {
     Outcome outcome = Evaluate("10^(-4940)");

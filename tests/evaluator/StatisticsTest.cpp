@@ -60,8 +60,14 @@ TEST(Statistics, FewerThanTwoValuesGiveTheNoticeAndNaN) {
     EXPECT_TRUE(twice.ok);
 }
 
-TEST(Statistics, NoticeWithoutListenerIsDropped) {
-    Evaluator evaluator;  // no onNotice
+// The notice is owed even when the evaluation fails later, so the caller can show it first.
+TEST(Statistics, NoticeComesBackWithALaterFailure) {
+    Outcome outcome = Evaluate("mean(5)+1/0");
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.kind, ErrorKind::DivisionByZero);
+    EXPECT_EQ(outcome.notices, std::vector<std::string>{kNotEnoughParameters});
+
+    Evaluator evaluator;  // the throwing form drops notices and keeps the value
     long double value = 0;
     ASSERT_TRUE(evaluator.EvaluateExpression("mean(5)", value));
     EXPECT_TRUE(std::isnan(value));

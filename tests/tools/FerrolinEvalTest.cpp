@@ -36,6 +36,8 @@ struct Invocation {
     std::string input;
     std::map<std::string, std::string> env;  // added to, or replacing, the test's environment
     bool stdoutToDevFull = false;
+    bool stderrToStdout = false;  // both streams on one pipe, as on a terminal
+    enum class Input { Pipe, Folder, Closed } standardInput = Input::Pipe;
 };
 
 std::string EvalProgram() {
@@ -53,12 +55,18 @@ Result Spawn(const Invocation& call) {
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+    switch (call.standardInput) {
+        case Invocation::Input::Pipe: posix_spawn_file_actions_adddup2(&actions, in[0], 0); break;
+        case Invocation::Input::Folder:
+            posix_spawn_file_actions_addopen(&actions, 0, "/", O_RDONLY | O_DIRECTORY, 0);
+            break;
+        case Invocation::Input::Closed: posix_spawn_file_actions_addclose(&actions, 0); break;
+    }
     if (call.stdoutToDevFull)
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
     else
         posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    posix_spawn_file_actions_adddup2(&actions, call.stderrToStdout ? out[1] : err[1], 2);
 
     std::map<std::string, std::string> env;
     for (char** e = environ; *e; ++e) {
@@ -237,6 +245,40 @@ TEST_F(FerrolinEval, RejectsBadCommandLines) {
     Result help = Spawn({{"--help"}});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("usage: ferrolin-eval"), std::string::npos);
+}
+
+// Results are no longer flushed line by line, yet a failure still appears between the results
+// around it, and a notice before its line.
+TEST_F(FerrolinEval, KeepsResultsAndFailuresInOrder) {
+    Invocation call{{}, "2+3\n1/0\nmean(5)\n4\n"};
+    call.stderrToStdout = true;
+    Result run = Spawn(call);
+    EXPECT_EQ(run.out, "2+3= 5.00\nFloating point division by zero.\nNot enough parameters\nmean(5)= NAN\n4= 4.00\n");
+    EXPECT_EQ(run.status, 1);
+}
+
+TEST_F(FerrolinEval, ReportsStandardInputThatCannotBeRead) {
+    for (auto input : {Invocation::Input::Folder, Invocation::Input::Closed}) {
+        SCOPED_TRACE(input == Invocation::Input::Folder ? "folder" : "closed");
+        Invocation call{{}};
+        call.standardInput = input;
+        Result run = Spawn(call);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("ferrolin-eval: cannot read standard input"), std::string::npos) << run.err;
+    }
+    Invocation withArguments{{"1+1"}};  // expressions on the command line never read it
+    withArguments.standardInput = Invocation::Input::Closed;
+    EXPECT_EQ(Spawn(withArguments).status, 0);
+}
+
+TEST_F(FerrolinEval, PrintsItsVersion) {
+    Result run = Spawn({{"--version"}});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.starts_with("ferrolin-eval ")) << run.out;
+    EXPECT_GT(run.out.size(), std::string("ferrolin-eval \n").size());
+    EXPECT_EQ(run.out.find('\n'), run.out.size() - 1);
+    EXPECT_EQ(run.err, "");
 }
 
 TEST_F(FerrolinEval, ReportsAnOutputThatCannotBeWritten) {

@@ -1,6 +1,9 @@
 // The evaluate cycle: history lines, the error box, precision, the decimal separator, notices.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QEvent>
 #include <QTest>
 #include <QTextEdit>
@@ -22,6 +25,10 @@ private slots:
     void linesAreTrimmedAndJoined();
     void decimalSeparatorFollowsTheLocale();
     void notEnoughParametersNoticeThenTheLine();
+    void noticeComesBeforeTheErrorBox();
+    void evaluationAskedForWhileTheNoticeIsOpenIsRefused();
+    void caretStandsWhereReadingStopped_data();
+    void caretStandsWhereReadingStopped();
     void errorKeepsHistoryAndLastExpression();
     void resultIsSpokenBeforeTheLineWhenAudioIsOn();
     void speechFailureNeverStopsTheEvaluation();
@@ -178,6 +185,76 @@ void EvaluateCycleTest::notEnoughParametersNoticeThenTheLine() {
     QCOMPARE(window.HistoryLines().size(), 1);
     QVERIFY(window.HistoryLines()[0].startsWith(QStringLiteral("mean(3)= ")));
     QCOMPARE(window.Input(), QString());
+}
+
+void EvaluateCycleTest::noticeComesBeforeTheErrorBox() {
+    WindowFixture window;
+    window.SetInput(QStringLiteral("mean(3)+1/0"));
+
+    window.form->EvaluateInput();
+
+    QCOMPARE(window.boxes.calls().size(), 2);
+    QCOMPARE(window.boxes.calls()[0].kind, FakeMessageBoxes::Kind::Notice);
+    QCOMPARE(window.boxes.calls()[1].kind, FakeMessageBoxes::Kind::Error);
+    QCOMPARE(window.boxes.calls()[1].text, QStringLiteral("Floating point division by zero."));
+    QCOMPARE(window.HistoryLines(), QStringList{});
+}
+
+// "=" pressed through its accessibility action while the notice is open, as a screen reader
+// can: the click arrives inside the box's event loop and must not start a second evaluation.
+void EvaluateCycleTest::evaluationAskedForWhileTheNoticeIsOpenIsRefused() {
+    WindowFixture window;
+    QPushButton* equals = window.Key("ButtonEvaluate");
+    QSignalSpy clicks(equals, &QPushButton::clicked);
+    int clicksWhileOpen = 0;
+    QStringList historyWhileOpen;
+    window.boxes.onShow = [&](const FakeMessageBoxes::Call&) {
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(equals);
+        QVERIFY(button && button->actionInterface());
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(clicks.wait(5000));  // the box's own event loop delivers the click
+        clicksWhileOpen = static_cast<int>(clicks.size());
+        historyWhileOpen = window.HistoryLines();
+    };
+    window.SetInput(QStringLiteral("mean(3)"));
+
+    window.form->EvaluateInput();
+
+    QCOMPARE(clicksWhileOpen, 1);
+    QCOMPARE(historyWhileOpen, QStringList{});
+    QCOMPARE(window.boxes.calls().size(), 1);  // no second notice from a second evaluation
+    QCOMPARE(window.HistoryLines().size(), 1);
+    QVERIFY(window.HistoryLines()[0].startsWith(QStringLiteral("mean(3)= ")));
+}
+
+void EvaluateCycleTest::caretStandsWhereReadingStopped_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("caret");
+
+    QTest::newRow("after the quoted part") << "(2+3" << 4;
+    QTest::newRow("blanks and capitals count") << "  SIN + 1" << 7;
+    QTest::newRow("before the unread rest") << "2+3)4*5" << 4;
+    QTest::newRow("after the failing operand") << "1/0+2" << 3;
+    QTest::newRow("on the second line") << "2+\n  (3" << 7;
+    QTest::newRow("trailing blanks of a line skipped") << "(2 +  \n" << 4;
+    QTest::newRow("non-ASCII counts once") << QString::fromUtf8("\u00e9+1") << 1;
+    QTest::newRow("outside the basic plane: two units") << QString::fromUtf8("1+\xF0\x9F\x98\x80+2") << 4;
+    QTest::newRow("blanks only: where the operand belongs") << "   " << 3;
+}
+
+void EvaluateCycleTest::caretStandsWhereReadingStopped() {
+    QFETCH(QString, input);
+    QFETCH(int, caret);
+    WindowFixture window;
+    window.SetInput(input);
+    window.form->RichEditInput->moveCursor(QTextCursor::End);
+
+    window.form->EvaluateInput();
+
+    QCOMPARE(window.boxes.errors().size(), 1);
+    QCOMPARE(window.form->RichEditInput->textCursor().position(), caret);
+    QCOMPARE(window.form->RichEditInput->textCursor().hasSelection(), false);
+    QCOMPARE(window.Input(), input);
 }
 
 void EvaluateCycleTest::errorKeepsHistoryAndLastExpression() {

@@ -14,13 +14,16 @@ Outcome Evaluate(std::string_view text, char32_t decimalSeparator) {
     Outcome outcome;
     EvaluatorOptions options;
     options.decimalSeparator = decimalSeparator;
-    options.onNotice = [&outcome](const std::string& notice) { outcome.notices.push_back(notice); };
     Evaluator evaluator(options);
-    try {
-        outcome.ok = evaluator.EvaluateExpression(text, outcome.value);
-    } catch (const EvaluationError& error) {
-        outcome.ok = false;
-        outcome.error = error.what();
+    Evaluation result = evaluator.Evaluate(text);
+    outcome.ok = result.ok();
+    outcome.notices = std::move(result.notices);
+    if (outcome.ok) {
+        outcome.value = result.value;
+    } else {
+        outcome.error = result.failure->message;
+        outcome.kind = result.failure->kind;
+        outcome.position = result.failure->position;
     }
     return outcome;
 }
@@ -116,6 +119,18 @@ void ExpectFailures(std::span<const ErrorCase> cases) {
         EXPECT_FALSE(outcome.ok) << Describe(outcome);
         if (!outcome.ok) {
             EXPECT_EQ(outcome.error, c.message);
+        }
+    }
+}
+
+void ExpectKinds(std::span<const KindCase> cases) {
+    for (const KindCase& c : cases) {
+        SCOPED_TRACE(Visible(c.input));
+        const Outcome outcome = Evaluate(c.input);
+        EXPECT_FALSE(outcome.ok) << Describe(outcome);
+        if (!outcome.ok) {
+            EXPECT_EQ(static_cast<int>(outcome.kind), static_cast<int>(c.kind)) << Describe(outcome);
+            EXPECT_EQ(outcome.position, c.position) << Describe(outcome);
         }
     }
 }

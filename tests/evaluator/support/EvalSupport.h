@@ -7,13 +7,17 @@
 #include <string_view>
 #include <vector>
 
+#include "evaluator/EvaluationError.h"
+
 namespace ferrolin::test {
 
 struct Outcome {
     bool ok = false;
     long double value = 0;
-    std::string error;                 // EvaluationError::what() when !ok
-    std::vector<std::string> notices;  // what onNotice received
+    std::string error;                 // the failure's message when !ok
+    ErrorKind kind = ErrorKind::InvalidOperation;  // when !ok
+    std::size_t position = 0;                      // when !ok
+    std::vector<std::string> notices;  // the notices the evaluation owes its caller
 };
 
 // A fresh evaluator for each call, so no case leans on the state another one left.
@@ -28,6 +32,12 @@ struct ErrorCase {
     const char* input;
     const char* message;
 };
+// A failure by its kind and where reading stopped (a byte offset into the input).
+struct KindCase {
+    std::string input;
+    ErrorKind kind;
+    std::size_t position;
+};
 // A value within a relative tolerance: the row's own, or the table's when the row leaves it 0.
 struct NearCase {
     const char* input;
@@ -37,6 +47,7 @@ struct NearCase {
 void ExpectExactValues(std::span<const ExactCase> cases);
 void ExpectNearValues(std::span<const NearCase> cases, long double tableTolerance);
 void ExpectFailures(std::span<const ErrorCase> cases);
+void ExpectKinds(std::span<const KindCase> cases);
 
 // The 80-bit pattern: sign and exponent word, then the significand with its integer bit.
 struct ExtendedBits {
