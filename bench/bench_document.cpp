@@ -9,7 +9,7 @@
 
 #include "platform/fakes/FakeFileDialogs.h"
 #include "platform/fakes/FakeMessageBoxes.h"
-#include "platform/RtfReader.h"
+#include "formats/RtfReader.h"
 #include "window/HistoryDocument.h"
 #include "window/UnitMain.h"
 

@@ -1,7 +1,7 @@
 // The results file with a long history: writing and reading 100,000 lines, in memory and
 // through a file on disk.
-#include "platform/RtfReader.h"
-#include "platform/RtfWriter.h"
+#include "formats/RtfReader.h"
+#include "formats/RtfWriter.h"
 
 #include <QDir>
 #include <QFile>
