@@ -33,10 +33,15 @@ QString DecodePlainText(QByteArrayView data) {
     return DecodeWindows1252(data);
 }
 
-void ReplaceLoneSurrogates(QString& text) {
+QStringList HistoryText::Lines() const {
+    if (lineCount == 0) return {};
+    return text.split(u'\n');
+}
+
+void ReplaceLoneSurrogates(QString& text, qsizetype from) {
     const QChar* chars = text.constData();
     const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
+    for (qsizetype i = from; i < size; ++i) {
         if (!chars[i].isSurrogate()) continue;
         if (chars[i].isHighSurrogate() && i + 1 < size && chars[i + 1].isLowSurrogate()) {
             ++i;
@@ -47,20 +52,50 @@ void ReplaceLoneSurrogates(QString& text) {
     }
 }
 
-void RemoveControlCharacters(QString& line) {
-    const auto isControl = [](QChar ch) {
-        const char16_t u = ch.unicode();
-        return (u < 0x20 && u != u'\t') || (u >= 0x7F && u < 0xA0);
-    };
+namespace {
+
+bool IsControl(char16_t u) { return (u < 0x20 && u != u'\t') || (u >= 0x7F && u < 0xA0); }
+
+}  // namespace
+
+void RemoveControlCharacters(QString& line, qsizetype from) {
+    const auto first = std::find_if(line.cbegin() + from, line.cend(), [](QChar ch) { return IsControl(ch.unicode()); });
     // Most lines have none: look before touching (and detaching) the string.
-    if (std::none_of(line.cbegin(), line.cend(), isControl)) return;
-    line.removeIf(isControl);
+    if (first == line.cend()) return;
+    QChar* chars = line.data();
+    qsizetype kept = first - line.cbegin();
+    for (qsizetype i = kept; i < line.size(); ++i) {
+        if (!IsControl(chars[i].unicode())) chars[kept++] = chars[i];
+    }
+    line.truncate(kept);
 }
 
-QStringList DecodePlainTextLines(QByteArrayView data) {
-    QStringList lines = SplitLines(DecodePlainText(data));
-    for (QString& line : lines) RemoveControlCharacters(line);
-    return lines;
+HistoryText DecodePlainTextHistory(QByteArrayView data) {
+    // In place: every line break becomes one '\n', control characters go.
+    HistoryText history{DecodePlainText(data), 0};
+    QString& text = history.text;
+    QChar* chars = text.data();
+    const qsizetype size = text.size();
+    qsizetype kept = 0;
+    qsizetype breaks = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t ch = chars[i].unicode();
+        if (ch == u'\n' || ch == u'\r') {
+            if (ch == u'\r' && i + 1 < size && chars[i + 1] == u'\n') ++i;
+            chars[kept++] = u'\n';
+            ++breaks;
+        } else if (!IsControl(ch)) {
+            chars[kept++] = ch;
+        }
+    }
+    text.truncate(kept);
+    if (kept > 0 && text.back() == u'\n') {
+        text.chop(1);  // a final line break adds no empty line
+        history.lineCount = breaks;
+    } else {
+        history.lineCount = kept > 0 ? breaks + 1 : 0;
+    }
+    return history;
 }
 
 QStringList SplitLines(const QString& text) {

@@ -11,19 +11,30 @@ namespace ferrolin {
 // be decoded becomes U+FFFD.
 QString DecodePlainText(QByteArrayView data);
 
+// A history as one text: its lines joined by '\n' (no line holds one), and how many there are,
+// which tells no lines ("", 0) from one empty line ("", 1). Open shows it as it is, without the
+// memory of a string per line.
+struct HistoryText {
+    QString text;
+    qsizetype lineCount = 0;
+
+    QStringList Lines() const;
+};
+
 // Replaces UTF-16 halves without their partner (a broken UTF-16 file, a stray \uN in RTF) with
-// U+FFFD, so that every history line is well-formed text.
-void ReplaceLoneSurrogates(QString& text);
+// U+FFFD, from `from` on, so that every history line is well-formed text.
+void ReplaceLoneSurrogates(QString& text, qsizetype from = 0);
 
 // Removes the control characters (C0 but the tab, DEL, C1): they have no place in a history line,
 // and some writers leave NULs and other noise in their files.
-void RemoveControlCharacters(QString& line);
+void RemoveControlCharacters(QString& line, qsizetype from = 0);
 
 // Lines end at CRLF, LF or CR; a final line break adds no empty line ("a\n" is one line,
 // "a\n\n" two, "" none).
 QStringList SplitLines(const QString& text);
 
-// The lines of a plain-text file, without control characters.
-QStringList DecodePlainTextLines(QByteArrayView data);
+// The lines of a plain-text file (see DecodePlainText and SplitLines), without control characters.
+HistoryText DecodePlainTextHistory(QByteArrayView data);
+inline QStringList DecodePlainTextLines(QByteArrayView data) { return DecodePlainTextHistory(data).Lines(); }
 
 }  // namespace ferrolin

@@ -35,9 +35,9 @@ ReadResults ReadResultsFile(const QString& fileName) {
     // Bounded even if the file grows while it is read.
     QByteArray bytes = file.read(kMaxResultsFileBytes);
     if (file.error() != QFileDevice::NoError) return {std::nullopt, CannotOpenMessage(fileName, file.errorString())};
-    std::optional<QStringList> lines = ReadResultsBytes(bytes);
-    if (!lines) return {std::nullopt, QString::fromLatin1(kFailedToLoadMessage)};
-    return {std::move(lines), QString()};
+    std::optional<HistoryText> history = ReadResultsHistory(bytes);
+    if (!history) return {std::nullopt, QString::fromLatin1(kFailedToLoadMessage)};
+    return {std::move(history), QString()};
 }
 
 QString WriteResultsFile(const QString& fileName, const QStringList& lines, const QString& fontName) {

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "formats/PlainTextLines.h"
+
 namespace ferrolin {
 
 // The largest results file Open reads. A history box holding more text than this takes
@@ -20,12 +22,13 @@ inline constexpr const char* kFailedToSaveMessage = "Failed to Save Stream";
 
 // What reading a results file gave: its lines, or the message to show instead.
 struct ReadResults {
-    std::optional<QStringList> lines;
+    std::optional<HistoryText> history;
     QString error;
 };
 
 // Reads `fileName` (which exists) and decodes it as RTF or plain text. Refuses, with a message
-// and before reading, what is not a regular file or is larger than kMaxResultsFileBytes.
+// and before reading, what is not a regular file or is larger than kMaxResultsFileBytes. At the
+// peak it holds the file's bytes and the text, about three times the file's size.
 ReadResults ReadResultsFile(const QString& fileName);
 
 // Writes `lines` as an RTF results file naming `fontName`. The bytes go to a temporary file

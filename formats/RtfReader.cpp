@@ -87,7 +87,7 @@ class RtfParser {
 public:
     explicit RtfParser(QByteArrayView data) : data_(data) {}
 
-    std::optional<QStringList> Run();
+    std::optional<HistoryText> Run();
 
 private:
     struct ControlWord {
@@ -125,8 +125,10 @@ private:
     QByteArrayView data_;
     qsizetype pos_ = 0;
     std::vector<GroupState> groups_;
-    QStringList lines_;
-    QString line_;
+    // The lines so far, joined by '\n'; the line being read starts at lineStart_.
+    QString text_;
+    qsizetype lineStart_ = 0;
+    qsizetype lineCount_ = 0;
     QByteArray pendingBytes_;  // a run of bytes in a multi-byte code page, decoded as one
     int pendingCodePage_ = kWindowsWestern;
     int fallbackLeft_ = 0;     // characters still to skip after a \uN
@@ -184,7 +186,7 @@ bool RtfParser::ConsumeFallback() {
 
 void RtfParser::FlushBytes() {
     if (pendingBytes_.isEmpty()) return;
-    decoder_.Append(pendingBytes_, pendingCodePage_, line_);
+    decoder_.Append(pendingBytes_, pendingCodePage_, text_);
     pendingBytes_.clear();
 }
 
@@ -192,7 +194,7 @@ void RtfParser::AddByte(unsigned char byte) {
     const int codePage = CurrentCodePage();
     if (const char16_t* upperHalf = cachedUpperHalf_) {
         FlushBytes();
-        line_.append(byte < 0x80 ? QChar(byte) : QChar(upperHalf[byte - 0x80]));
+        text_.append(byte < 0x80 ? QChar(byte) : QChar(upperHalf[byte - 0x80]));
         return;
     }
     if (!pendingBytes_.isEmpty() && pendingCodePage_ != codePage) FlushBytes();
@@ -202,43 +204,47 @@ void RtfParser::AddByte(unsigned char byte) {
 
 void RtfParser::AddChar(char16_t ch) {
     FlushBytes();
-    line_.append(QChar(ch));
+    text_.append(QChar(ch));
 }
 
 void RtfParser::AddCodePoint(int codePoint) {
     FlushBytes();
     if (codePoint < 0 || codePoint > 0x10FFFF) {
-        line_.append(QChar::ReplacementCharacter);
+        text_.append(QChar::ReplacementCharacter);
     } else if (codePoint > 0xFFFF) {
-        const char32_t wide = static_cast<char32_t>(codePoint);
-        line_.append(QString::fromUcs4(&wide, 1));
+        text_.append(QChar::highSurrogate(static_cast<char32_t>(codePoint)));
+        text_.append(QChar::lowSurrogate(static_cast<char32_t>(codePoint)));
     } else {
-        line_.append(QChar(static_cast<char16_t>(codePoint)));
+        text_.append(QChar(static_cast<char16_t>(codePoint)));
     }
 }
 
 void RtfParser::EndLine() {
     FlushBytes();
-    ReplaceLoneSurrogates(line_);
-    RemoveControlCharacters(line_);
-    lines_.append(line_);
-    line_.clear();
+    ReplaceLoneSurrogates(text_, lineStart_);
+    RemoveControlCharacters(text_, lineStart_);
+    text_.append(u'\n');
+    lineStart_ = text_.size();
+    ++lineCount_;
 }
 
 void RtfParser::EndRow() {
     // A table row is one line; the tab its last cell left behind goes.
     FlushBytes();
-    if (line_.endsWith(u'\t')) line_.chop(1);
+    if (text_.size() > lineStart_ && text_.endsWith(u'\t')) text_.chop(1);
     EndLine();
 }
 
-std::optional<QStringList> RtfParser::Run() {
+std::optional<HistoryText> RtfParser::Run() {
     while (pos_ < data_.size() && IsSpace(data_[pos_])) ++pos_;
     if (!data_.sliced(pos_).startsWith("{\\rtf")) return std::nullopt;
     const qsizetype afterHeader = pos_ + 5;
     if (afterHeader < data_.size() && IsLetter(data_[afterHeader])) return std::nullopt;
 
     groups_.reserve(64);
+    // Every character of the text comes from at least one byte of the file: growing the text by
+    // doubling could take twice its size again.
+    text_.reserve(data_.size() - pos_ + 16);
     groups_.emplace_back();
     ++pos_;
 
@@ -290,7 +296,7 @@ std::optional<QStringList> RtfParser::Run() {
                 qsizetype end = pos_ + 1;
                 while (end < data_.size() && IsPlainAscii(data_[end])) ++end;
                 FlushBytes();
-                line_.append(QLatin1StringView(data_.data() + pos_, end - pos_));
+                text_.append(QLatin1StringView(data_.data() + pos_, end - pos_));
                 pos_ = end;
                 break;
             }
@@ -302,8 +308,10 @@ std::optional<QStringList> RtfParser::Run() {
     }
 
     FlushBytes();
-    if (!line_.isEmpty()) EndLine();
-    return std::move(lines_);
+    if (text_.size() > lineStart_) EndLine();
+    if (lineCount_ > 0) text_.chop(1);  // the last line's '\n'
+    text_.squeeze();
+    return HistoryText{std::move(text_), lineCount_};
 }
 
 RtfParser::ControlWord RtfParser::ReadControlWord() {
@@ -464,7 +472,7 @@ void RtfParser::HandleControlWord(const ControlWord& word) {
             EndRow();
         } else if (id == RtfWord::FootnoteMark) {
             // The footnote's number where the text refers to it; the note itself is hidden.
-            if (!state.hiddenText) line_.append(QString::number(++footnotes_));
+            if (!state.hiddenText) text_.append(QString::number(++footnotes_));
         } else if (const char16_t ch = RtfWordCharacter(id); ch != 0 && !state.hiddenText) {
             AddChar(ch);
         }
@@ -480,11 +488,23 @@ bool LooksLikeRtf(QByteArrayView data) {
     return data.sliced(pos).startsWith("{\\rtf");
 }
 
-std::optional<QStringList> ParseRtf(QByteArrayView data) { return RtfParser(data).Run(); }
+std::optional<HistoryText> ParseRtfHistory(QByteArrayView data) { return RtfParser(data).Run(); }
+
+std::optional<QStringList> ParseRtf(QByteArrayView data) {
+    std::optional<HistoryText> history = ParseRtfHistory(data);
+    if (!history) return std::nullopt;
+    return history->Lines();
+}
+
+std::optional<HistoryText> ReadResultsHistory(QByteArrayView data) {
+    if (LooksLikeRtf(data)) return ParseRtfHistory(data);
+    return DecodePlainTextHistory(data);
+}
 
 std::optional<QStringList> ReadResultsBytes(const QByteArray& data) {
-    if (LooksLikeRtf(data)) return ParseRtf(data);
-    return DecodePlainTextLines(data);
+    std::optional<HistoryText> history = ReadResultsHistory(data);
+    if (!history) return std::nullopt;
+    return history->Lines();
 }
 
 }  // namespace ferrolin

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "formats/PlainTextLines.h"
+
 namespace ferrolin {
 
 // Groups deeper than this make a document unreadable. Real documents nest a few thousand deep at
@@ -20,6 +22,7 @@ inline constexpr int kMaxRtfGroupDepth = 1'000'000;
 // nullopt when the bytes are not an RTF document (they must open with "{\rtf", after optional
 // whitespace) or nest groups deeper than kMaxRtfGroupDepth. A document cut short (closing braces
 // missing) yields what was read; anything after the closing brace is ignored.
+std::optional<HistoryText> ParseRtfHistory(QByteArrayView data);
 std::optional<QStringList> ParseRtf(QByteArrayView data);
 
 // Whether `data` opens, after optional whitespace, with "{\rtf".
@@ -28,6 +31,8 @@ bool LooksLikeRtf(QByteArrayView data);
 // A results file's bytes as history lines: RTF when they look like RTF, plain text otherwise
 // (see DecodePlainTextLines).
 // nullopt when they look like RTF but cannot be read as such (the file cannot be loaded).
+// Needs about twice the bytes' size for the text, and no more.
+std::optional<HistoryText> ReadResultsHistory(QByteArrayView data);
 std::optional<QStringList> ReadResultsBytes(const QByteArray& data);
 
 }  // namespace ferrolin

@@ -58,16 +58,15 @@ int PrintHistories(const std::vector<QString>& files) {
             continue;
         }
         const ReadResults read = ReadResultsFile(file);
-        if (!read.lines) {
+        if (!read.history) {
             PrintError(read.error);
             status = 1;
             continue;
         }
-        for (const QString& line : *read.lines) {
-            const QByteArray utf8 = line.toUtf8();
-            std::fwrite(utf8.constData(), 1, static_cast<size_t>(utf8.size()), stdout);
-            std::fputc('\n', stdout);
-        }
+        if (read.history->lineCount == 0) continue;
+        const QByteArray utf8 = read.history->text.toUtf8();
+        std::fwrite(utf8.constData(), 1, static_cast<size_t>(utf8.size()), stdout);
+        std::fputc('\n', stdout);
     }
     if (std::fflush(stdout) != 0) {
         PrintError(QStringLiteral("Cannot write to standard output."));

@@ -263,11 +263,9 @@ void TForm1::FileOpen1Accept(const QString& fileName)
     const QFileInfo info(fileName);
     if (info.exists()) {
         ReadResults read = ReadResultsFile(fileName);
-        if (!read.lines)
+        if (!read.history)
             throw DocumentError(read.error.toStdString());
-        const QString text = LoadedHistoryText(*read.lines);
-        read.lines.reset();  // the lines' memory goes before the box takes its own
-        RichEditOutput->setPlainText(text);
+        RichEditOutput->setPlainText(LoadedHistoryText(std::move(*read.history)));
     }
     // Only now: a file that could not be read must never become the one a later Save replaces.
     ResultsFile.SetFilename(fileName);
