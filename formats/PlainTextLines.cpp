@@ -70,6 +70,20 @@ void RemoveControlCharacters(QString& line, qsizetype from) {
     line.truncate(kept);
 }
 
+qsizetype BreakAtLineSeparators(QString& text, qsizetype from) {
+    qsizetype found = 0;
+    const auto isSeparator = [](QChar ch) { return ch == u'\u2028' || ch == u'\u2029'; };
+    if (std::none_of(text.cbegin() + from, text.cend(), isSeparator)) return 0;
+    QChar* chars = text.data();
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (isSeparator(chars[i])) {
+            chars[i] = u'\n';
+            ++found;
+        }
+    }
+    return found;
+}
+
 HistoryText DecodePlainTextHistory(QByteArrayView data) {
     // In place: every line break becomes one '\n', control characters go.
     HistoryText history{DecodePlainText(data), 0};
@@ -80,7 +94,7 @@ HistoryText DecodePlainTextHistory(QByteArrayView data) {
     qsizetype breaks = 0;
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t ch = chars[i].unicode();
-        if (ch == u'\n' || ch == u'\r') {
+        if (ch == u'\n' || ch == u'\r' || ch == u'\u2028' || ch == u'\u2029') {
             if (ch == u'\r' && i + 1 < size && chars[i + 1] == u'\n') ++i;
             chars[kept++] = u'\n';
             ++breaks;

@@ -29,11 +29,16 @@ void ReplaceLoneSurrogates(QString& text, qsizetype from = 0);
 // and some writers leave NULs and other noise in their files.
 void RemoveControlCharacters(QString& line, qsizetype from = 0);
 
+// Turns the Unicode line and paragraph separators (U+2028, U+2029) from `from` on into '\n',
+// since the history box would break its lines there; returns how many it found.
+qsizetype BreakAtLineSeparators(QString& text, qsizetype from);
+
 // Lines end at CRLF, LF or CR; a final line break adds no empty line ("a\n" is one line,
 // "a\n\n" two, "" none).
 QStringList SplitLines(const QString& text);
 
-// The lines of a plain-text file (see DecodePlainText and SplitLines), without control characters.
+// The lines of a plain-text file (see DecodePlainText and SplitLines; U+2028 and U+2029 end lines
+// too), without control characters.
 HistoryText DecodePlainTextHistory(QByteArrayView data);
 inline QStringList DecodePlainTextLines(QByteArrayView data) { return DecodePlainTextHistory(data).Lines(); }
 

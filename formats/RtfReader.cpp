@@ -223,6 +223,7 @@ void RtfParser::EndLine() {
     FlushBytes();
     ReplaceLoneSurrogates(text_, lineStart_);
     RemoveControlCharacters(text_, lineStart_);
+    lineCount_ += BreakAtLineSeparators(text_, lineStart_);
     text_.append(u'\n');
     lineStart_ = text_.size();
     ++lineCount_;

@@ -298,6 +298,8 @@ void RtfTest::readsOtherProgramsLikeWord_data() {
         {u"a\u65E5b"_qs});
     row("H: the writer's control characters do not come back",
         WriteRtf({u"bell\u0007 \u0001\u007F\u0085"_qs}, "Tahoma"), {"bell "});
+    row("Unicode line and paragraph separators end lines, as in the history box",
+        "{\\rtf1 a\\u8232?b\\u8233?c\\par\\ansicpg65001 d\\'e2\\'80\\'a8e}", {"a", "b", "c", "d", "e"});
     row("footnote numbers where the text refers to them",
         "{\\rtf1 a{\\chftn}{\\footnote{\\chftn} note}b{\\super\\chftn}{\\*\\footnote\\chftn x}}", {"a1b2"});
     row("I: nested tables",
@@ -368,6 +370,7 @@ void RtfTest::readsPlainText_data() {
     QTest::newRow("windows-1252") << QByteArray("caf\xe9 \x80 5\n\x93q\x94") << QStringList{u"caf\u00E9 \u20AC 5"_qs, u"\u201Cq\u201D"_qs};
     QTest::newRow("windows-1252 undefined bytes") << QByteArray("\x81\x8d\x8f\x90\x9d")
                                                   << QStringList{u"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"_qs};
+    QTest::newRow("unicode line separators") << QByteArray("a\xe2\x80\xa8" "b\xe2\x80\xa9") << QStringList{"a", "b"};
     QTest::newRow("control characters go") << QByteArray("a\0b\x01\tc\fd\x7f", 9) << QStringList{"ab\tcd"};
     QTest::newRow("utf-8 cut short is not utf-8") << QByteArray("ab\xc3") << QStringList{u"ab\u00C3"_qs};
     QTest::newRow("overlong utf-8 is not utf-8") << QByteArray("\xc0\xaf") << QStringList{u"\u00C0\u00AF"_qs};
