@@ -9,7 +9,7 @@
 
 #include "platform/fakes/FakeFileDialogs.h"
 #include "platform/fakes/FakeMessageBoxes.h"
-#include "platform/RtfReader.h"
+#include "formats/RtfReader.h"
 #include "window/HistoryDocument.h"
 #include "window/UnitMain.h"
 
@@ -93,7 +93,7 @@ void BM_OpenPartReadAndParse(benchmark::State& state)
     }
     const QByteArray bytes = file.readAll();
     for (auto _ : state)
-        benchmark::DoNotOptimize(ferrolin::ReadResultsBytes(bytes));
+        benchmark::DoNotOptimize(ferrolin::ReadResultsHistory(bytes));
 }
 BENCHMARK(BM_OpenPartReadAndParse)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 

@@ -1,7 +1,7 @@
 // The results file with a long history: writing and reading 100,000 lines, in memory and
 // through a file on disk.
-#include "platform/RtfReader.h"
-#include "platform/RtfWriter.h"
+#include "formats/RtfReader.h"
+#include "formats/RtfWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,8 +55,8 @@ void BM_WriteRtfInMemory(benchmark::State& state) {
 void BM_ReadRtfInMemory(benchmark::State& state) {
     const QByteArray rtf = WriteRtf(SharedHistory(), "Tahoma");
     for (auto _ : state) {
-        std::optional<QStringList> lines = ReadResultsBytes(rtf);
-        if (!lines || lines->size() != kLines) state.SkipWithError("lines lost");
+        std::optional<HistoryText> lines = ReadResultsHistory(rtf);
+        if (!lines || lines->lineCount != kLines) state.SkipWithError("lines lost");
         benchmark::DoNotOptimize(lines);
     }
     SetCounters(state, rtf.size());
@@ -87,8 +87,8 @@ void BM_ReadRtfFile(benchmark::State& state) {
     for (auto _ : state) {
         QFile file(FilePath());
         if (!file.open(QIODevice::ReadOnly)) state.SkipWithError("cannot open file");
-        std::optional<QStringList> lines = ReadResultsBytes(file.readAll());
-        if (!lines || lines->size() != kLines) state.SkipWithError("lines lost");
+        std::optional<HistoryText> lines = ReadResultsHistory(file.readAll());
+        if (!lines || lines->lineCount != kLines) state.SkipWithError("lines lost");
         benchmark::DoNotOptimize(lines);
     }
     SetCounters(state, rtf.size());
@@ -98,7 +98,7 @@ void BM_ReadRtfFile(benchmark::State& state) {
 void BM_ReadPlainTextInMemory(benchmark::State& state) {
     const QByteArray text = SharedHistory().join('\n').toUtf8();
     for (auto _ : state) {
-        std::optional<QStringList> lines = ReadResultsBytes(text);
+        std::optional<HistoryText> lines = ReadResultsHistory(text);
         benchmark::DoNotOptimize(lines);
     }
     SetCounters(state, text.size());

@@ -1,6 +1,6 @@
 #include "platform/SpeechDispatcherVoice.h"
 
-#include "platform/SpeechMarkup.h"
+#include "formats/SpeechMarkup.h"
 
 #include <QMetaObject>
 #include <QPointer>

@@ -22,6 +22,22 @@ QString LoadedHistoryText(const QStringList& lines)
     return text;
 }
 
+QString LoadedHistoryText(HistoryText&& history)
+{
+    QString text = std::move(history.text);
+    if (history.lineCount < kLinesGroupedFrom)
+        return text;
+    QChar* chars = text.data();
+    qsizetype line = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (chars[i] != u'\n')
+            continue;
+        if (++line % kLoadedLinesPerParagraph != 0)
+            chars[i] = QChar::LineSeparator;
+    }
+    return text;
+}
+
 QStringList HistoryLines(const QTextDocument& history)
 {
     QStringList lines;

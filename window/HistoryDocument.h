@@ -3,6 +3,8 @@
 // with many lines quickly.
 #include <QStringList>
 
+#include "formats/PlainTextLines.h"
+
 class QTextDocument;
 
 namespace ferrolin {
@@ -18,6 +20,8 @@ inline constexpr int kLoadedLinesPerParagraph = 8;
 
 // The text for QTextEdit::setPlainText that shows `lines`, one per visual line.
 QString LoadedHistoryText(const QStringList& lines);
+// The same for a file's history, made in place in its text.
+QString LoadedHistoryText(HistoryText&& history);
 
 // Every line of the history: each paragraph, split at its line breaks. Empty history, no lines.
 QStringList HistoryLines(const QTextDocument& history);

@@ -8,18 +8,15 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Printing.h"
-#include "platform/RtfReader.h"
-#include "platform/RtfWriter.h"
+#include "formats/ResultsFile.h"
 #include "window/DocumentActions.h"
 #include "window/DocumentError.h"
 #include "window/EditCommands.h"
@@ -35,49 +32,18 @@ const char* const kOpenFilter = "Text File|*.txt|All Files|*.*";
 const char* const kSaveQuestion = "Save changes to the results history?";
 const char* const kPrintJobName = "Results";
 
-QString CannotOpenMessage(const QString& fileName, const QString& reason)
-{
-    return QStringLiteral("Cannot open file \"%1\". %2").arg(QFileInfo(fileName).absoluteFilePath(), reason);
-}
-
-QString CannotCreateMessage(const QString& fileName, const QString& reason)
-{
-    return QStringLiteral("Cannot create file \"%1\". %2").arg(QFileInfo(fileName).absoluteFilePath(), reason);
-}
-
 DocumentCommand CommandOf(const QAction* action)
 {
     return static_cast<DocumentCommand>(action->data().toInt());
 }
 
-// Writes to a temporary file beside the target and renames it over the target only once every
-// byte is on the disk, so a failed or interrupted save leaves the old file whole.
-void WriteHistoryFile(const QString& fileName, const QByteArray& bytes)
+// Save and Open share the results file's code with ferrolin-history; their failures are the
+// window's error box.
+void WriteHistoryFile(const QString& fileName, const QTextDocument& history)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw DocumentError(CannotCreateMessage(fileName, file.errorString()).toStdString());
-    const bool written = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
-    if (!written) {
-        file.cancelWriting();
-        throw DocumentError("Failed to Save Stream");
-    }
-    if (!file.commit())
-        throw DocumentError("Failed to Save Stream");
-}
-
-QByteArray ReadHistoryFile(const QString& fileName, const QFileInfo& info)
-{
-    // A pipe would block the window until some writer came, a device could never end.
-    if (!info.isFile() && !info.isDir())
-        throw DocumentError(CannotOpenMessage(fileName, QStringLiteral("Not a regular file")).toStdString());
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DocumentError(CannotOpenMessage(fileName, file.errorString()).toStdString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw DocumentError(CannotOpenMessage(fileName, file.errorString()).toStdString());
-    return bytes;
+    const QString error = WriteResultsFile(fileName, HistoryLines(history), history.defaultFont().family());
+    if (!error.isEmpty())
+        throw DocumentError(error.toStdString());
 }
 
 // Closing the window (Exit, the title bar, the desktop) first asks about unsaved changes.
@@ -296,10 +262,10 @@ void TForm1::FileOpen1Accept(const QString& fileName)
 {
     const QFileInfo info(fileName);
     if (info.exists()) {
-        const std::optional<QStringList> lines = ReadResultsBytes(ReadHistoryFile(fileName, info));
-        if (!lines)
-            throw DocumentError("Failed to Load Stream");
-        RichEditOutput->setPlainText(LoadedHistoryText(*lines));
+        ReadResults read = ReadResultsFile(fileName);
+        if (!read.history)
+            throw DocumentError(read.error.toStdString());
+        RichEditOutput->setPlainText(LoadedHistoryText(std::move(*read.history)));
     }
     // Only now: a file that could not be read must never become the one a later Save replaces.
     ResultsFile.SetFilename(fileName);
@@ -322,7 +288,7 @@ bool TForm1::FileSaveAs1Execute()
 void TForm1::FileSaveAs1Accept(const QString& fileName)
 {
     const QTextDocument& history = *RichEditOutput->document();
-    WriteHistoryFile(fileName, WriteRtf(HistoryLines(history), history.defaultFont().family()));
+    WriteHistoryFile(fileName, history);
     ResultsFile.SetFilename(fileName);
     ResultsFile.SetIsDirty(false);
 }
@@ -344,7 +310,7 @@ bool TForm1::SaveResults()
 void TForm1::WriteResultsFile()
 {
     const QTextDocument& history = *RichEditOutput->document();
-    WriteHistoryFile(ResultsFile.Filename(), WriteRtf(HistoryLines(history), history.defaultFont().family()));
+    WriteHistoryFile(ResultsFile.Filename(), history);
     ResultsFile.SetIsDirty(false);
 }
 

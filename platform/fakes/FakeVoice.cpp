@@ -1,6 +1,6 @@
 #include "platform/fakes/FakeVoice.h"
 
-#include "platform/SpeechMarkup.h"
+#include "formats/SpeechMarkup.h"
 
 namespace ferrolin {
 

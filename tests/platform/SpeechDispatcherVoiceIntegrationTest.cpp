@@ -1,7 +1,7 @@
 // The real voice against a private speech-dispatcher (scripts/test-env/speechd.sh gives its
 // address in SPEECHD_ADDRESS). Timing is measured and printed, since the Guide depends on it.
 #include "platform/SpeechDispatcherVoice.h"
-#include "platform/SpeechMarkup.h"
+#include "formats/SpeechMarkup.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

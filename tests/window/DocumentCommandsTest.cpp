@@ -12,6 +12,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include "formats/ResultsFile.h"
+#include "formats/RtfReader.h"
 #include "window/HistoryDocument.h"
 #include "window/support/DocumentFixture.h"
 
@@ -288,6 +290,7 @@ void DocumentCommandsTest::openFailures_data()
     QTest::newRow("a folder") << "folder" << "Cannot open file \"%1\". ";
     QTest::newRow("a pipe") << "pipe" << "Cannot open file \"%1\". Not a regular file.";
     QTest::newRow("RTF nested too deep") << "deep" << "Failed to Load Stream.";
+    QTest::newRow("too large to show") << "large" << "Cannot open file \"%1\". The file is too large ";
 }
 
 void DocumentCommandsTest::openFailures()
@@ -308,8 +311,10 @@ void DocumentCommandsTest::openFailures()
         QVERIFY(QDir(window.folder.path()).mkdir(kind));
     else if (kind == QLatin1String("pipe"))
         QCOMPARE(::mkfifo(chosen.toLocal8Bit().constData(), 0600), 0);
+    else if (kind == QLatin1String("large"))
+        QVERIFY(QFile(chosen).open(QIODevice::WriteOnly) && QFile::resize(chosen, ferrolin::kMaxResultsFileBytes + 1));
     else
-        WriteBytes(chosen, "{\\rtf1 " + QByteArray(5000, '{') + "x}");
+        WriteBytes(chosen, "{\\rtf1 " + QByteArray(ferrolin::kMaxRtfGroupDepth + 1, '{') + "x}");
     window.AcceptOpen(chosen);
     window.Run(form.FileOpen1);
 

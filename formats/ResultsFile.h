@@ -1,0 +1,39 @@
+#pragma once
+// The results file on disk: reading it into history lines and writing history lines to it, as
+// the window's Open and Save do and ferrolin-history does for scripts.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "formats/PlainTextLines.h"
+
+namespace ferrolin {
+
+// The largest results file Open reads. A history box holding more text than this takes
+// gigabytes and minutes to lay out; a real history (100,000 lines) is 3 MB.
+inline constexpr qint64 kMaxResultsFileBytes = 64 * 1024 * 1024;
+
+// The error texts Open and Save report.
+QString CannotOpenMessage(const QString& fileName, const QString& reason);
+QString CannotCreateMessage(const QString& fileName, const QString& reason);
+inline constexpr const char* kFailedToLoadMessage = "Failed to Load Stream";
+inline constexpr const char* kFailedToSaveMessage = "Failed to Save Stream";
+
+// What reading a results file gave: its lines, or the message to show instead.
+struct ReadResults {
+    std::optional<HistoryText> history;
+    QString error;
+};
+
+// Reads `fileName` (which exists) and decodes it as RTF or plain text. Refuses, with a message
+// and before reading, what is not a regular file or is larger than kMaxResultsFileBytes. At the
+// peak it holds the file's bytes and the text, about three times the file's size.
+ReadResults ReadResultsFile(const QString& fileName);
+
+// Writes `lines` as an RTF results file naming `fontName`. The bytes go to a temporary file
+// beside the target that replaces it only once all of them are on the disk, so a failed or
+// interrupted save leaves the old file whole. An empty string on success, else the message.
+QString WriteResultsFile(const QString& fileName, const QStringList& lines, const QString& fontName);
+
+}  // namespace ferrolin
