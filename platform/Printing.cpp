@@ -244,6 +244,7 @@ void QtPrinting::Print(const QTextDocument& document, const QString& jobName) {
     progress_->setAutoClose(false);
     progress_->setAutoReset(false);
     progress_->setMinimumDuration(1000);
+    QTimer::singleShot(1000, progress_, [progress = progress_] { progress->show(); });
     connect(progress_, &QProgressDialog::canceled, this, [this, job] {
         job->abandoned = true;
         Finish(job, {});

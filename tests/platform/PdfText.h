@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ferrolin::testing {
@@ -33,7 +34,7 @@ inline QList<PdfWord> ReadPdfWords(const QString& pdfFile, QString* error = null
     }
     const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
     static const QRegularExpression tag(QStringLiteral(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+        R"re(<page |<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re"));
     QList<PdfWord> words;
     int page = 0;
     for (const auto& match : tag.globalMatch(html)) {
@@ -49,12 +50,18 @@ inline QList<PdfWord> ReadPdfWords(const QString& pdfFile, QString* error = null
     return words;
 }
 
-// Words grouped into lines by their vertical position, in reading order.
-inline QList<PdfLine> LinesOf(const QList<PdfWord>& words) {
+// Words grouped into lines by their vertical position, lines top to bottom and words left to
+// right (pdftotext's own order can run down a column first).
+inline QList<PdfLine> LinesOf(QList<PdfWord> words) {
+    std::stable_sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
+        if (a.page != b.page) return a.page < b.page;
+        if (std::abs(a.yMin - b.yMin) > 0.25 * (a.yMax - a.yMin)) return a.yMin < b.yMin;
+        return a.xMin < b.xMin;
+    });
     QList<PdfLine> lines;
     for (const PdfWord& word : words) {
         const bool sameLine = !lines.isEmpty() && lines.last().page == word.page &&
-                              std::abs(lines.last().top - word.yMin) < 0.5 * lines.last().height;
+                              std::abs(lines.last().top - word.yMin) <= 0.25 * lines.last().height;
         if (sameLine) {
             lines.last().text += u' ' + word.text;
             continue;
