@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -208,6 +209,12 @@ QtPrinting::~QtPrinting() {
 }
 
 bool QtPrinting::SetupPrinter(QWidget* owner) {
+    // The dialog asks the print system for its printers on this thread: make sure it answers
+    // first, while the window goes on answering.
+    if (!PrintSystemAnswers()) {
+        emit Failed(tr("The print system does not answer: the printer cannot be chosen now. Try again once it runs"));
+        return false;
+    }
     auto candidate = chosen_ ? std::make_unique<QPrinter>(QPrinterInfo::printerInfo(chosen_->printerName()),
                                                           QPrinter::HighResolution)
                              : std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -219,6 +226,19 @@ bool QtPrinting::SetupPrinter(QWidget* owner) {
     if (dialog.exec() != QDialog::Accepted) return false;
     chosen_ = std::move(candidate);
     return true;
+}
+
+bool QtPrinting::PrintSystemAnswers() const {
+    QThread* probe = QThread::create([] { QPrinterInfo::availablePrinterNames(); });
+    QEventLoop wait;
+    connect(probe, &QThread::finished, &wait, &QEventLoop::quit);
+    QTimer::singleShot(options_.lookupTimeoutMs, &wait, &QEventLoop::quit);
+    probe->start();
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    const bool answered = probe->isFinished();
+    if (answered) delete probe;
+    else connect(probe, &QThread::finished, probe, &QObject::deleteLater);  // left to finish on its own
+    return answered;
 }
 
 void QtPrinting::Print(const QTextDocument& document, const QString& jobName) {

@@ -26,7 +26,8 @@ public:
     ~Printing() override = default;
 
     // The printer-setup dialog. What the user accepts becomes the current printer for every later
-    // Print; false (and nothing changes) when they cancel.
+    // Print; false (and nothing changes) when they cancel or it cannot be shown (then Failed says
+    // why).
     virtual bool SetupPrinter(QWidget* owner) = 0;
 
     // Starts printing the whole document as one job named `jobName` on the current printer (the
@@ -79,6 +80,9 @@ public:
 private:
     struct Job;
     struct Channel;
+    // Asks the print system something on another thread and waits for the answer, the window's
+    // events going on (user input held back), at most lookupTimeoutMs.
+    bool PrintSystemAnswers() const;
     void Finish(const std::shared_ptr<Job>& job, const QString& error);
 
     Options options_;

@@ -260,7 +260,7 @@ void SpeechDispatcherVoice::OnMessage(const SsipMessage& message) {
 void SpeechDispatcherVoice::OnReplyTimeout() {
     const double seconds = (state_ == State::Spawning ? options_.spawnTimeoutMs : options_.replyTimeoutMs) / 1000.0;
     if (state_ == State::Spawning && !linked_) {
-        Lose(QStringLiteral("Can't connect to unix socket %1: %2. Autospawn: the speech service did not start within %3 s")
+        Lose(QStringLiteral("Can't connect to unix socket %1: %2. Autospawn: the speech service did not open its socket within %3 s")
                  .arg(socketPath_, connectFailure_, QString::number(seconds)));
         return;
     }

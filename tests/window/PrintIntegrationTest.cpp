@@ -103,6 +103,7 @@ class PrintIntegrationTest : public QObject {
 private slots:
     void initTestCase();
     void printsOneJobNamedResultsAndAPdf();
+    void printerSetupWithAHungPrintSystem();
     void faultsAreReportedAndTheWindowAnswers_data();
     void faultsAreReportedAndTheWindowAnswers();
     void cleanupTestCase();
@@ -257,6 +258,38 @@ void PrintIntegrationTest::cleanupTestCase()
                       {QStringLiteral("stop"), ownState_.path()});
 }
 
+// The setup dialog would ask a hung print system for its printers on the GUI thread: it is not
+// shown, the user is told, and the window answers all along.
+void PrintIntegrationTest::printerSetupWithAHungPrintSystem()
+{
+    const QString server = OwnServer();
+    if (server.isEmpty())
+        QSKIP("the test's own CUPS server did not start (scripts/test-env/cups.sh needs root)");
+    QFile pidFile(ownState_.filePath(QStringLiteral("cups/cupsd.pid")));
+    QVERIFY(pidFile.open(QIODevice::ReadOnly));
+    const qint64 pid = pidFile.readAll().trimmed().toLongLong();
+    const QByteArray sharedServer = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", server.toLocal8Bit());
+    ::kill(pid_t(pid), SIGSTOP);
+    auto restore = qScopeGuard([&] {
+        ::kill(pid_t(pid), SIGCONT);
+        qputenv("CUPS_SERVER", sharedServer);
+    });
+
+    QtPrinting::Options options;
+    options.lookupTimeoutMs = 2000;
+    QtPrinting printing(options);
+    DocumentFixture window(&printing);
+    window.Evaluate({"1+1"});
+    EventLoopPing ping;
+    window.Run(window.form->FilePrintSetup1);
+    QTRY_COMPARE_WITH_TIMEOUT(window.boxes.errors().size(), 1, 10000);
+    QVERIFY2(window.boxes.errors().first().contains(QLatin1String("does not answer")), qPrintable(window.boxes.errors().first()));
+    QCOMPARE(window.History(), QStringList{"1+1= 2.00"});
+    qInfo("longest wait of the event loop: %lld ms", ping.longestWaitMs());
+    QVERIFY2(ping.longestWaitMs() <= EventLoopPing::kLongestAllowedMs, qPrintable(QString::number(ping.longestWaitMs())));
+}
+
 using Fault = std::function<void(qint64 cupsdPid)>;
 Q_DECLARE_METATYPE(Fault)
 
@@ -325,6 +358,7 @@ void PrintIntegrationTest::faultsAreReportedAndTheWindowAnswers()
         QTRY_VERIFY_WITH_TIMEOUT(progressShown(), 2500);
     }
     QTRY_COMPARE_WITH_TIMEOUT(window.boxes.errors().size(), 1, 15000);
+    qInfo("shown: %s", qPrintable(window.boxes.errors().first()));
     QVERIFY2(window.boxes.errors().first().contains(message, Qt::CaseInsensitive), qPrintable(window.boxes.errors().first()));
     QVERIFY(!printing.busy());
     QCOMPARE(window.History(), (QStringList{"1+1= 2.00", "sin(pi/2)*3= 3.00"}));
