@@ -205,7 +205,7 @@ QtPrinting::~QtPrinting() {
         channel_->receiver = nullptr;
     }
     if (job_) job_->abandoned = true;
-    delete progress_;
+    delete progress_.data();
 }
 
 bool QtPrinting::SetupPrinter(QWidget* owner) {
@@ -264,7 +264,7 @@ void QtPrinting::Print(const QTextDocument& document, const QString& jobName) {
     progress_->setAutoClose(false);
     progress_->setAutoReset(false);
     progress_->setMinimumDuration(1000);
-    QTimer::singleShot(1000, progress_, [progress = progress_] { progress->show(); });
+    QTimer::singleShot(1000, progress_, [progress = progress_.data()] { progress->show(); });
     connect(progress_, &QProgressDialog::canceled, this, [this, job] {
         job->abandoned = true;
         Finish(job, {});

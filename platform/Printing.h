@@ -1,12 +1,13 @@
 #pragma once
 // The current printer and its print jobs, behind an interface so that tests print nowhere.
 #include <QObject>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QString>
 #include <memory>
 #include <stdexcept>
 
 class QPrinter;
-class QProgressDialog;
 class QTextDocument;
 class QTimer;
 class QWidget;
@@ -89,7 +90,7 @@ private:
     std::unique_ptr<QPrinter> chosen_;  // null until the user accepted a printer in the setup dialog
     std::shared_ptr<Channel> channel_;
     std::shared_ptr<Job> job_;
-    QProgressDialog* progress_ = nullptr;
+    QPointer<QProgressDialog> progress_;  // a child of the window that was active, which may go first
     QTimer* lookupDeadline_ = nullptr;
 };
 
