@@ -68,6 +68,7 @@ TFormHelp::TFormHelp(QWidget* owner, const Platform& platform, ReportError repor
     connect(Button1, &QPushButton::clicked, this, &TFormHelp::Button1Click);
     if (SpVoice1) {
         connect(SpVoice1.get(), &Voice::Word, this, &TFormHelp::SpVoice1Word);
+        connect(SpVoice1.get(), &Voice::Failed, this, [this](const QString& message) { reportError_(message); });
     } else {
         BitBtnPlay->setEnabled(false);
         BitBtnStop->setEnabled(false);
@@ -110,23 +111,15 @@ void TFormHelp::BitBtnPlayClick()
     if (text.isEmpty() || !SpVoice1)
         return;
     RichEdit1->setFocus();
-    try {
-        SpVoice1->Speak(text);
-        readingStarted_ = true;
-    } catch (const SpeechError& error) {
-        reportError_(QString::fromStdString(error.what()));
-    }
+    SpVoice1->Speak(text);
+    readingStarted_ = true;
 }
 
 void TFormHelp::BitBtnStopClick()
 {
     if (!SpVoice1)
         return;
-    try {
-        SpVoice1->Purge();
-    } catch (const SpeechError& error) {
-        reportError_(QString::fromStdString(error.what()));
-    }
+    SpVoice1->Purge();
 }
 
 void TFormHelp::Button1Click()
@@ -157,12 +150,8 @@ void TFormHelp::FormClose()
     if (!readingStarted_)
         return;
     readingStarted_ = false;
-    try {
-        SpVoice1->Purge();
-    } catch (const SpeechError& error) {
-        // The window closes all the same; the user hears of it once.
-        reportError_(QString::fromStdString(error.what()));
-    }
+    // The window closes all the same; a failure is reported (once) through the voice's Failed.
+    SpVoice1->Purge();
 }
 
 void TFormHelp::done(int result)

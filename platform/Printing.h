@@ -1,50 +1,97 @@
 #pragma once
 // The current printer and its print jobs, behind an interface so that tests print nowhere.
+#include <QObject>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QString>
 #include <memory>
 #include <stdexcept>
 
 class QPrinter;
 class QTextDocument;
+class QTimer;
 class QWidget;
 
 namespace ferrolin {
 
-// A print that could not start; what() is the text for the error box.
+// A printer that could not take a document; what() is the text for the error box.
 class PrintError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-class Printing {
+class Printing : public QObject {
+    Q_OBJECT
 public:
-    virtual ~Printing() = default;
+    using QObject::QObject;
+    ~Printing() override = default;
 
     // The printer-setup dialog. What the user accepts becomes the current printer for every later
-    // Print; false (and nothing changes) when they cancel.
+    // Print; false (and nothing changes) when they cancel or it cannot be shown (then Failed says
+    // why).
     virtual bool SetupPrinter(QWidget* owner) = 0;
 
-    // Prints the whole document at once as one job named `jobName` on the current printer (the
-    // system's default one until SetupPrinter chose another), without asking anything.
-    // Throws PrintError when there is no printer to print on or it cannot be opened.
+    // Starts printing the whole document as one job named `jobName` on the current printer (the
+    // system's default one until SetupPrinter chose another), without asking anything. Returns at
+    // once; the job ends in Printed or Failed, delivered from the event loop.
     virtual void Print(const QTextDocument& document, const QString& jobName) = 0;
+
+signals:
+    // The print system has taken the job.
+    void Printed();
+    // Nothing was printed, or nobody can tell whether it will be: `message` says which and why.
+    void Failed(const QString& message);
 };
 
-// Lays `document` out again on `printer`'s whole page (no margins, no page numbers) and prints it
-// page after page. Throws PrintError("Printer selected is not valid") when the printer fails.
-void PrintDocumentOn(const QTextDocument& document, QPrinter& printer);
+// A copy of `document` to print: fonts sized in pixels (as the screen shows them, at
+// `screenDpi`) are given the same size in points, so that print comes out as big as the screen
+// shows it.
+std::unique_ptr<QTextDocument> CopyForPrinting(const QTextDocument& document, double screenDpi);
 
-// The real printers, through Qt's print support (CUPS on Linux).
+// Lays `pages` out on `printer`'s printable area (its page layout's margins; no margins, header
+// or page numbers of its own) and prints it page after page. Throws
+// PrintError("Printer selected is not valid") when the printer fails.
+void PrintDocumentOn(QTextDocument& pages, QPrinter& printer);
+
+// The real printers: the print system (CUPS) is asked about printers and handed the job on a
+// thread of its own, so a print system that hangs never holds up the window. A job that takes
+// more than a second shows a progress window.
 class QtPrinting final : public Printing {
+    Q_OBJECT
 public:
+    struct Options {
+        // How long looking up the printer may take before the print system counts as hung.
+        int lookupTimeoutMs = 10000;
+        // How long the print system may take to accept the finished job.
+        int submitTimeoutMs = 20000;
+        // The program that hands a PDF to the print system.
+        QString submitProgram = QStringLiteral("lp");
+    };
+
     QtPrinting();
+    explicit QtPrinting(Options options);
     ~QtPrinting() override;
 
     bool SetupPrinter(QWidget* owner) override;
     void Print(const QTextDocument& document, const QString& jobName) override;
 
+    // A job is being looked up, laid out or handed over.
+    bool busy() const { return job_ != nullptr; }
+
 private:
+    struct Job;
+    struct Channel;
+    // Asks the print system something on another thread and waits for the answer, the window's
+    // events going on (user input held back), at most lookupTimeoutMs.
+    bool PrintSystemAnswers() const;
+    void Finish(const std::shared_ptr<Job>& job, const QString& error);
+
+    Options options_;
     std::unique_ptr<QPrinter> chosen_;  // null until the user accepted a printer in the setup dialog
+    std::shared_ptr<Channel> channel_;
+    std::shared_ptr<Job> job_;
+    QPointer<QProgressDialog> progress_;  // a child of the window that was active, which may go first
+    QTimer* lookupDeadline_ = nullptr;
 };
 
 }  // namespace ferrolin

@@ -1,211 +1,321 @@
 #include "platform/SpeechDispatcherVoice.h"
 
+#include "platform/SpeechDispatcherAddress.h"
 #include "formats/SpeechMarkup.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocalSocket>
 #include <QMetaObject>
-#include <QPointer>
-#include <libspeechd.h>
+#include <QProcess>
 
 #include <atomic>
-#include <csignal>
-#include <cstdlib>
-#include <ctime>
-#include <mutex>
-#include <string>
-#include <unordered_map>
 
 namespace ferrolin {
 
-// libspeechd calls back on its own thread with nothing but the server's client id, so every
-// connected voice is entered here under that id. An entry is removed before its connection
-// closes and before its voice dies; posting happens under the same lock, so nothing is ever
-// posted to a voice that is gone, and Qt discards what was posted but not yet delivered.
-class SpeechMarkRouter {
-public:
-    static void Add(std::size_t clientId, SpeechDispatcherVoice* voice) {
-        std::lock_guard lock(mutex());
-        voices().emplace(clientId, voice);
-    }
-
-    static void Remove(std::size_t clientId, SpeechDispatcherVoice* voice) {
-        std::lock_guard lock(mutex());
-        auto [first, last] = voices().equal_range(clientId);
-        for (auto it = first; it != last; ++it) {
-            if (it->second == voice) {
-                voices().erase(it);
-                return;
-            }
-        }
-    }
-
-    // Runs on libspeechd's thread: no spd_* calls here, they would deadlock. Client ids are only
-    // unique per service, so voices connected to different services may share one; each voice
-    // recognises its own marks by the serial in the phrase number.
-    static void OnIndexMark(std::size_t, std::size_t clientId, SPDNotificationType state, char* mark) {
-        if (state != SPD_EVENT_INDEX_MARK || mark == nullptr) return;
-        const QString name = QString::fromUtf8(mark);
-        std::lock_guard lock(mutex());
-        auto [first, last] = voices().equal_range(clientId);
-        for (auto it = first; it != last; ++it) {
-            SpeechDispatcherVoice* voice = it->second;
-            QMetaObject::invokeMethod(voice, [voice, name] { voice->DeliverMark(name); }, Qt::QueuedConnection);
-        }
-    }
-
-private:
-    static std::mutex& mutex() {
-        static std::mutex m;
-        return m;
-    }
-    static std::unordered_multimap<std::size_t, SpeechDispatcherVoice*>& voices() {
-        static std::unordered_multimap<std::size_t, SpeechDispatcherVoice*> v;
-        return v;
-    }
-};
-
 namespace {
-
-// libspeechd writes to its socket with plain write(): once the service has died that raises
-// SIGPIPE, which would end the program. Keep it blocked on this thread for the call and swallow
-// one that arrived, so the call just returns -1.
-class SigpipeGuard {
-public:
-    SigpipeGuard() {
-        sigemptyset(&pipe_);
-        sigaddset(&pipe_, SIGPIPE);
-        sigset_t pending;
-        sigpending(&pending);
-        alreadyPending_ = sigismember(&pending, SIGPIPE) == 1;
-        pthread_sigmask(SIG_BLOCK, &pipe_, &old_);
-    }
-    ~SigpipeGuard() {
-        if (!alreadyPending_) {
-            const timespec zero{0, 0};
-            while (sigtimedwait(&pipe_, nullptr, &zero) == SIGPIPE) {}
-        }
-        pthread_sigmask(SIG_SETMASK, &old_, nullptr);
-    }
-    SigpipeGuard(const SigpipeGuard&) = delete;
-    SigpipeGuard& operator=(const SigpipeGuard&) = delete;
-
-private:
-    sigset_t pipe_;
-    sigset_t old_;
-    bool alreadyPending_ = false;
-};
 
 std::atomic<std::uint32_t> nextVoiceSerial{1};
 
-std::string TakeLibraryMessage(char* message) {
-    std::string text = message ? message : "";
-    std::free(message);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
-        text.pop_back();
-    return text;
+// A started service polls for its socket this often until it appears.
+constexpr int kSpawnRetryMs = 100;
+
+const char* PriorityName(SpeechPriority priority) {
+    switch (priority) {
+    case SpeechPriority::Important: return "IMPORTANT";
+    case SpeechPriority::Message: return "MESSAGE";
+    case SpeechPriority::Text: return "TEXT";
+    case SpeechPriority::Notification: return "NOTIFICATION";
+    case SpeechPriority::Progress: return "PROGRESS";
+    }
+    return "MESSAGE";
+}
+
+// The phrase as the data of a SPEAK command: a line that starts with a dot gets a second one, and
+// a line holding a single dot ends the data.
+QByteArray SpeakData(const QByteArray& text) {
+    QByteArray data = text;
+    data.replace("\r\n.", "\r\n..");
+    if (data.startsWith('.')) data.prepend('.');
+    data += "\r\n.\r\n";
+    return data;
+}
+
+QString SocketReason(QLocalSocket::LocalSocketError error, const QString& fallback) {
+    switch (error) {
+    case QLocalSocket::ServerNotFoundError: return QStringLiteral("No such file or directory");
+    case QLocalSocket::ConnectionRefusedError: return QStringLiteral("Connection refused");
+    case QLocalSocket::SocketAccessError: return QStringLiteral("Permission denied");
+    default: return fallback;
+    }
+}
+
+// The command a refused reply answered, for the message.
+const char* StepName(int step) {
+    static const char* const names[] = {"CLIENT_NAME", "SSML_MODE", "NOTIFICATION", "PRIORITY",
+                                        "SPEAK", "the phrase", "CANCEL"};
+    return names[step];
 }
 
 }  // namespace
-
-struct SpeechDispatcherVoice::Link {
-    SPDConnection* connection;
-    std::size_t clientId;
-};
 
 SpeechDispatcherVoice::SpeechDispatcherVoice(QObject* parent) : SpeechDispatcherVoice(Options{}, parent) {}
 
 SpeechDispatcherVoice::SpeechDispatcherVoice(Options options, QObject* parent)
-    : Voice(parent), options_(options), serial_(nextVoiceSerial++) {}
+    : Voice(parent), options_(std::move(options)), serial_(nextVoiceSerial++) {
+    deadline_.setSingleShot(true);
+    retry_.setSingleShot(true);
+    connect(&deadline_, &QTimer::timeout, this, &SpeechDispatcherVoice::OnReplyTimeout);
+    connect(&retry_, &QTimer::timeout, this, &SpeechDispatcherVoice::TryConnect);
+}
 
 SpeechDispatcherVoice::~SpeechDispatcherVoice() {
-    // The service would otherwise go on reading a dead voice's queue, ahead of everyone else's.
-    if (link_) {
-        SigpipeGuard guard;
-        spd_cancel(link_->connection);
+    if (socket_) {
+        socket_->disconnect(this);
+        // The service would otherwise go on reading a dead voice's queue, ahead of everyone
+        // else's. A SPEAK already sent needs its data before the service reads commands again.
+        if (socket_->state() == QLocalSocket::ConnectedState) {
+            if (inFlight_ && inFlight_->step == Step::Speak && !pending_.empty()) socket_->write(pending_.front().bytes);
+            socket_->write("CANCEL SELF\r\nQUIT\r\n");
+            socket_->flush();
+        }
     }
-    Disconnect();
-}
-
-void SpeechDispatcherVoice::EnsureConnected() {
-    if (link_) return;
-    char* error = nullptr;
-    SPDConnection* connection = nullptr;
-    {
-        SigpipeGuard guard;
-        connection = spd_open2("ferrolin", "voice", nullptr, SPD_MODE_THREADED, nullptr,
-                               options_.autospawn ? 1 : 0, &error);
+    if (spawn_ && spawn_->state() != QProcess::NotRunning) {
+        // Killing a starting service could leave it half up; let it finish on its own.
+        spawn_->disconnect(this);
+        spawn_->setParent(QCoreApplication::instance());
+        connect(spawn_, &QProcess::finished, spawn_, &QObject::deleteLater);
     }
-    if (!connection) {
-        std::string reason = TakeLibraryMessage(error);
-        if (reason.empty()) reason = "Could not connect to the speech service";
-        throw SpeechError(reason);
-    }
-    std::free(error);
-
-    const int clientId = spd_get_client_id(connection);
-    connection->callback_im = &SpeechMarkRouter::OnIndexMark;
-    if (clientId < 0 || spd_set_data_mode(connection, SPD_DATA_SSML) != 0 ||
-        spd_set_notification_on(connection, SPD_INDEX_MARKS) != 0) {
-        spd_close(connection);
-        throw SpeechError("The speech service refused to report word positions");
-    }
-    link_ = std::make_unique<Link>(Link{connection, std::size_t(clientId)});
-    SpeechMarkRouter::Add(link_->clientId, this);
 }
-
-void SpeechDispatcherVoice::Disconnect() {
-    if (!link_) return;
-    SpeechMarkRouter::Remove(link_->clientId, this);
-    const std::unique_ptr<Link> link = std::move(link_);
-    droppedUpTo_ = lastPhrase_;
-    SigpipeGuard guard;
-    spd_close(link->connection);
-}
-
-void SpeechDispatcherVoice::FailLost(const char* what) {
-    Disconnect();
-    throw SpeechError(std::string("The speech service stopped answering while ") + what);
-}
-
-namespace {
-SPDPriority ToSpdPriority(SpeechPriority priority) {
-    switch (priority) {
-    case SpeechPriority::Important: return SPD_IMPORTANT;
-    case SpeechPriority::Message: return SPD_MESSAGE;
-    case SpeechPriority::Text: return SPD_TEXT;
-    case SpeechPriority::Notification: return SPD_NOTIFICATION;
-    case SpeechPriority::Progress: return SPD_PROGRESS;
-    }
-    return SPD_MESSAGE;
-}
-}  // namespace
 
 void SpeechDispatcherVoice::Speak(const QString& text) {
-    if (text.isEmpty()) return;
-    EnsureConnected();
-    const std::uint64_t phrase = (std::uint64_t(serial_) << 32) | ++lastPhrase_;
-    const QByteArray ssml = BuildSsml(phrase, text).toUtf8();
-    int result;
-    {
-        SigpipeGuard guard;
-        result = spd_say(link_->connection, ToSpdPriority(priority_), ssml.constData());
+    if (text.isEmpty() || state_ == State::Failing) return;
+    if (state_ == State::Idle) {
+        StartConnecting();
+        if (state_ == State::Failing) return;  // failed at once
     }
-    if (result < 0) FailLost("speaking");
+    const std::uint64_t phrase = (std::uint64_t(serial_) << 32) | ++lastPhrase_;
+    if (queuedPriority_ != priority_) {
+        pending_.push_back({Step::Priority, QByteArray("SET SELF PRIORITY ") + PriorityName(priority_) + "\r\n"});
+        queuedPriority_ = priority_;
+    }
+    pending_.push_back({Step::Speak, "SPEAK\r\n"});
+    pending_.push_back({Step::Data, SpeakData(BuildSsml(phrase, text).toUtf8())});
+    Pump();
 }
 
 void SpeechDispatcherVoice::Purge() {
-    EnsureConnected();
     // Marks already on their way belong to the speech being discarded.
     droppedUpTo_ = lastPhrase_;
-    int result;
-    {
-        SigpipeGuard guard;
-        result = spd_cancel(link_->connection);
+    if (state_ == State::Idle || state_ == State::Failing) return;
+    const bool speakWritten = inFlight_ && inFlight_->step == Step::Speak;
+    std::deque<Request> kept;
+    for (std::size_t i = 0; i < pending_.size(); ++i) {
+        const bool phrase = pending_[i].step == Step::Speak || pending_[i].step == Step::Data;
+        // The data of a SPEAK already written must follow it, or the service waits for it.
+        const bool dataOfWrittenSpeak = speakWritten && i == 0 && pending_[i].step == Step::Data;
+        if (!phrase || dataOfWrittenSpeak) kept.push_back(std::move(pending_[i]));
     }
-    if (result < 0) FailLost("stopping speech");
+    pending_ = std::move(kept);
+    if (socket_ && socket_->state() == QLocalSocket::ConnectedState) pending_.push_back({Step::Cancel, "CANCEL SELF\r\n"});
+    Pump();
 }
 
-void SpeechDispatcherVoice::DeliverMark(const QString& name) {
-    const std::optional<WordMark> mark = DecodeMarkName(name);
+void SpeechDispatcherVoice::StartConnecting() {
+    const SpeechAddress address = ResolveSpeechAddress();
+    if (const auto* error = std::get_if<SpeechAddressError>(&address)) {
+        Lose(error->message);
+        return;
+    }
+    socketPath_ = std::get<SpeechSocketPath>(address).path;
+    if (!socketPath_.isEmpty() && QFileInfo(socketPath_).isRelative()) socketPath_ = QFileInfo(socketPath_).absoluteFilePath();
+    state_ = State::Connecting;
+    spawned_ = false;
+    spawnSucceeded_ = false;
+    queuedPriority_.reset();
+    TryConnect();
+}
+
+void SpeechDispatcherVoice::TryConnect() {
+    if (socket_) {
+        socket_->disconnect(this);
+        socket_->abort();
+        socket_->deleteLater();
+    }
+    linked_ = false;
+    reader_ = {};
+    socket_ = new QLocalSocket(this);
+    connect(socket_, &QLocalSocket::connected, this, &SpeechDispatcherVoice::OnConnected);
+    connect(socket_, &QLocalSocket::errorOccurred, this, &SpeechDispatcherVoice::OnSocketError);
+    connect(socket_, &QLocalSocket::disconnected, this, [this] {
+        if (linked_) Lose(QStringLiteral("The speech service closed the connection"));
+    });
+    connect(socket_, &QLocalSocket::readyRead, this, &SpeechDispatcherVoice::OnReadyRead);
+    if (state_ != State::Spawning) deadline_.start(options_.replyTimeoutMs);
+    socket_->connectToServer(socketPath_);
+}
+
+void SpeechDispatcherVoice::Spawn(const QString& reason) {
+    spawned_ = true;
+    state_ = State::Spawning;
+    connectFailure_ = reason;
+    spawnClock_.start();
+    deadline_.start(options_.spawnTimeoutMs);
+    spawn_ = new QProcess(this);
+    spawn_->setStandardOutputFile(QProcess::nullDevice());
+    spawn_->setProgram(options_.spawnProgram);
+    spawn_->setArguments({QStringLiteral("--spawn"), QStringLiteral("--communication-method"),
+                          QStringLiteral("unix_socket"), QStringLiteral("--socket-path"), socketPath_});
+    QProcess* const process = spawn_;
+    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart || process != spawn_ || state_ != State::Spawning) return;
+        Lose(QStringLiteral("Can't connect to unix socket %1: %2. Autospawn: %3 could not be started: %4")
+                 .arg(socketPath_, connectFailure_, options_.spawnProgram, process->errorString()));
+    });
+    connect(process, &QProcess::finished, this, [this, process](int exitCode, QProcess::ExitStatus status) {
+        process->deleteLater();
+        if (process == spawn_) spawn_ = nullptr;
+        if (state_ != State::Spawning) return;
+        if (status != QProcess::NormalExit || exitCode != 0) {
+            const QString said = QString::fromLocal8Bit(process->readAllStandardError()).trimmed();
+            Lose(QStringLiteral("Can't connect to unix socket %1: %2. Autospawn: the speech service refused to start%3")
+                     .arg(socketPath_, connectFailure_, said.isEmpty() ? QString() : QStringLiteral(": ") + said));
+            return;
+        }
+        spawnSucceeded_ = true;
+        TryConnect();
+    });
+    process->start();
+}
+
+void SpeechDispatcherVoice::OnConnected() {
+    linked_ = true;
+    deadline_.stop();
+    retry_.stop();
+    const QByteArray user = qEnvironmentVariable("USER", QStringLiteral("user")).toUtf8();
+    pending_.push_front({Step::Marks, "SET SELF NOTIFICATION index_marks on\r\n"});
+    pending_.push_front({Step::Ssml, "SET SELF SSML_MODE on\r\n"});
+    pending_.push_front({Step::ClientName, "SET SELF CLIENT_NAME " + user + ":ferrolin:voice\r\n"});
+    Pump();
+}
+
+void SpeechDispatcherVoice::OnSocketError() {
+    if (!socket_) return;
+    const QLocalSocket::LocalSocketError error = socket_->error();
+    if (linked_) {
+        Lose(error == QLocalSocket::PeerClosedError ? QStringLiteral("The speech service closed the connection")
+                                                    : QStringLiteral("The speech service connection failed: ") + socket_->errorString());
+        return;
+    }
+    const QString reason = SocketReason(error, socket_->errorString());
+    const bool nobodyListens = error == QLocalSocket::ServerNotFoundError || error == QLocalSocket::ConnectionRefusedError;
+    if (nobodyListens && state_ == State::Connecting && options_.autospawn && !spawned_) {
+        Spawn(reason);
+        return;
+    }
+    if (nobodyListens && state_ == State::Spawning && spawnSucceeded_ &&
+        spawnClock_.elapsed() + kSpawnRetryMs < options_.spawnTimeoutMs) {
+        retry_.start(kSpawnRetryMs);
+        return;
+    }
+    const QString autospawn = !options_.autospawn ? QStringLiteral("Autospawn disabled")
+                              : spawned_          ? QStringLiteral("the started service did not open its socket")
+                                                  : QStringLiteral("not tried");
+    Lose(QStringLiteral("Can't connect to unix socket %1: %2. Autospawn: %3").arg(socketPath_, reason, autospawn));
+}
+
+void SpeechDispatcherVoice::OnReadyRead() {
+    if (!socket_) return;
+    if (!reader_.Feed(socket_->readAll())) {
+        Lose(QStringLiteral("The speech service at %1 does not answer in speech-dispatcher's protocol").arg(socketPath_));
+        return;
+    }
+    while (const std::optional<SsipMessage> message = reader_.Take()) {
+        OnMessage(*message);
+        if (state_ == State::Failing) return;
+    }
+}
+
+void SpeechDispatcherVoice::OnMessage(const SsipMessage& message) {
+    if (message.code >= 700 && message.code < 800) {
+        if (message.code == 700 && message.lines.size() >= 3) DeliverMark(message.lines[2]);
+        return;
+    }
+    if (!inFlight_) {
+        Lose(QStringLiteral("The speech service at %1 answered a question it was not asked").arg(socketPath_));
+        return;
+    }
+    if (message.code >= 300) {
+        Lose(QStringLiteral("The speech service refused %1: %2 %3")
+                 .arg(QString::fromLatin1(StepName(int(inFlight_->step))), QString::number(message.code),
+                      QString::fromUtf8(message.lines.last())));
+        return;
+    }
+    if (inFlight_->step == Step::Marks) state_ = State::Ready;
+    inFlight_.reset();
+    deadline_.stop();
+    Pump();
+}
+
+void SpeechDispatcherVoice::OnReplyTimeout() {
+    const double seconds = (state_ == State::Spawning ? options_.spawnTimeoutMs : options_.replyTimeoutMs) / 1000.0;
+    if (state_ == State::Spawning && !linked_) {
+        Lose(QStringLiteral("Can't connect to unix socket %1: %2. Autospawn: the speech service did not open its socket within %3 s")
+                 .arg(socketPath_, connectFailure_, QString::number(seconds)));
+        return;
+    }
+    if (!linked_) {
+        Lose(QStringLiteral("Can't connect to unix socket %1: no answer within %2 s").arg(socketPath_, QString::number(seconds)));
+        return;
+    }
+    Lose(QStringLiteral("The speech service at %1 did not answer within %2 s").arg(socketPath_, QString::number(seconds)));
+}
+
+void SpeechDispatcherVoice::Pump() {
+    if (!linked_ || inFlight_ || pending_.empty()) return;
+    inFlight_ = std::move(pending_.front());
+    pending_.pop_front();
+    socket_->write(inFlight_->bytes);
+    deadline_.start(options_.replyTimeoutMs);
+}
+
+void SpeechDispatcherVoice::Lose(const QString& message) {
+    deadline_.stop();
+    retry_.stop();
+    if (socket_) {
+        socket_->disconnect(this);
+        socket_->abort();
+        socket_->deleteLater();
+        socket_ = nullptr;
+    }
+    if (spawn_) {
+        spawn_->disconnect(this);
+        if (spawn_->state() == QProcess::NotRunning) {
+            spawn_->deleteLater();
+        } else {
+            spawn_->setParent(QCoreApplication::instance());
+            connect(spawn_, &QProcess::finished, spawn_, &QObject::deleteLater);
+        }
+        spawn_ = nullptr;
+    }
+    linked_ = false;
+    reader_ = {};
+    pending_.clear();
+    inFlight_.reset();
+    queuedPriority_.reset();
+    droppedUpTo_ = lastPhrase_;
+    state_ = State::Failing;
+    QMetaObject::invokeMethod(
+        this,
+        [this, message] {
+            if (state_ == State::Failing) state_ = State::Idle;
+            emit Failed(message);
+        },
+        Qt::QueuedConnection);
+}
+
+void SpeechDispatcherVoice::DeliverMark(const QByteArray& name) {
+    const std::optional<WordMark> mark = DecodeMarkName(QString::fromUtf8(name));
     if (!mark || (mark->phrase >> 32) != serial_) return;
     const std::uint32_t phrase = std::uint32_t(mark->phrase);
     if (phrase <= droppedUpTo_ || phrase > lastPhrase_) return;

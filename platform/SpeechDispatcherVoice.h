@@ -1,14 +1,26 @@
 #pragma once
-#include <utility>
-// The real Voice: speech-dispatcher through libspeechd.
+// The real Voice: speech-dispatcher through its own text protocol (SSIP) on a unix socket that
+// the event loop drives. Nothing here ever waits: connecting, starting the service and every
+// reply are events, and each reply has a deadline. A service that is missing, hung, dead or
+// answers in another protocol loses the phrases not yet spoken and is reported once through
+// Failed; the next Speak connects afresh.
 //
-// Nothing touches the service until the first Speak or Purge, so creating a voice at start-up is
-// free. Phrases go out as SSML with an index mark before every word; the marks come back on
-// libspeechd's own thread and are handed to this object's thread as Word signals.
+// Nothing touches the service until the first Speak, so creating a voice at start-up is free.
+// Phrases go out as SSML with an index mark before every word; the service reports each mark as
+// it reaches it, and the voice turns those into Word signals.
+#include "platform/SsipReader.h"
 #include "platform/Voice.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
+
 #include <cstdint>
-#include <memory>
+#include <deque>
+#include <optional>
+#include <utility>
+
+class QLocalSocket;
+class QProcess;
 
 namespace ferrolin {
 
@@ -16,9 +28,15 @@ class SpeechDispatcherVoice : public Voice {
     Q_OBJECT
 public:
     struct Options {
-        // Let libspeechd start the service when none is running. Off only where a test needs a
-        // service that is plainly missing.
+        // Start the service when none is listening. Off only where a test needs a service that
+        // is plainly missing.
         bool autospawn = true;
+        // The program started (with --spawn) when nothing listens at the socket.
+        QString spawnProgram = QStringLiteral("speech-dispatcher");
+        // A reply that takes longer means the service hangs.
+        int replyTimeoutMs = 3000;
+        // How long a started service may take to open its socket.
+        int spawnTimeoutMs = 6000;
     };
 
     explicit SpeechDispatcherVoice(QObject* parent = nullptr);
@@ -29,20 +47,49 @@ public:
     void Purge() override;
     void SetPriority(SpeechPriority priority) override { priority_ = priority; }
 
-    bool isConnected() const { return link_ != nullptr; }
+    // The service has accepted this voice's settings and takes phrases.
+    bool isConnected() const { return state_ == State::Ready; }
 
 private:
-    friend class SpeechMarkRouter;
+    // Failing: a failure is on its way to Failed; until it is delivered, phrases are dropped
+    // with it rather than starting another attempt.
+    enum class State { Idle, Connecting, Spawning, Ready, Failing };
+    enum class Step { ClientName, Ssml, Marks, Priority, Speak, Data, Cancel };
+    struct Request {
+        Step step;
+        QByteArray bytes;
+    };
 
-    void EnsureConnected();
-    void Disconnect();
-    [[noreturn]] void FailLost(const char* what);
-    void DeliverMark(const QString& name);
+    void Pump();
+    void StartConnecting();
+    void TryConnect();
+    void Spawn(const QString& why);
+    void OnConnected();
+    void OnSocketError();
+    void OnReadyRead();
+    void OnMessage(const SsipMessage& message);
+    void OnReplyTimeout();
+    void Lose(const QString& message);
+    void DeliverMark(const QByteArray& name);
 
     Options options_;
     SpeechPriority priority_ = SpeechPriority::Message;
-    struct Link;  // the open connection to the service
-    std::unique_ptr<Link> link_;
+    State state_ = State::Idle;
+    QLocalSocket* socket_ = nullptr;
+    QString socketPath_;
+    QProcess* spawn_ = nullptr;
+    bool spawned_ = false;          // this connection attempt has started the service
+    bool spawnSucceeded_ = false;   // ... and the start reported success
+    bool linked_ = false;           // the socket is connected
+    QString connectFailure_;        // why the first attempt failed, for the message
+    QElapsedTimer spawnClock_;
+    QTimer deadline_;   // the reply awaited, or the connection under way
+    QTimer retry_;      // waiting for a started service to open its socket
+    SsipReader reader_;
+    std::deque<Request> pending_;      // not yet written
+    std::optional<Request> inFlight_;  // written, its reply awaited
+    std::optional<SpeechPriority> queuedPriority_;  // the service's priority once pending_ is through
+
     const std::uint32_t serial_;  // tells this voice's marks from other voices' in this process
     std::uint32_t lastPhrase_ = 0;
     // Marks of this phrase and the ones before it belong to speech that was purged or lost.

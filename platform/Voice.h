@@ -2,16 +2,8 @@
 // A speech voice: phrases are queued and spoken in the background, in order.
 #include <QObject>
 #include <QString>
-#include <stdexcept>
-#include <string>
 
 namespace ferrolin {
-
-// The speech service could not be reached or refused a request; what() is readable text.
-class SpeechError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // speech-dispatcher's message priorities, highest first. They decide whose speech interrupts whose
 // across programs, a screen reader's included: IMPORTANT interrupts everything, MESSAGE queues
@@ -19,18 +11,20 @@ public:
 // NOTIFICATION and PROGRESS give way to everything else.
 enum class SpeechPriority { Important, Message, Text, Notification, Progress };
 
+// Every operation returns at once and never throws, whatever the speech service does: a service
+// that is missing, hung, dead or talking nonsense costs the phrases it did not speak, and is
+// reported through Failed.
 class Voice : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
     ~Voice() override = default;
 
-    // Queues `text` behind everything this voice still has to say and returns at once.
-    // Connects to the speech service on first use. Throws SpeechError when it cannot.
+    // Queues `text` behind everything this voice still has to say. Connects to the speech service
+    // on first use.
     virtual void Speak(const QString& text) = 0;
 
     // Discards everything this voice is saying or has queued; other programs' speech is left alone.
-    // Throws SpeechError when the service cannot be reached.
     virtual void Purge() = 0;
 
     // The priority of the phrases spoken after this call; a new voice speaks at Message.
@@ -40,6 +34,11 @@ signals:
     // A word of a phrase starts being spoken: its position and length in that phrase's QString
     // (UTF-16 units). Always delivered on the thread that owns the voice.
     void Word(int position, int length);
+
+    // The speech service could not be reached or stopped answering; what this voice had not yet
+    // spoken is dropped and the next Speak tries again. `message` is readable text. Delivered from
+    // the event loop, never from inside Speak or Purge, once per failed connection.
+    void Failed(const QString& message);
 };
 
 }  // namespace ferrolin

@@ -127,6 +127,7 @@ TForm1::TForm1(Platform platform, QWidget* parent)
 
     if (platform_.makeVoice) {
         SpVoice1 = platform_.makeVoice();
+        connect(SpVoice1.get(), &Voice::Failed, this, &TForm1::ShowSpeechFailure);
     }
 
     BuildMenus();
@@ -385,11 +386,7 @@ void TForm1::Say(const QString& phrase) {
     if (phrase.isEmpty() || !SpVoice1) {
         return;
     }
-    try {
-        SpVoice1->Speak(phrase);
-    } catch (const SpeechError& error) {
-        ShowSpeechFailure(QString::fromUtf8(error.what()));
-    }
+    SpVoice1->Speak(phrase);  // a failure comes back later through Voice::Failed
 }
 
 void TForm1::ShowSpeechFailure(const QString& message) {

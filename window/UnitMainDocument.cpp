@@ -147,6 +147,8 @@ void TForm1::CreateDocumentCommands()
         });
     }
     connect(RichEditOutput, &QTextEdit::textChanged, this, &TForm1::RichEditOutputChange);
+    if (platform().printing)
+        connect(platform().printing, &Printing::Failed, this, [this](const QString& message) { ShowErrorBox(message); });
 
     new MenuShortcutDispatch(this, dispatch, [this] { UpdateEditActions(); });
     new CloseGuard(this);

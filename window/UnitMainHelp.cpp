@@ -10,7 +10,6 @@
 #include <QMenu>
 
 #include <memory>
-#include <optional>
 
 namespace ferrolin {
 
@@ -57,31 +56,15 @@ void TForm1::MnuAboutClick()
     const QString introduction = AboutIntroduction();
     auto about = std::make_unique<TFormAbout>(this, platform_, ApplicationTitle());
 
-    // The first speech failure is the one the user hears of; the window is not shown after a
-    // failed introduction, but the voice is still told to stop.
-    std::optional<QString> failure;
-    if (AudioOn && SpVoice1) {
-        try {
-            SpVoice1->Speak(introduction);
-        } catch (const SpeechError& error) {
-            failure = QString::fromUtf8(error.what());
-        }
-    }
-    if (!failure)
-        ShowHelpWindow(*about);
+    // A speech failure reaches the error box through the voice's Failed signal, once.
+    if (AudioOn && SpVoice1)
+        SpVoice1->Speak(introduction);
+    ShowHelpWindow(*about);
 
     // Whatever AudioOn is: the introduction must not outlast the window.
-    if (SpVoice1) {
-        try {
-            SpVoice1->Purge();
-        } catch (const SpeechError& error) {
-            if (!failure)
-                failure = QString::fromUtf8(error.what());
-        }
-    }
+    if (SpVoice1)
+        SpVoice1->Purge();
     about.reset();
-    if (failure)
-        ShowErrorBox(*failure);
 }
 
 }  // namespace ferrolin

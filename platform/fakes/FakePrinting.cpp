@@ -1,5 +1,6 @@
 #include "platform/fakes/FakePrinting.h"
 
+#include <QMetaObject>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -13,12 +14,15 @@ bool FakePrinting::SetupPrinter(QWidget*)
 
 void FakePrinting::Print(const QTextDocument& document, const QString& jobName)
 {
-    if (failWith)
-        throw PrintError(failWith->toStdString());
+    if (failWith) {
+        QMetaObject::invokeMethod(this, [this, message = *failWith] { emit Failed(message); }, Qt::QueuedConnection);
+        return;
+    }
     Job job{jobName, {}, document.defaultFont().family()};
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         job.lines << block.text();
     jobs << job;
+    QMetaObject::invokeMethod(this, [this] { emit Printed(); }, Qt::QueuedConnection);
 }
 
 }  // namespace ferrolin

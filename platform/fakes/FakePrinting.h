@@ -2,7 +2,7 @@
 // Printing for tests: keeps every job instead of printing it, and can be told to fail.
 //
 //   FakePrinting printing;
-//   printing.failWith = "Printer selected is not valid";   // the next Print calls throw PrintError
+//   printing.failWith = "Printer selected is not valid";   // every Print then ends in Failed(that)
 //   printing.setupAnswer = false;                           // the setup dialog is cancelled
 #include "platform/Printing.h"
 
@@ -13,6 +13,7 @@
 namespace ferrolin {
 
 class FakePrinting final : public Printing {
+    Q_OBJECT
 public:
     struct Job {
         QString name;

@@ -2,6 +2,8 @@
 
 #include "formats/SpeechMarkup.h"
 
+#include <QMetaObject>
+
 namespace ferrolin {
 
 void FakeVoice::Speak(const QString& text) { Record(Call::Speak, text); }
@@ -13,7 +15,8 @@ void FakeVoice::Record(Call call, const QString& text) {
         events_.append({call, text, true, priority_});
         const QString message = *failure_;
         if (!failAlways_) failure_.reset();
-        throw SpeechError(message.toStdString());
+        QMetaObject::invokeMethod(this, [this, message] { emit Failed(message); }, Qt::QueuedConnection);
+        return;
     }
     events_.append({call, text, false, priority_});
 }

@@ -4,12 +4,13 @@
 //
 //   FakeVoice voice;
 //   voice.Speak("1 + 2");                 // events(): {Speak, "1 + 2"}
-//   voice.FailNext("No speech service");  // the next Speak/Purge throws SpeechError("No speech service")
-//   voice.FailAlways("...");              // every call throws until StopFailing()
+//   voice.FailNext("No speech service");  // the next Speak/Purge fails: Failed("No speech service")
+//   voice.FailAlways("...");              // every call fails until StopFailing()
 //   voice.EmitWord(0, 1);                 // emits Word(0, 1) synchronously
 //   voice.EmitWords("1 + 2");             // emits Word for each whitespace-separated word, in order
 //
-// A failed call is still recorded (with failed == true), so a test can check that it was attempted.
+// A failed call is still recorded (with failed == true). Like the real voice, it returns normally
+// and Failed arrives later, from the event loop.
 #include "platform/Voice.h"
 
 #include <QList>
@@ -25,7 +26,7 @@ public:
     struct Event {
         Call call;
         QString text;         // the phrase for Speak; empty for Purge
-        bool failed = false;  // the call threw SpeechError
+        bool failed = false;  // the call failed
         SpeechPriority priority = SpeechPriority::Message;  // the voice's priority at the call
         bool operator==(const Event&) const = default;
     };

@@ -546,7 +546,7 @@ void DocumentCommandsTest::printFailures()
     window.Evaluate({"1+1"});
     window.printing.failWith = failure;
     window.Run(window.form->PrintAction);
-    QCOMPARE(window.boxes.errors(), QStringList{failure + QLatin1Char('.')});
+    QTRY_COMPARE(window.boxes.errors(), QStringList{failure + QLatin1Char('.')});
     QCOMPARE(window.History(), QStringList{"1+1= 2.00"});
 }
 

@@ -161,6 +161,9 @@ private slots:
         main.whileOpen = [&](QDialog& window) {
             main.voices.back()->FailAlways(kServiceDown);
             QTest::mouseClick(static_cast<TFormHelp&>(window).BitBtnPlay, Qt::LeftButton);
+            // The real window's own event loop runs while it is open; the failure comes from it.
+            if (!QTest::qWaitFor([&] { return !main.boxes.errors().isEmpty(); }, 2000))
+                qWarning("no speech failure reported while the Guide was open");
             return int(QDialog::Rejected);
         };
         main.Choose(main.form->MnuQuickStartGuide);
@@ -209,27 +212,23 @@ private slots:
         QVERIFY(main.boxes.calls().isEmpty());
     }
 
-    void aboutSpeechFailuresAreShownOnceAfterTheWindow_data()
+    // The window is shown all the same: a speech failure arrives later and is shown once.
+    void aboutSpeechFailuresAreShownOnce_data()
     {
         QTest::addColumn<bool>("audio");
         QTest::addColumn<bool>("failPurgeOnly");
-        QTest::addColumn<int>("shows");
         QTest::addColumn<Events>("events");
-        QTest::newRow("audio on, service down: not shown")
-            << true << false << 0
-            << Events{{FakeCall::Speak, kIntroduction, true}, {FakeCall::Purge, {}, true}};
-        QTest::newRow("audio off, service down")
-            << false << false << 1 << Events{{FakeCall::Purge, {}, true}};
+        QTest::newRow("audio on, service down")
+            << true << false << Events{{FakeCall::Speak, kIntroduction, true}, {FakeCall::Purge, {}, true}};
+        QTest::newRow("audio off, service down") << false << false << Events{{FakeCall::Purge, {}, true}};
         QTest::newRow("audio on, service lost while shown")
-            << true << true << 1
-            << Events{{FakeCall::Speak, kIntroduction}, {FakeCall::Purge, {}, true}};
+            << true << true << Events{{FakeCall::Speak, kIntroduction}, {FakeCall::Purge, {}, true}};
     }
 
-    void aboutSpeechFailuresAreShownOnceAfterTheWindow()
+    void aboutSpeechFailuresAreShownOnce()
     {
         QFETCH(bool, audio);
         QFETCH(bool, failPurgeOnly);
-        QFETCH(int, shows);
         QFETCH(Events, events);
         Main main;
         main.form->AudioOn = audio;
@@ -243,10 +242,12 @@ private slots:
             return int(QDialog::Accepted);
         };
         main.Choose(main.form->MnuAbout);
-        QCOMPARE(main.showCount, shows);
-        QCOMPARE(errorsWhileShown, shows ? 0 : -1);
+        QCOMPARE(main.showCount, 1);
+        QCOMPARE(errorsWhileShown, 0);
         QCOMPARE(main.mainVoice().events(), events);
-        QCOMPARE(main.boxes.errors(), QStringList{kServiceDown + QLatin1Char('.')});
+        QTRY_COMPARE(main.boxes.errors(), QStringList{kServiceDown + QLatin1Char('.')});
+        QTest::qWait(20);
+        QCOMPARE(main.boxes.errors().size(), 1);
         QVERIFY(main.shown.isNull());
     }
 

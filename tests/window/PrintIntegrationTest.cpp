@@ -1,19 +1,34 @@
 // Print through the real print system: the private CUPS server of scripts/test-env/cups.sh with
-// its cups-pdf queue "PDF". The job must complete under the name "Results" and leave a PDF.
+// its cups-pdf queue "PDF". The job must complete under the name "Results" and leave a PDF that
+// holds every line of the history, in order, as big as on the screen. Then the print system
+// misbehaves (on a CUPS server of the test's own): a queue that rejects jobs, a stopped printer,
+// a hung and a killed server. The window keeps answering and the user is told.
 #include <QDir>
+#include <QHash>
 #include <QElapsedTimer>
+#include <QApplication>
+#include <QProgressDialog>
+#include <QTextEdit>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 
+#include "platform/PdfText.h"
 #include "platform/Printing.h"
 #include "window/support/DocumentFixture.h"
+#include "window/support/EventLoopPing.h"
+
+#include <csignal>
+#include <optional>
+#include <functional>
 
 using ferrolin::QtPrinting;
 using ferrolin::testing::DocumentFixture;
+using ferrolin::testing::EventLoopPing;
 
 namespace {
 
@@ -88,8 +103,16 @@ class PrintIntegrationTest : public QObject {
 private slots:
     void initTestCase();
     void printsOneJobNamedResultsAndAPdf();
+    void printerSetupWithAHungPrintSystem();
+    void faultsAreReportedAndTheWindowAnswers_data();
+    void faultsAreReportedAndTheWindowAnswers();
+    void cleanupTestCase();
 
 private:
+    // A CUPS server of this test's own, to stop and kill at will; started on first use.
+    QString OwnServer();
+    QTemporaryDir ownState_;
+    QString ownServer_;
     QString uri_;
     QString pdfDir_;
     QTemporaryDir scratch_;
@@ -118,10 +141,17 @@ void PrintIntegrationTest::printsOneJobNamedResultsAndAPdf()
     const QStringList pdfsBefore = QDir(pdfDir_).entryList({QStringLiteral("*.pdf")}, QDir::Files);
 
     QtPrinting printing;
+    QSignalSpy printed(&printing, &ferrolin::Printing::Printed);
     DocumentFixture window(&printing);
-    window.Evaluate({"1+1", "sin(pi/2)*3"});
+    QStringList lines;
+    for (int i = 1; i <= 300; ++i)
+        lines << QStringLiteral("%1*%1= %2.00").arg(i).arg(i * i);
+    window.SetHistory(lines);
+    EventLoopPing ping;
     window.Run(window.form->PrintAction);
+    QTRY_COMPARE_WITH_TIMEOUT(printed.size(), 1, 60000);
     QCOMPARE(window.boxes.errors(), QStringList());
+    QVERIFY2(ping.longestWaitMs() <= EventLoopPing::kLongestAllowedMs, qPrintable(QString::number(ping.longestWaitMs())));
 
     int newJob = 0;
     QStringList newPdfs;
@@ -140,18 +170,201 @@ void PrintIntegrationTest::printsOneJobNamedResultsAndAPdf()
     QVERIFY2(newJob != 0, "no new completed job on the PDF queue");
     QCOMPARE(JobName(uri_, getJob, newJob), QStringLiteral("Results"));
     QCOMPARE(newPdfs.size(), 1);
-    const QByteArray pdf = ferrolin::testing::ReadBytes(QDir(pdfDir_).filePath(newPdfs.first()));
-    QVERIFY(pdf.startsWith("%PDF"));
+    const QString pdfFile = QDir(pdfDir_).filePath(newPdfs.first());
+    QVERIFY(ferrolin::testing::ReadBytes(pdfFile).startsWith("%PDF"));
 
-    // cups-pdf redistils the job with its own fonts, so its text cannot be read back reliably;
-    // the page count can.
-    if (!QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) {
-        QProcess pdfinfo;
-        pdfinfo.start(QStringLiteral("pdfinfo"), {QDir(pdfDir_).filePath(newPdfs.first())});
-        QVERIFY(pdfinfo.waitForFinished(15000));
-        const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
-        QVERIFY2(QRegularExpression(QStringLiteral(R"(Pages:\s+1\n)")).match(info).hasMatch(), qPrintable(info));
+    // Every line on the pages, in order, and as high on paper as the history's font on screen.
+    QString error;
+    const QList<ferrolin::testing::PdfWord> words = ferrolin::testing::ReadPdfWords(pdfFile, &error);
+    QVERIFY2(!words.isEmpty(), qPrintable(error));
+    QList<ferrolin::testing::PdfLine> printedLines = ferrolin::testing::LinesOf(words);
+    // The line that starts a page also shows, clipped to a sliver, below the last line of the
+    // page before: text extraction reports it twice.
+    for (qsizetype i = printedLines.size() - 1; i > 0; --i)
+        if (printedLines[i].page != printedLines[i - 1].page && printedLines[i].text == printedLines[i - 1].text)
+            printedLines.removeAt(i - 1);
+    // The print system's PDF no longer maps its glyphs back to characters, but it keeps one
+    // glyph per character, and the glyph that took the space's code reads back as a blank: every
+    // printed line, read as glyphs, must turn into the history line of the same number under one
+    // consistent substitution, with that one character gone.
+    QCOMPARE(printedLines.size(), lines.size());
+    const auto withoutBlanks = [](QString text, QChar hidden) { return text.remove(u' ').remove(hidden); };
+    QString alphabet;
+    for (const QString& line : lines)
+        for (QChar c : line)
+            if (c != u' ' && !alphabet.contains(c))
+                alphabet += c;
+    std::optional<QChar> hidden;
+    for (QChar candidate : QString(QChar(u' ')) + alphabet) {
+        bool fits = true;
+        for (qsizetype i = 0; i < lines.size() && fits; ++i)
+            fits = withoutBlanks(printedLines[i].text, u' ').size() == withoutBlanks(lines[i], candidate).size();
+        if (fits) {
+            hidden = candidate;
+            break;
+        }
     }
+    QVERIFY2(hidden, "the printed lines do not have the history's lengths");
+    QHash<QChar, QChar> toText;
+    QHash<QChar, QChar> toGlyph;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString glyphs = withoutBlanks(printedLines[i].text, u' ');
+        const QString text = withoutBlanks(lines[i], *hidden);
+        for (qsizetype k = 0; k < text.size(); ++k) {
+            const QChar glyph = toGlyph.value(text[k], glyphs[k]);
+            const QChar character = toText.value(glyphs[k], text[k]);
+            QVERIFY2(glyph == glyphs[k] && character == text[k],
+                     qPrintable(QStringLiteral("line %1 is not \"%2\"").arg(i).arg(lines[i])));
+            toGlyph.insert(text[k], glyphs[k]);
+            toText.insert(glyphs[k], text[k]);
+        }
+    }
+    QVERIFY(printedLines.last().page > 1);
+
+    // One line below the next at the font's line spacing (DejaVu Sans: 1.16 times its size).
+    const QFont font = window.form->RichEditOutput->font();
+    const double points = font.pixelSize() > 0 ? font.pixelSize() * 72.0 / window.form->logicalDpiY() : font.pointSizeF();
+    for (qsizetype i = 1; i < printedLines.size(); ++i) {
+        if (printedLines[i - 1].page != printedLines[i].page)
+            continue;
+        const double pitch = printedLines[i].top - printedLines[i - 1].top;
+        QVERIFY2(pitch > 1.05 * points && pitch < 1.35 * points,
+                 qPrintable(QStringLiteral("line %1: %2 pt below the one before, for a %3 pt font").arg(i).arg(pitch).arg(points)));
+    }
+}
+
+QString PrintIntegrationTest::OwnServer()
+{
+    if (!ownServer_.isEmpty())
+        return ownServer_;
+    QProcess script;
+    script.start(qEnvironmentVariable("FERROLIN_SOURCE_DIR") + QStringLiteral("/scripts/test-env/cups.sh"),
+                 {QStringLiteral("start"), ownState_.path()});
+    script.waitForFinished(60000);
+    for (const QString& line : QString::fromUtf8(script.readAllStandardOutput()).split(u'\n'))
+        if (line.startsWith(QLatin1String("CUPS_SERVER=")))
+            ownServer_ = line.mid(12);
+    return ownServer_;
+}
+
+void PrintIntegrationTest::cleanupTestCase()
+{
+    if (ownServer_.isEmpty())
+        return;
+    QFile pidFile(ownState_.filePath(QStringLiteral("cups/cupsd.pid")));
+    if (pidFile.open(QIODevice::ReadOnly))
+        ::kill(pid_t(pidFile.readAll().trimmed().toLongLong()), SIGCONT);
+    QProcess::execute(qEnvironmentVariable("FERROLIN_SOURCE_DIR") + QStringLiteral("/scripts/test-env/cups.sh"),
+                      {QStringLiteral("stop"), ownState_.path()});
+}
+
+// The setup dialog would ask a hung print system for its printers on the GUI thread: it is not
+// shown, the user is told, and the window answers all along.
+void PrintIntegrationTest::printerSetupWithAHungPrintSystem()
+{
+    const QString server = OwnServer();
+    if (server.isEmpty())
+        QSKIP("the test's own CUPS server did not start (scripts/test-env/cups.sh needs root)");
+    QFile pidFile(ownState_.filePath(QStringLiteral("cups/cupsd.pid")));
+    QVERIFY(pidFile.open(QIODevice::ReadOnly));
+    const qint64 pid = pidFile.readAll().trimmed().toLongLong();
+    const QByteArray sharedServer = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", server.toLocal8Bit());
+    ::kill(pid_t(pid), SIGSTOP);
+    auto restore = qScopeGuard([&] {
+        ::kill(pid_t(pid), SIGCONT);
+        qputenv("CUPS_SERVER", sharedServer);
+    });
+
+    QtPrinting::Options options;
+    options.lookupTimeoutMs = 2000;
+    QtPrinting printing(options);
+    DocumentFixture window(&printing);
+    window.Evaluate({"1+1"});
+    EventLoopPing ping;
+    window.Run(window.form->FilePrintSetup1);
+    QTRY_COMPARE_WITH_TIMEOUT(window.boxes.errors().size(), 1, 10000);
+    QVERIFY2(window.boxes.errors().first().contains(QLatin1String("does not answer")), qPrintable(window.boxes.errors().first()));
+    QCOMPARE(window.History(), QStringList{"1+1= 2.00"});
+    qInfo("longest wait of the event loop: %lld ms", ping.longestWaitMs());
+    QVERIFY2(ping.longestWaitMs() <= EventLoopPing::kLongestAllowedMs, qPrintable(QString::number(ping.longestWaitMs())));
+}
+
+using Fault = std::function<void(qint64 cupsdPid)>;
+Q_DECLARE_METATYPE(Fault)
+
+void PrintIntegrationTest::faultsAreReportedAndTheWindowAnswers_data()
+{
+    QTest::addColumn<Fault>("before");    // done to the server before Print
+    QTest::addColumn<Fault>("during");    // right after Print
+    QTest::addColumn<Fault>("after");     // puts the server back for the next row
+    QTest::addColumn<QString>("message"); // a part of the error box's text
+    QTest::addColumn<bool>("progress");   // the job takes long enough to show its progress
+    const Fault nothing = [](qint64) {};
+    const auto run = [](const char* program) {
+        return [program](qint64) { QProcess::execute(QString::fromLatin1(program), {QStringLiteral("PDF")}); };
+    };
+    // The rows share one server and run in this order; the last one kills it.
+    QTest::newRow("queue rejects jobs") << Fault(run("cupsreject")) << nothing << Fault(run("cupsaccept"))
+                                        << "refused the job" << false;
+    QTest::newRow("printer stopped") << Fault(run("cupsdisable")) << nothing << Fault(run("cupsenable"))
+                                     << "is stopped" << false;
+    QTest::newRow("print system hung (SIGSTOP) during Print")
+        << nothing << Fault([](qint64 pid) { ::kill(pid_t(pid), SIGSTOP); })
+        << Fault([](qint64 pid) { ::kill(pid_t(pid), SIGCONT); }) << "does not answer" << true;
+    QTest::newRow("print system killed") << Fault([](qint64 pid) {
+        ::kill(pid_t(pid), SIGKILL);
+        QTest::qWait(200);
+    }) << nothing << nothing << "no default printer" << false;
+}
+
+void PrintIntegrationTest::faultsAreReportedAndTheWindowAnswers()
+{
+    QFETCH(Fault, before);
+    QFETCH(Fault, during);
+    QFETCH(Fault, after);
+    QFETCH(QString, message);
+    QFETCH(bool, progress);
+    const QString server = OwnServer();
+    if (server.isEmpty())
+        QSKIP("the test's own CUPS server did not start (scripts/test-env/cups.sh needs root)");
+    QFile pidFile(ownState_.filePath(QStringLiteral("cups/cupsd.pid")));
+    QVERIFY(pidFile.open(QIODevice::ReadOnly));
+    const qint64 pid = pidFile.readAll().trimmed().toLongLong();
+    const QByteArray sharedServer = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", server.toLocal8Bit());
+    auto restore = qScopeGuard([&] {
+        after(pid);
+        qputenv("CUPS_SERVER", sharedServer);
+    });
+
+    QtPrinting::Options options;
+    options.lookupTimeoutMs = 3000;
+    options.submitTimeoutMs = 5000;
+    QtPrinting printing(options);
+    DocumentFixture window(&printing);
+    window.Evaluate({"1+1", "sin(pi/2)*3"});
+    before(pid);
+    EventLoopPing ping;
+    window.Run(window.form->PrintAction);
+    during(pid);
+    if (progress) {
+        const auto progressShown = [] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (widget->objectName() == QLatin1String("PrintProgress") && widget->isVisible())
+                    return true;
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(progressShown(), 2500);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(window.boxes.errors().size(), 1, 15000);
+    qInfo("shown: %s", qPrintable(window.boxes.errors().first()));
+    QVERIFY2(window.boxes.errors().first().contains(message, Qt::CaseInsensitive), qPrintable(window.boxes.errors().first()));
+    QVERIFY(!printing.busy());
+    QCOMPARE(window.History(), (QStringList{"1+1= 2.00", "sin(pi/2)*3= 3.00"}));
+    QTest::qWait(100);
+    qInfo("longest wait of the event loop: %lld ms", ping.longestWaitMs());
+    QVERIFY2(ping.longestWaitMs() <= EventLoopPing::kLongestAllowedMs, qPrintable(QString::number(ping.longestWaitMs())));
 }
 
 QTEST_MAIN(PrintIntegrationTest)

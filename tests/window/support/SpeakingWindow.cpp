@@ -1,0 +1,43 @@
+#include "window/support/SpeakingWindow.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTextEdit>
+
+#include "window/HistoryDocument.h"
+
+namespace ferrolin::testing {
+
+SpeakingWindow::SpeakingWindow(SpeechDispatcherVoice::Options options) {
+    Platform platform;
+    platform.messageBoxes = &boxes;
+    platform.makeVoice = [this, options] {
+        auto made = std::make_unique<SpeechDispatcherVoice>(options);
+        voice = made.get();
+        return made;
+    };
+    form = std::make_unique<TForm1>(platform);
+    failures = std::make_unique<QSignalSpy>(voice, &Voice::Failed);
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) qWarning("main window was not shown");
+    form->MnuAudio->trigger();
+}
+
+void SpeakingWindow::EvaluateWithEnter(const QString& expression) const {
+    form->RichEditInput->setPlainText(expression);
+    form->RichEditInput->setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(form->RichEditInput, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(form->RichEditInput, &release);
+}
+
+void SpeakingWindow::EvaluateWithKey(const QString& expression) const {
+    form->RichEditInput->setPlainText(expression);
+    QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("ButtonEvaluate")), Qt::LeftButton);
+}
+
+QStringList SpeakingWindow::History() const { return HistoryLines(*form->RichEditOutput->document()); }
+
+}  // namespace ferrolin::testing
