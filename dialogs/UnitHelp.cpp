@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/Voice.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -58,8 +59,10 @@ TFormHelp::TFormHelp(QWidget* owner, const Platform& platform, ReportError repor
     BitBtnStop->setAccessibleName(QStringLiteral("Stop"));
     BitBtnStop->setToolTip(tr("Stop reading"));
     Button1->setObjectName(QStringLiteral("Button1"));
-    for (QPushButton* button : {BitBtnPlay, BitBtnStop, Button1})
+    for (QPushButton* button : {BitBtnPlay, BitBtnStop, Button1}) {
         button->setAutoDefault(false);
+        button->installEventFilter(this);
+    }
 
     LayOut();
 
@@ -163,6 +166,21 @@ void TFormHelp::FormClose()
         // The window closes all the same; the user hears of it once.
         reportError_(QString::fromStdString(error.what()));
     }
+}
+
+bool TFormHelp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!key->isAutoRepeat())
+                button->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TFormHelp::done(int result)

@@ -38,6 +38,10 @@ public slots:
     // A word of the reading starts: `position` and `length` in the text that Play handed over.
     void SpVoice1Word(int position, int length);
 
+protected:
+    // Enter presses a focused button, as Space does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FormCreate();
     void FormClose();

@@ -132,6 +132,36 @@ private slots:
         QCOMPARE(guide.purges(), 0);
     }
 
+    void enterPressesAFocusedButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("speaks");
+        QTest::addColumn<int>("purges");
+        QTest::addColumn<bool>("open");
+        QTest::newRow("Play, Enter") << "BitBtnPlay" << int(Qt::Key_Return) << 1 << 0 << true;
+        QTest::newRow("Play, keypad Enter") << "BitBtnPlay" << int(Qt::Key_Enter) << 1 << 0 << true;
+        QTest::newRow("Play, Space") << "BitBtnPlay" << int(Qt::Key_Space) << 1 << 0 << true;
+        QTest::newRow("Stop, Enter") << "BitBtnStop" << int(Qt::Key_Return) << 0 << 1 << true;
+        QTest::newRow("Close, Enter") << "Button1" << int(Qt::Key_Return) << 0 << 0 << false;
+    }
+
+    void enterPressesAFocusedButton()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(int, speaks);
+        QFETCH(int, purges);
+        QFETCH(bool, open);
+        Guide guide;
+        auto* pressed = guide.window->findChild<QPushButton*>(button);
+        pressed->setFocus();
+        QTest::keyClick(pressed, Qt::Key(key));
+        QCOMPARE(guide.voice->spoken().size(), speaks);
+        QCOMPARE(guide.purges(), purges);
+        QCOMPARE(guide.window->isVisible(), open);
+    }
+
     void eachSpokenWordIsSelected_data()
     {
         QTest::addColumn<QString>("text");
