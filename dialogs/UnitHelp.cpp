@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -17,6 +19,11 @@
 namespace ferrolin {
 
 namespace {
+
+// Longer than any pause espeak-ng makes between two words, blank lines and lines of dashes included.
+constexpr int kResumeAfterSilenceMs = 4000;
+// A screen reader may talk for a long time; after this long without a word the reading ends.
+constexpr qint64 kGiveUpAfterSilenceMs = 120'000;
 
 std::unique_ptr<Voice> MakeVoice(const Platform& platform)
 {
@@ -69,7 +76,11 @@ TFormHelp::TFormHelp(QWidget* owner, const Platform& platform, ReportError repor
     connect(BitBtnPlay, &QPushButton::clicked, this, &TFormHelp::BitBtnPlayClick);
     connect(BitBtnStop, &QPushButton::clicked, this, &TFormHelp::BitBtnStopClick);
     connect(Button1, &QPushButton::clicked, this, &TFormHelp::Button1Click);
+    readingGap_.setSingleShot(true);
+    readingGap_.setInterval(kResumeAfterSilenceMs);
+    connect(&readingGap_, &QTimer::timeout, this, &TFormHelp::ReadingGap);
     if (SpVoice1) {
+        SpVoice1->SetPriority(SpeechPriority::Text);
         connect(SpVoice1.get(), &Voice::Word, this, &TFormHelp::SpVoice1Word);
     } else {
         BitBtnPlay->setEnabled(false);
@@ -113,18 +124,64 @@ void TFormHelp::BitBtnPlayClick()
     if (text.isEmpty() || !SpVoice1)
         return;
     RichEdit1->setFocus();
+    if (!reading_.isEmpty()) {
+        queuedReadings_.append(text);
+        return;
+    }
+    reading_ = text;
+    lastWordStart_ = lastWordEnd_ = 0;
+    silentSince_.start();
+    SpeakFrom(0);
+}
+
+void TFormHelp::SpeakFrom(int position)
+{
+    readingOffset_ = position;
     try {
-        SpVoice1->Speak(text);
+        SpVoice1->Speak(reading_.mid(position));
         readingStarted_ = true;
+        readingGap_.start();
     } catch (const SpeechError& error) {
+        StopReading();
         reportError_(QString::fromStdString(error.what()));
     }
+}
+
+void TFormHelp::ReadingGap()
+{
+    if (reading_.isEmpty())
+        return;
+    const bool finished = reading_.mid(lastWordEnd_).trimmed().isEmpty() && lastWordEnd_ > 0;
+    if (!finished) {
+        // A service that speaks but never reports words is not asked again for ever.
+        if (silentSince_.hasExpired(kGiveUpAfterSilenceMs)) {
+            StopReading();
+            return;
+        }
+        SpeakFrom(lastWordStart_);
+        return;
+    }
+    reading_.clear();
+    if (!queuedReadings_.isEmpty()) {
+        reading_ = queuedReadings_.takeFirst();
+        lastWordStart_ = lastWordEnd_ = 0;
+        silentSince_.start();
+        SpeakFrom(0);
+    }
+}
+
+void TFormHelp::StopReading()
+{
+    readingGap_.stop();
+    reading_.clear();
+    queuedReadings_.clear();
 }
 
 void TFormHelp::BitBtnStopClick()
 {
     if (!SpVoice1)
         return;
+    StopReading();
     try {
         SpVoice1->Purge();
     } catch (const SpeechError& error) {
@@ -140,23 +197,49 @@ void TFormHelp::Button1Click()
 
 void TFormHelp::SpVoice1Word(int position, int length)
 {
+    if (!reading_.isEmpty()) {
+        position += readingOffset_;
+        lastWordStart_ = std::clamp(position, 0, static_cast<int>(reading_.size()));
+        lastWordEnd_ = std::clamp(position + std::max(length, 0), lastWordStart_, static_cast<int>(reading_.size()));
+        silentSince_.start();
+        readingGap_.start();
+    }
     // A word of a reading started before the text was edited can lie past the current end.
     const qint64 end = RichEdit1->document()->characterCount() - 1;
     const qint64 wordStart = position;
     const qint64 wordEnd = wordStart + std::max(length, 0);
     const int start = static_cast<int>(std::clamp<qint64>(wordStart, 0, end));
     const int stop = static_cast<int>(std::clamp<qint64>(wordEnd, start, end));
-    QTextCursor cursor(RichEdit1->document());
-    cursor.setPosition(start);
-    cursor.setPosition(stop, QTextCursor::KeepAnchor);
-    RichEdit1->setTextCursor(cursor);
-    RichEdit1->ensureCursorVisible();
+    // Shown like a selection, but not the box's selection: a screen reader would read out every
+    // change of that ("selected", "unselected") and queue it behind the reading.
+    QTextEdit::ExtraSelection word;
+    word.cursor = QTextCursor(RichEdit1->document());
+    word.cursor.setPosition(start);
+    word.cursor.setPosition(stop, QTextCursor::KeepAnchor);
+    word.format.setBackground(RichEdit1->palette().brush(QPalette::Active, QPalette::Highlight));
+    word.format.setForeground(RichEdit1->palette().brush(QPalette::Active, QPalette::HighlightedText));
+    RichEdit1->setExtraSelections({word});
+    // Scrolled into view without moving the caret (the box scrolls by lines).
+    QTextCursor atWord(RichEdit1->document());
+    atWord.setPosition(start);
+    const QRect where = RichEdit1->cursorRect(atWord);
+    if (!RichEdit1->viewport()->rect().contains(where)) {
+        const int linesShown = RichEdit1->viewport()->height() / std::max(1, where.height());
+        RichEdit1->verticalScrollBar()->setValue(atWord.block().firstLineNumber() - linesShown / 2);
+    }
+}
+
+QString TFormHelp::HighlightedWord() const
+{
+    const QList<QTextEdit::ExtraSelection> shown = RichEdit1->extraSelections();
+    return shown.isEmpty() ? QString() : shown.first().cursor.selectedText();
 }
 
 void TFormHelp::FormClose()
 {
     // Only a reading handed to the voice can still be going on; a window that never read
     // anything closes without reaching (or starting) the speech service.
+    StopReading();
     if (!readingStarted_)
         return;
     readingStarted_ = false;
