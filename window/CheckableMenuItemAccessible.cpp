@@ -39,7 +39,8 @@ QAccessibleInterface* CheckableMenuItemAccessible::parent() const {
 QString CheckableMenuItemAccessible::text(QAccessible::Text t) const {
     switch (t) {
     case QAccessible::Name:
-        return WithoutAmpersands(action()->text());
+        return action()->isChecked() ? WithoutAmpersands(action()->text())
+                                     : WithoutAmpersands(action()->text()) + QStringLiteral(", not checked");
     case QAccessible::Description:
         return action()->toolTip() == WithoutAmpersands(action()->text()) ? QString() : action()->toolTip();
     case QAccessible::Accelerator:

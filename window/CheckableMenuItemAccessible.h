@@ -1,7 +1,10 @@
 #pragma once
 // What screen readers are told about a checkable menu item. Qt's own menu items report "checked"
 // but never that they can be checked at all, so a screen reader says "checked" for a ticked item
-// and nothing for an unticked one. Items answered here say both.
+// and nothing for an unticked one. Items answered here report that they are checkable; and since
+// Qt 6.4's AT-SPI bridge drops that state on its way to the screen reader (and the menu counts
+// only items of the menu-item role as its children), an unticked item also says so in its name:
+// Orca then speaks "Audio, not checked" and "Audio, checked".
 #include <QAccessibleObject>
 
 class QAction;
