@@ -525,10 +525,12 @@ void TForm1::AppendHistoryLine(const QString& line) {
 }
 
 void TForm1::InsertText(const QString& text) {
+    // The focus moves first: a screen reader then announces the box and reads what goes into it,
+    // where an insertion into a box that is not yet focused goes unheard.
+    RichEditInput->setFocus();
     QTextCursor cursor = RichEditInput->textCursor();
     cursor.insertText(text);  // replaces the selection; the caret ends after the text
     RichEditInput->setTextCursor(cursor);
-    RichEditInput->setFocus();
 }
 
 // ---- Options ----
@@ -607,11 +609,11 @@ void TForm1::ListBoxFunctionsClick() {
     if (row < 0 || static_cast<std::size_t>(row) >= functions.size()) {
         return;
     }
+    RichEditInput->setFocus();  // first, as in InsertText
     QTextCursor cursor = RichEditInput->textCursor();
     cursor.insertText(ListBoxFunctions->item(row)->text());
     cursor.movePosition(QTextCursor::PreviousCharacter);  // between the brackets
     RichEditInput->setTextCursor(cursor);
-    RichEditInput->setFocus();
     if (AudioOn) {
         const std::string_view phrase = functions[row]->phrase;
         Say(QString::fromUtf8(phrase.data(), static_cast<qsizetype>(phrase.size())));
