@@ -258,6 +258,9 @@ def main():
     if not os.path.exists("/usr/bin/orca"):
         print("test_screen_reader: orca is not installed (scripts/install-deps e2e-test)", file=sys.stderr)
         return 1 if os.environ.get("FERROLIN_REQUIRE_SERVICES") == "1" else 77
+    if not SPEECHD_LOG and os.environ.get("FERROLIN_REQUIRE_SERVICES") == "1":
+        print("test_screen_reader: no speech-dispatcher log to time speech by", file=sys.stderr)
+        return 1
     steps, transcript = [], []
     calc = orca = None
     try:
