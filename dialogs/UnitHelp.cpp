@@ -30,13 +30,6 @@ std::unique_ptr<Voice> MakeVoice(const Platform& platform)
     return platform.makeVoice ? platform.makeVoice() : nullptr;
 }
 
-QIcon ButtonIcon(QPixmap (*draw)(int), int side)
-{
-    QIcon icon;
-    icon.addPixmap(draw(side));
-    return icon;
-}
-
 }  // namespace
 
 TFormHelp::TFormHelp(QWidget* owner, const Platform& platform, ReportError reportError)
@@ -101,10 +94,10 @@ void TFormHelp::LayOut()
 
     const int pictureSide = metrics.Px(24);
     BitBtnPlay->setGeometry(metrics.Rect(4, 401, 41, 38));
-    BitBtnPlay->setIcon(ButtonIcon(&PlayPicture, pictureSide));
+    BitBtnPlay->setIcon(PlayIcon());
     BitBtnPlay->setIconSize({pictureSide, pictureSide});
     BitBtnStop->setGeometry(metrics.Rect(49, 401, 42, 38));
-    BitBtnStop->setIcon(ButtonIcon(&StopPicture, pictureSide));
+    BitBtnStop->setIcon(StopIcon());
     BitBtnStop->setIconSize({pictureSide, pictureSide});
     Button1->setGeometry(metrics.Rect(515 - 4 - 62, 401, 62, 38));
 }

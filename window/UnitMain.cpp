@@ -136,6 +136,8 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     setWindowTitle(QStringLiteral("Ferrolin 2009"));
     // The format named up front: otherwise Qt asks every image plugin about the file first.
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/ferrolin.png"), "PNG")));
+    // Every other window of the program, message boxes included, shows the same icon.
+    QApplication::setWindowIcon(windowIcon());
     setAccessibleName(QStringLiteral("Ferrolin 2009"));
     PreferredFamily();  // starts the font lookup, which the menus below do not wait for
     InstallCheckableMenuItemAccessibility();
@@ -409,6 +411,10 @@ void TForm1::WidenForFunctionNames() {
                      ListBoxFunctions->verticalScrollBar()->sizeHint().width();
     const int shortfall = widest + 12 - room;  // 12: the item's own padding on both sides
     if (shortfall > 0) resize(width() + shortfall, height());
+    // ... and can never be made narrower than the names.
+    ListBoxFunctions->setMinimumWidth(widest + 12 + 2 * ListBoxFunctions->frameWidth() +
+                                      ListBoxFunctions->verticalScrollBar()->sizeHint().width());
+    setMinimumWidth(std::max(minimumWidth(), minimumSizeHint().width()));
 }
 
 // ---- Spoken feedback ----

@@ -369,6 +369,31 @@ private slots:
         QVERIFY(errors.isEmpty());
     }
 
+    // Drawn afresh for each scale, so never a blurred enlargement of a smaller picture.
+    void buttonIconsAreSharpAtEveryScale_data()
+    {
+        QTest::addColumn<bool>("play");
+        QTest::addColumn<qreal>("scale");
+        for (const qreal scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+            QTest::addRow("Play at %g", scale) << true << scale;
+            QTest::addRow("Stop at %g", scale) << false << scale;
+        }
+    }
+
+    void buttonIconsAreSharpAtEveryScale()
+    {
+        QFETCH(bool, play);
+        QFETCH(qreal, scale);
+        const QIcon icon = play ? PlayIcon() : StopIcon();
+        const QPixmap shown = icon.pixmap(QSize(24, 24), scale);
+        const int side = qRound(24 * scale);
+        QCOMPARE(shown.size(), QSize(side, side));
+        QCOMPARE(shown.devicePixelRatio(), scale);
+        QImage drawn = (play ? PlayPicture(side) : StopPicture(side)).toImage();
+        drawn.setDevicePixelRatio(scale);
+        QCOMPARE(shown.toImage().convertToFormat(drawn.format()), drawn);
+    }
+
     void buttonPictures_data()
     {
         QTest::addColumn<QPixmap>("picture");
