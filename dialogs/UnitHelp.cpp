@@ -14,6 +14,7 @@
 #include <QTextCursor>
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 namespace ferrolin {
@@ -191,9 +192,14 @@ void TFormHelp::Button1Click()
 void TFormHelp::SpVoice1Word(int position, int length)
 {
     if (!reading_.isEmpty()) {
-        position += readingOffset_;
-        lastWordStart_ = std::clamp(position, 0, static_cast<int>(reading_.size()));
-        lastWordEnd_ = std::clamp(position + std::max(length, 0), lastWordStart_, static_cast<int>(reading_.size()));
+        // Positions count from where the phrase the voice has now begins; 64 bits, as the
+        // service's numbers are not to be trusted.
+        const qint64 size = reading_.size();
+        const qint64 start = std::clamp<qint64>(qint64(position) + readingOffset_, 0, size);
+        const qint64 end = std::clamp<qint64>(start + std::max(length, 0), start, size);
+        lastWordStart_ = static_cast<int>(start);
+        lastWordEnd_ = static_cast<int>(end);
+        position = static_cast<int>(std::clamp<qint64>(qint64(position) + readingOffset_, INT_MIN, INT_MAX));
         silentSince_.start();
         readingGap_.start();
     }
