@@ -1,9 +1,11 @@
 #include "dialogs/ButtonPictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <functional>
 
 namespace ferrolin {
@@ -28,7 +30,39 @@ QPixmap DiscPicture(int side, const std::function<void(QPainter&)>& drawSign)
     return picture;
 }
 
+// Paints the picture at whatever size and scale the button asks for.
+class PictureEngine : public QIconEngine {
+public:
+    explicit PictureEngine(QPixmap (*draw)(int)) : draw_(draw) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, QIcon::Normal, QIcon::Off, ratio));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    // `size` is in device pixels already.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        QPixmap picture = draw_(side);
+        if (mode == QIcon::Disabled) {
+            QPainter fade(&picture);
+            fade.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+            fade.fillRect(picture.rect(), QColor(0, 0, 0, 110));
+        }
+        picture.setDevicePixelRatio(scale);
+        return picture;
+    }
+    QIconEngine* clone() const override { return new PictureEngine(draw_); }
+
+private:
+    QPixmap (*draw_)(int);
+};
+
 }  // namespace
+
+QIcon PlayIcon() { return QIcon(new PictureEngine(&PlayPicture)); }
+QIcon StopIcon() { return QIcon(new PictureEngine(&StopPicture)); }
 
 QPixmap PlayPicture(int side)
 {

@@ -2,6 +2,7 @@
 
 #include "dialogs/DesignMetrics.h"
 #include "dialogs/HomePageLabel.h"
+#include "dialogs/ReadableColour.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
@@ -50,8 +51,9 @@ TFormAbout::TFormAbout(QWidget* owner, const Platform& platform, QString noticeT
     setObjectName(QStringLiteral("FormAbout"));
     setWindowTitle(QStringLiteral("Ferrolin"));
 
+    // Blue as designed on a light window; lighter blue on a dark or high-contrast one.
     QPalette blueText = palette();
-    blueText.setColor(QPalette::WindowText, Qt::blue);
+    blueText.setColor(QPalette::WindowText, ReadableOn(Qt::blue, blueText.color(QPalette::Window)));
     setPalette(blueText);
 
     ImageIcon->setObjectName(QStringLiteral("ImageIcon"));

@@ -6,27 +6,29 @@
 #include "platform/Platform.h"
 #include "platform/Voice.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 namespace ferrolin {
 
 namespace {
 
+// Longer than any pause espeak-ng makes between two words, blank lines and lines of dashes included.
+constexpr int kResumeAfterSilenceMs = 4000;
+// A screen reader may talk for a long time; after this long without a word the reading ends.
+constexpr qint64 kGiveUpAfterSilenceMs = 120'000;
+
 std::unique_ptr<Voice> MakeVoice(const Platform& platform)
 {
     return platform.makeVoice ? platform.makeVoice() : nullptr;
-}
-
-QIcon ButtonIcon(QPixmap (*draw)(int), int side)
-{
-    QIcon icon;
-    icon.addPixmap(draw(side));
-    return icon;
 }
 
 }  // namespace
@@ -58,17 +60,27 @@ TFormHelp::TFormHelp(QWidget* owner, const Platform& platform, ReportError repor
     BitBtnStop->setAccessibleName(QStringLiteral("Stop"));
     BitBtnStop->setToolTip(tr("Stop reading"));
     Button1->setObjectName(QStringLiteral("Button1"));
-    for (QPushButton* button : {BitBtnPlay, BitBtnStop, Button1})
+    for (QPushButton* button : {BitBtnPlay, BitBtnStop, Button1}) {
         button->setAutoDefault(false);
+        button->installEventFilter(this);
+    }
 
     LayOut();
 
     connect(BitBtnPlay, &QPushButton::clicked, this, &TFormHelp::BitBtnPlayClick);
     connect(BitBtnStop, &QPushButton::clicked, this, &TFormHelp::BitBtnStopClick);
     connect(Button1, &QPushButton::clicked, this, &TFormHelp::Button1Click);
+    readingGap_.setSingleShot(true);
+    readingGap_.setInterval(kResumeAfterSilenceMs);
+    connect(&readingGap_, &QTimer::timeout, this, &TFormHelp::ReadingGap);
     if (SpVoice1) {
+        SpVoice1->SetPriority(SpeechPriority::Text);
         connect(SpVoice1.get(), &Voice::Word, this, &TFormHelp::SpVoice1Word);
-        connect(SpVoice1.get(), &Voice::Failed, this, [this](const QString& message) { reportError_(message); });
+        // A lost service ends the reading: resuming it would only fail again.
+        connect(SpVoice1.get(), &Voice::Failed, this, [this](const QString& message) {
+            StopReading();
+            reportError_(message);
+        });
     } else {
         BitBtnPlay->setEnabled(false);
         BitBtnStop->setEnabled(false);
@@ -88,10 +100,10 @@ void TFormHelp::LayOut()
 
     const int pictureSide = metrics.Px(24);
     BitBtnPlay->setGeometry(metrics.Rect(4, 401, 41, 38));
-    BitBtnPlay->setIcon(ButtonIcon(&PlayPicture, pictureSide));
+    BitBtnPlay->setIcon(PlayIcon());
     BitBtnPlay->setIconSize({pictureSide, pictureSide});
     BitBtnStop->setGeometry(metrics.Rect(49, 401, 42, 38));
-    BitBtnStop->setIcon(ButtonIcon(&StopPicture, pictureSide));
+    BitBtnStop->setIcon(StopIcon());
     BitBtnStop->setIconSize({pictureSide, pictureSide});
     Button1->setGeometry(metrics.Rect(515 - 4 - 62, 401, 62, 38));
 }
@@ -111,14 +123,59 @@ void TFormHelp::BitBtnPlayClick()
     if (text.isEmpty() || !SpVoice1)
         return;
     RichEdit1->setFocus();
-    SpVoice1->Speak(text);
+    if (!reading_.isEmpty()) {
+        queuedReadings_.append(text);
+        return;
+    }
+    reading_ = text;
+    lastWordStart_ = lastWordEnd_ = 0;
+    silentSince_.start();
+    SpeakFrom(0);
+}
+
+void TFormHelp::SpeakFrom(int position)
+{
+    readingOffset_ = position;
+    SpVoice1->Speak(reading_.mid(position));
     readingStarted_ = true;
+    readingGap_.start();
+}
+
+void TFormHelp::ReadingGap()
+{
+    if (reading_.isEmpty())
+        return;
+    const bool finished = reading_.mid(lastWordEnd_).trimmed().isEmpty() && lastWordEnd_ > 0;
+    if (!finished) {
+        // A service that speaks but never reports words is not asked again for ever.
+        if (silentSince_.hasExpired(kGiveUpAfterSilenceMs)) {
+            StopReading();
+            return;
+        }
+        SpeakFrom(lastWordStart_);
+        return;
+    }
+    reading_.clear();
+    if (!queuedReadings_.isEmpty()) {
+        reading_ = queuedReadings_.takeFirst();
+        lastWordStart_ = lastWordEnd_ = 0;
+        silentSince_.start();
+        SpeakFrom(0);
+    }
+}
+
+void TFormHelp::StopReading()
+{
+    readingGap_.stop();
+    reading_.clear();
+    queuedReadings_.clear();
 }
 
 void TFormHelp::BitBtnStopClick()
 {
     if (!SpVoice1)
         return;
+    StopReading();
     SpVoice1->Purge();
 }
 
@@ -130,28 +187,74 @@ void TFormHelp::Button1Click()
 
 void TFormHelp::SpVoice1Word(int position, int length)
 {
+    if (!reading_.isEmpty()) {
+        // Positions count from where the phrase the voice has now begins; 64 bits, as the
+        // service's numbers are not to be trusted.
+        const qint64 size = reading_.size();
+        const qint64 start = std::clamp<qint64>(qint64(position) + readingOffset_, 0, size);
+        const qint64 end = std::clamp<qint64>(start + std::max(length, 0), start, size);
+        lastWordStart_ = static_cast<int>(start);
+        lastWordEnd_ = static_cast<int>(end);
+        position = static_cast<int>(std::clamp<qint64>(qint64(position) + readingOffset_, INT_MIN, INT_MAX));
+        silentSince_.start();
+        readingGap_.start();
+    }
     // A word of a reading started before the text was edited can lie past the current end.
     const qint64 end = RichEdit1->document()->characterCount() - 1;
     const qint64 wordStart = position;
     const qint64 wordEnd = wordStart + std::max(length, 0);
     const int start = static_cast<int>(std::clamp<qint64>(wordStart, 0, end));
     const int stop = static_cast<int>(std::clamp<qint64>(wordEnd, start, end));
-    QTextCursor cursor(RichEdit1->document());
-    cursor.setPosition(start);
-    cursor.setPosition(stop, QTextCursor::KeepAnchor);
-    RichEdit1->setTextCursor(cursor);
-    RichEdit1->ensureCursorVisible();
+    // Shown like a selection, but not the box's selection: a screen reader would read out every
+    // change of that ("selected", "unselected") and queue it behind the reading.
+    QTextEdit::ExtraSelection word;
+    word.cursor = QTextCursor(RichEdit1->document());
+    word.cursor.setPosition(start);
+    word.cursor.setPosition(stop, QTextCursor::KeepAnchor);
+    word.format.setBackground(RichEdit1->palette().brush(QPalette::Active, QPalette::Highlight));
+    word.format.setForeground(RichEdit1->palette().brush(QPalette::Active, QPalette::HighlightedText));
+    RichEdit1->setExtraSelections({word});
+    // Scrolled into view without moving the caret (the box scrolls by lines).
+    QTextCursor atWord(RichEdit1->document());
+    atWord.setPosition(start);
+    const QRect where = RichEdit1->cursorRect(atWord);
+    if (!RichEdit1->viewport()->rect().contains(where)) {
+        const int linesShown = RichEdit1->viewport()->height() / std::max(1, where.height());
+        RichEdit1->verticalScrollBar()->setValue(atWord.block().firstLineNumber() - linesShown / 2);
+    }
+}
+
+QString TFormHelp::HighlightedWord() const
+{
+    const QList<QTextEdit::ExtraSelection> shown = RichEdit1->extraSelections();
+    return shown.isEmpty() ? QString() : shown.first().cursor.selectedText();
 }
 
 void TFormHelp::FormClose()
 {
     // Only a reading handed to the voice can still be going on; a window that never read
     // anything closes without reaching (or starting) the speech service.
+    StopReading();
     if (!readingStarted_)
         return;
     readingStarted_ = false;
     // The window closes all the same; a failure is reported (once) through the voice's Failed.
     SpVoice1->Purge();
+}
+
+bool TFormHelp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!key->isAutoRepeat())
+                button->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TFormHelp::done(int result)

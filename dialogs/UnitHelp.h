@@ -4,6 +4,9 @@
 #include "dialogs/ReportError.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QStringList>
+#include <QTimer>
 
 #include <memory>
 
@@ -38,6 +41,17 @@ public slots:
     // A word of the reading starts: `position` and `length` in the text that Play handed over.
     void SpVoice1Word(int position, int length);
 
+public:
+    // The word shown as being spoken (empty when none).
+    QString HighlightedWord() const;
+    // How long the voice may stay silent in the middle of a reading before the reading is taken
+    // up again from its last word (see readingGap_). Tests shorten it.
+    void SetResumeAfterSilence(int milliseconds) { readingGap_.setInterval(milliseconds); }
+
+protected:
+    // Enter presses a focused button, as Space does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FormCreate();
     void FormClose();
@@ -45,8 +59,24 @@ private:
 
     std::unique_ptr<Voice> SpVoice1;
     ReportError reportError_;
+    void SpeakFrom(int position);
+    void ReadingGap();
+    void StopReading();
+
     // Set once a reading was handed to the voice: only then can closing leave speech running.
     bool readingStarted_ = false;
+
+    // The guide reads at a priority that any screen reader's speech interrupts (and discards),
+    // so that a key press is never held up behind the whole guide. A silence in mid-reading means
+    // it was interrupted: the reading is then handed over again from the last word heard, and it
+    // waits in the speech service until the screen reader has finished.
+    QString reading_;           // the text being read; empty when no reading is going on
+    int readingOffset_ = 0;     // where in reading_ the phrase the voice has now begins
+    int lastWordStart_ = 0;     // in reading_
+    int lastWordEnd_ = 0;
+    QStringList queuedReadings_;  // Play pressed again during a reading: read next, in order
+    QTimer readingGap_;
+    QElapsedTimer silentSince_;  // since the last word, or since the reading began
 };
 
 }  // namespace ferrolin

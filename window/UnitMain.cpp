@@ -22,9 +22,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QStyleOption>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -42,8 +45,10 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Voice.h"
 #include "window/ApplicationTitle.h"
+#include "window/CheckableMenuItemAccessible.h"
 #include "window/InputLines.h"
 #include "window/KeypadKeys.h"
+#include "window/ScreenReaderAnnouncer.h"
 #include "window/StartUpFonts.h"
 
 namespace ferrolin {
@@ -100,6 +105,25 @@ QFont PreferredFont(int pixels) {
 
 QString DefaultDecimalSeparator() { return QLocale::system().decimalPoint(); }
 
+// Fusion highlights a menu title only while its menu is open, so Alt alone (which makes the bar
+// take the keyboard) showed nothing. Here the title the keyboard is on is highlighted as well.
+class MenuBarKeyboardStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_MenuBarItem && widget && widget->hasFocus() && (option->state & State_Selected)) {
+            if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+                QStyleOptionMenuItem shown(*item);
+                shown.state |= State_Sunken;
+                QProxyStyle::drawControl(element, &shown, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
 std::string ToUtf8(const QString& text) { return text.toStdString(); }
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -114,8 +138,13 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     setWindowTitle(QStringLiteral("Ferrolin 2009"));
     // The format named up front: otherwise Qt asks every image plugin about the file first.
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/ferrolin.png"), "PNG")));
+    // Every other window of the program, message boxes included, shows the same icon.
+    QApplication::setWindowIcon(windowIcon());
     setAccessibleName(QStringLiteral("Ferrolin 2009"));
     PreferredFamily();  // starts the font lookup, which the menus below do not wait for
+    InstallCheckableMenuItemAccessibility();
+    ScreenReaderRunning = [] { return QAccessible::isActive(); };
+    announcer_ = new ScreenReaderAnnouncer(this);
 
     // FormCreate
     LastExpression.clear();
@@ -147,6 +176,7 @@ TForm1::TForm1(Platform platform, QWidget* parent)
 
     CreateDocumentCommands();
     CreateHelpCommands();
+    BuildMenuKeys();
     RichEditInput->setFocus();
 }
 
@@ -164,14 +194,14 @@ void TForm1::BuildMenus() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     bar->setAccessibleName(QStringLiteral("Main menu"));
 
-    FileMenu = bar->addMenu(QStringLiteral("File"));
+    FileMenu = bar->addMenu(QStringLiteral("&File"));
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
-    EditMenu = bar->addMenu(QStringLiteral("Edit"));
+    EditMenu = bar->addMenu(QStringLiteral("&Edit"));
     EditMenu->setObjectName(QStringLiteral("EditMenu"));
 
-    MnuOptions = bar->addMenu(QStringLiteral("Options"));
+    MnuOptions = bar->addMenu(QStringLiteral("&Options"));
     MnuOptions->setObjectName(QStringLiteral("MnuOptions"));
-    MnuAudio = MnuOptions->addAction(QStringLiteral("Audio"));
+    MnuAudio = MnuOptions->addAction(QStringLiteral("&Audio"));
     MnuAudio->setObjectName(QStringLiteral("MnuAudio"));
     MnuAudio->setCheckable(true);
     MnuAudio->setChecked(false);
@@ -181,22 +211,33 @@ void TForm1::BuildMenus() {
         MnuAudioClick();
     });
 
-    mnuPrecision = MnuOptions->addMenu(QStringLiteral("Precision"));
+    mnuPrecision = MnuOptions->addMenu(QStringLiteral("&Precision"));
     mnuPrecision->setObjectName(QStringLiteral("mnuPrecision"));
     PrecisionItems = new QActionGroup(this);
     PrecisionItems->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     static constexpr const char* kPrecisionNames[] = {"Precision1", "Precsion2", "Precision3",
                                                       "Precision4", "Precision5", "Precision6"};
     for (int places = 1; places <= 6; ++places) {
-        QAction* item = mnuPrecision->addAction(QStringLiteral("%1 Decimal Places").arg(places));
+        QAction* item = mnuPrecision->addAction(QStringLiteral("&%1 Decimal Places").arg(places));
         item->setObjectName(QString::fromLatin1(kPrecisionNames[places - 1]));
         item->setData(places);
         PrecisionItems->addAction(item);
     }
     connect(PrecisionItems, &QActionGroup::triggered, this, &TForm1::PrecisionClick);
 
-    HelpMenu = bar->addMenu(QStringLiteral("Help"));
+    HelpMenu = bar->addMenu(QStringLiteral("&Help"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
+
+    auto* style = new MenuBarKeyboardStyle();
+    style->setParent(bar);
+    bar->setStyle(style);
+}
+
+void TForm1::BuildMenuKeys() {
+    // F10 opens the first menu, as in most desktop programs.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    menuKey->setObjectName(QStringLiteral("MenuBarKey"));
+    connect(menuKey, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(FileMenu->menuAction()); });
 }
 
 void TForm1::BuildControls() {
@@ -229,6 +270,10 @@ void TForm1::BuildControls() {
     RichEditInput->setTabChangesFocus(true);
     RichEditInput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEditInput->setFixedHeight(scaled(kInputHeight));
+    // Typing (anything but Up and Down showing an earlier expression) starts the next walk afresh.
+    connect(RichEditInput, &QTextEdit::textChanged, this, [this] {
+        if (!showingRecalled_) recall_.Reset();
+    });
     column->addWidget(RichEditInput);
 
     auto* band = new QWidget(PanelMain);
@@ -325,20 +370,9 @@ void TForm1::BuildFunctionList() {
             ListBoxFunctions);
         item->setSizeHint(QSize(0, rowHeight));
     }
-    // Any change of the selection inserts the new entry, from the mouse or the keyboard. (Not the
-    // current row: that moves by itself when the list takes the focus, and Tab must insert nothing.)
-    connect(ListBoxFunctions, &QListWidget::itemSelectionChanged, this, [this] {
-        if (SelectedFunctionRow() >= 0) {
-            ListBoxFunctionsClick();
-        }
-    });
-    // ... and so does a click on the entry already selected, which changes nothing (the row
-    // before the press is noted in eventFilter).
-    connect(ListBoxFunctions, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (ListBoxFunctions->row(item) == listRowBeforePress_) {
-            ListBoxFunctionsClick();
-        }
-    });
+    // A click inserts the entry at once. The keyboard only moves the selection (so that a screen
+    // reader reads each entry) until Enter or Space inserts it: see FunctionListKeyPressed.
+    connect(ListBoxFunctions, &QListWidget::itemClicked, this, [this] { ListBoxFunctionsClick(); });
 }
 
 void TForm1::ApplyFonts() {
@@ -378,6 +412,10 @@ void TForm1::WidenForFunctionNames() {
                      ListBoxFunctions->verticalScrollBar()->sizeHint().width();
     const int shortfall = widest + 12 - room;  // 12: the item's own padding on both sides
     if (shortfall > 0) resize(width() + shortfall, height());
+    // ... and can never be made narrower than the names.
+    ListBoxFunctions->setMinimumWidth(widest + 12 + 2 * ListBoxFunctions->frameWidth() +
+                                      ListBoxFunctions->verticalScrollBar()->sizeHint().width());
+    setMinimumWidth(std::max(minimumWidth(), minimumSizeHint().width()));
 }
 
 // ---- Spoken feedback ----
@@ -386,6 +424,9 @@ void TForm1::Say(const QString& phrase) {
     if (phrase.isEmpty() || !SpVoice1) {
         return;
     }
+    // A screen reader's own speech must never wait behind the window's phrases: at Text
+    // priority its speech cuts them short, and a newer phrase replaces an older one.
+    SpVoice1->SetPriority(ScreenReaderRunning() ? SpeechPriority::Text : SpeechPriority::Message);
     SpVoice1->Speak(phrase);  // a failure comes back later through Voice::Failed
 }
 
@@ -464,10 +505,12 @@ void TForm1::EvaluateInput() {
 
     LastExpression = FromUtf8(expression);
     const QString formatted = FromUtf8(FormatValue(value, Precision, decimalSeparator_));
-    if (AudioOn) {
+    // With a screen reader the announced history line is the result's one reading.
+    if (AudioOn && !ScreenReaderRunning()) {
         Say(QStringLiteral("Result = ") + formatted);
     }
     AppendHistoryLine(FromUtf8(HistoryLine(expression, value, Precision, decimalSeparator_)));
+    recall_.Add(LastExpression);
 
     RichEditInput->clear();
     RichEditInput->setFocus();
@@ -487,15 +530,19 @@ void TForm1::AppendHistoryLine(const QString& line) {
     RichEditOutput->setTextCursor(cursor);
     RichEditOutput->ensureCursorVisible();
 
-    QAccessibleTextInsertEvent announcement(RichEditOutput, position, line);
-    QAccessible::updateAccessibility(&announcement);
+    QAccessibleTextInsertEvent inserted(RichEditOutput, position, line);
+    QAccessible::updateAccessibility(&inserted);
+    // The history box has no focus, so a screen reader ignores its text event: say it aloud.
+    announcer_->Announce(line);
 }
 
 void TForm1::InsertText(const QString& text) {
+    // The focus moves first: a screen reader then announces the box and reads what goes into it,
+    // where an insertion into a box that is not yet focused goes unheard.
+    RichEditInput->setFocus();
     QTextCursor cursor = RichEditInput->textCursor();
     cursor.insertText(text);  // replaces the selection; the caret ends after the text
     RichEditInput->setTextCursor(cursor);
-    RichEditInput->setFocus();
 }
 
 // ---- Options ----
@@ -574,11 +621,11 @@ void TForm1::ListBoxFunctionsClick() {
     if (row < 0 || static_cast<std::size_t>(row) >= functions.size()) {
         return;
     }
+    RichEditInput->setFocus();  // first, as in InsertText
     QTextCursor cursor = RichEditInput->textCursor();
     cursor.insertText(ListBoxFunctions->item(row)->text());
     cursor.movePosition(QTextCursor::PreviousCharacter);  // between the brackets
     RichEditInput->setTextCursor(cursor);
-    RichEditInput->setFocus();
     if (AudioOn) {
         const std::string_view phrase = functions[row]->phrase;
         Say(QString::fromUtf8(phrase.data(), static_cast<qsizetype>(phrase.size())));
@@ -600,6 +647,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
+        if (KeypadKeyPressed(watched, key) || FunctionListKeyPressed(watched, key) ||
+            RecallKeyPressed(watched, key)) {
+            return true;
+        }
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         // In the menu bar Enter opens the highlighted menu, as everywhere else.
         const bool inMenuBar = watched == menuBar() || menuBar()->isAncestorOf(qobject_cast<QWidget*>(watched));
@@ -621,11 +672,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     }
-    case QEvent::MouseButtonPress:
-        if (watched == ListBoxFunctions->viewport()) {
-            listRowBeforePress_ = SelectedFunctionRow();
-        }
-        break;
     case QEvent::LocaleChange:
         if (watched == qApp) {
             ReadDecimalSeparator();
@@ -640,6 +686,62 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::KeypadKeyPressed(QObject* watched, QKeyEvent* key) {
+    // Enter on a focused key presses that key, like Space. Its release is swallowed too: the
+    // window's Enter release would otherwise take the focus from a key that keeps it.
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (!enter || !button || button->parentWidget() != PanelKeyBoard) {
+        return false;
+    }
+    if (key->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
+        button->click();
+    }
+    return true;
+}
+
+bool TForm1::FunctionListKeyPressed(QObject* watched, QKeyEvent* key) {
+    if (watched != ListBoxFunctions && watched != ListBoxFunctions->viewport()) {
+        return false;
+    }
+    const bool choose = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+    if (!choose || (key->modifiers() & ~Qt::KeypadModifier)) {
+        return false;
+    }
+    if (key->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
+        // The entry under the keyboard's cursor, also when the list was just entered with Tab.
+        if (SelectedFunctionRow() < 0 && ListBoxFunctions->currentRow() >= 0) {
+            ListBoxFunctions->currentItem()->setSelected(true);
+        }
+        ListBoxFunctionsClick();
+    }
+    return true;
+}
+
+bool TForm1::RecallKeyPressed(QObject* watched, QKeyEvent* key) {
+    if (key->type() != QEvent::KeyPress || (watched != RichEditInput && watched != RichEditInput->viewport())) {
+        return false;
+    }
+    const bool up = key->key() == Qt::Key_Up;
+    if ((!up && key->key() != Qt::Key_Down) || key->modifiers() != Qt::NoModifier) {
+        return false;
+    }
+    // Up recalls only from the first line and Down only from the last, so that the arrows still
+    // move between the lines of a multi-line expression.
+    QTextCursor probe = RichEditInput->textCursor();
+    if (probe.movePosition(up ? QTextCursor::Up : QTextCursor::Down)) {
+        return false;
+    }
+    const std::optional<QString> text = up ? recall_.Older(RichEditInput->toPlainText()) : recall_.Newer();
+    if (text) {
+        showingRecalled_ = true;
+        RichEditInput->setPlainText(*text);
+        RichEditInput->moveCursor(QTextCursor::End);
+        showingRecalled_ = false;
+    }
+    return true;
 }
 
 void TForm1::FormKeyDown(QKeyEvent* event) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/Platform.h"
+#include "window/ExpressionRecall.h"
 #include "window/FileNameUnit.h"  // ResultsFile (document commands)
 #include <QPointer>                // LastEditFocus (document commands)
 
@@ -25,6 +26,7 @@ class QToolBar;
 namespace ferrolin {
 
 class Evaluator;
+class ScreenReaderAnnouncer;
 class Voice;
 struct KeyDefinition;
 
@@ -65,6 +67,12 @@ public:
     // A speech failure is shown in the error box once (until Audio is switched off and on again)
     // and never stops the caller.
     void Say(const QString& phrase);
+
+    // Whether a screen reader is listening: then the window's phrases give way to its speech, and
+    // results reach the user through it alone. Default: Qt's accessibility bridge is active.
+    std::function<bool()> ScreenReaderRunning;
+    // Where results are announced to a screen reader.
+    ScreenReaderAnnouncer* Announcer() const { return announcer_; }
 
     // ---- Commands ----
     void EvaluateInput();
@@ -202,8 +210,13 @@ private:
     void BuildFunctionList();
     void ApplyFonts();
     void WidenForFunctionNames();
+    void BuildMenuKeys();
     void ReadDecimalSeparator();
     void AppendHistoryLine(const QString& line);
+    // Keys with a meaning of their own in one control; true when the key was used.
+    bool KeypadKeyPressed(QObject* watched, QKeyEvent* key);
+    bool FunctionListKeyPressed(QObject* watched, QKeyEvent* key);
+    bool RecallKeyPressed(QObject* watched, QKeyEvent* key);
     void ShowSpeechFailure(const QString& message);
     bool IsOwnWidget(QObject* object) const;
     int SelectedFunctionRow() const;
@@ -216,7 +229,9 @@ private:
     bool speechFailureShown_ = false;
     bool evaluationBoxOpen_ = false;  // an evaluation's notice or error box is showing
     bool activatedOnce_ = false;
-    int listRowBeforePress_ = -1;
+    ScreenReaderAnnouncer* announcer_ = nullptr;
+    ExpressionRecall recall_;
+    bool showingRecalled_ = false;  // the input box's text is being replaced by Up or Down
 };
 
 }  // namespace ferrolin

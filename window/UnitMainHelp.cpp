@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QKeySequence>
 #include <QMenu>
 
 #include <memory>
@@ -30,9 +31,10 @@ void TForm1::CreateHelpCommands()
 {
     ShowHelpWindow = [](QDialog& window) { return window.exec(); };
 
-    MnuQuickStartGuide = HelpMenu->addAction(QStringLiteral("Quick Start Guide"));
+    MnuQuickStartGuide = HelpMenu->addAction(QStringLiteral("&Quick Start Guide"));
     MnuQuickStartGuide->setObjectName(QStringLiteral("MnuQuickStartGuide"));
-    MnuAbout = HelpMenu->addAction(QStringLiteral("About"));
+    MnuQuickStartGuide->setShortcut(QKeySequence(Qt::Key_F1));
+    MnuAbout = HelpMenu->addAction(QStringLiteral("&About"));
     MnuAbout->setObjectName(QStringLiteral("MnuAbout"));
 
     // Queued: both open a modal window, and a menu item triggered through the accessibility

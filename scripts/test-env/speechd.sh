@@ -28,7 +28,7 @@ start() {
   # Load only espeak-ng, with its built-in settings: starting every installed module is slower.
   : >"$dir/conf/modules/espeak-ng.conf"
   cat >"$dir/conf/speechd.conf" <<CONF
-LogLevel 3
+LogLevel ${SPEECHD_LOG_LEVEL:-3}
 LogDir "$dir/log"
 Timeout 0
 AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"

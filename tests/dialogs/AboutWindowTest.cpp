@@ -1,6 +1,7 @@
 // The About window: its texts, the home-page label's hover underline and the link, reached by
 // mouse, keyboard and the accessibility interface, with a fake shell and fake message boxes.
 #include "dialogs/HomePageLabel.h"
+#include "dialogs/ReadableColour.h"
 #include "dialogs/UnitAbout.h"
 #include "platform/Platform.h"
 #include "platform/fakes/FakeMessageBoxes.h"
@@ -11,6 +12,7 @@
 #include <QEnterEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QApplication>
 #include <QTest>
 
 #include <functional>
@@ -74,6 +76,45 @@ private slots:
         for (QWidget* label : {static_cast<QWidget*>(about.window->LabelName), static_cast<QWidget*>(about.window->LabelAuthor),
                                static_cast<QWidget*>(about.window->LabelHomePage)})
             QVERIFY2(about.window->rect().contains(label->geometry()), qPrintable(label->objectName()));
+    }
+
+    // The blue text stays readable (WCAG AA, 4.5:1) however the desktop colours its windows.
+    void textIsReadableOnEveryPalette_data()
+    {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<bool>("blue");  // the designed blue is kept
+        QTest::newRow("default light") << QColor(0xef, 0xef, 0xef) << QColor(Qt::black) << true;
+        QTest::newRow("white") << QColor(Qt::white) << QColor(Qt::black) << true;
+        QTest::newRow("dark") << QColor(0x35, 0x35, 0x35) << QColor(Qt::white) << false;
+        QTest::newRow("high contrast black") << QColor(Qt::black) << QColor(Qt::white) << false;
+        QTest::newRow("dark blue") << QColor(0x00, 0x00, 0x60) << QColor(Qt::yellow) << false;
+    }
+
+    void textIsReadableOnEveryPalette()
+    {
+        QFETCH(QColor, window);
+        QFETCH(QColor, text);
+        QFETCH(bool, blue);
+        const QPalette before = QApplication::palette();
+        QPalette desktop = before;
+        desktop.setColor(QPalette::Window, window);
+        desktop.setColor(QPalette::WindowText, text);
+        QApplication::setPalette(desktop);
+        {
+            About about;
+            for (QWidget* label : {static_cast<QWidget*>(about.window->LabelName), static_cast<QWidget*>(about.window->LabelAuthor),
+                                   static_cast<QWidget*>(about.window->LabelHomePage)}) {
+                const QColor shown = label->palette().color(QPalette::WindowText);
+                const double ratio = ContrastRatio(shown, about.window->palette().color(QPalette::Window));
+                QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(label->objectName()).arg(ratio)));
+                if (blue)
+                    QCOMPARE(shown, QColor(Qt::blue));
+                else
+                    QVERIFY2(shown.blue() > shown.red() && shown.blue() > shown.green(), qPrintable(shown.name()));
+            }
+        }
+        QApplication::setPalette(before);
     }
 
     void okClosesWithResultOk()

@@ -88,7 +88,7 @@ private slots:
         Main main;
         QStringList captions;
         for (const QAction* item : main.form->HelpMenu->actions())
-            captions << item->text();
+            captions << item->text().remove(QLatin1Char('&'));
         QCOMPARE(captions, (QStringList{"Quick Start Guide", "About"}));
         QCOMPARE(main.form->HelpMenu->actions().at(0), main.form->MnuQuickStartGuide);
         QCOMPARE(main.form->HelpMenu->actions().at(1), main.form->MnuAbout);

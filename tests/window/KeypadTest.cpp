@@ -27,7 +27,6 @@ private slots:
     void functionListOrderAndPhrases();
     void functionEntryPutsCaretBetweenBrackets();
     void functionEntryReplacesSelection();
-    void arrowKeysInsertEachEntry();
     void clickOnSelectedEntryInsertsAgain();
     void audioItemToggles();
 };
@@ -96,7 +95,7 @@ void KeypadTest::keysStaySilentWithAudioOff() {
     for (const char* key : {"ButtonNum1", "ButtonAdd", "ButtonNum2", "ButtonRecall", "ButtonEvaluate"}) {
         window.Click(key);
     }
-    window.form->ListBoxFunctions->setCurrentRow(0);
+    window.ClickFunction(0);
     window.Click("ButtonClear");
 
     QCOMPARE(window.voice->events().size(), 0);
@@ -227,7 +226,7 @@ void KeypadTest::functionListOrderAndPhrases() {
     QCOMPARE(window.form->ListBoxFunctions->item(row)->text(), entry);
     window.SetAudio(true);
 
-    window.form->ListBoxFunctions->setCurrentRow(row);
+    window.ClickFunction(row);
 
     QCOMPARE(window.Input(), entry);
     QCOMPARE(window.voice->spoken(), QStringList{phrase});
@@ -256,24 +255,10 @@ void KeypadTest::functionEntryReplacesSelection() {
     selection.setPosition(3, QTextCursor::KeepAnchor);
     window.form->RichEditInput->setTextCursor(selection);
 
-    window.form->ListBoxFunctions->setCurrentRow(31);  // sqrt()
+    window.ClickFunction(31);  // sqrt()
 
     QCOMPARE(window.Input(), QStringLiteral("1+sqrt()+1"));
     QCOMPARE(window.form->RichEditInput->textCursor().position(), 7);
-}
-
-void KeypadTest::arrowKeysInsertEachEntry() {
-    WindowFixture window;
-    QListWidget* list = window.form->ListBoxFunctions;
-    list->setFocus();  // as by Tab: inserts nothing
-    QCOMPARE(window.Input(), QString());
-    QTest::keyClick(list, Qt::Key_Space);  // chooses the entry under the cursor, the first
-    QVERIFY(window.form->RichEditInput->hasFocus());
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_Down);
-
-    QCOMPARE(window.Input(), QStringLiteral("sin(cos())"));
-    QVERIFY(window.form->RichEditInput->hasFocus());
 }
 
 void KeypadTest::clickOnSelectedEntryInsertsAgain() {

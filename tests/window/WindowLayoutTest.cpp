@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QMessageBox>
+#include <QLayout>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
@@ -40,6 +42,8 @@ private slots:
     void everyControlHasAnAccessibleName();
     void tabOrderRunsThroughTheKeysRowByRow();
     void appendedLineIsAnnouncedAtItsPosition();
+    void functionNamesShowWholeAtTheSmallestSize();
+    void messageBoxesShowTheProgramsIcon();
 };
 
 void WindowLayoutTest::applicationTitle_data() {
@@ -65,12 +69,12 @@ void WindowLayoutTest::captionMenusAndToolbar() {
     QCOMPARE(window.form->windowTitle(), QStringLiteral("Ferrolin 2009"));
     QStringList menus;
     for (QAction* menu : window.form->menuBar()->actions()) {
-        menus.append(menu->text());
+        menus.append(menu->text().remove(QLatin1Char('&')));
     }
     QCOMPARE(menus.mid(0, 4), (QStringList{"File", "Edit", "Options", "Help"}));
     QCOMPARE(window.form->MnuOptions->actions().first(), window.form->MnuAudio);
-    QCOMPARE(window.form->MnuAudio->text(), QStringLiteral("Audio"));
-    QCOMPARE(window.form->mnuPrecision->title(), QStringLiteral("Precision"));
+    QCOMPARE(window.form->MnuAudio->text().remove(QLatin1Char('&')), QStringLiteral("Audio"));
+    QCOMPARE(window.form->mnuPrecision->title().remove(QLatin1Char('&')), QStringLiteral("Precision"));
 
     const double scale = window.form->logicalDpiY() / 120.0;
     QCOMPARE(window.form->ToolBar1->height(), qRound(29 * scale));
@@ -188,6 +192,31 @@ void WindowLayoutTest::appendedLineIsAnnouncedAtItsPosition() {
 
     QVERIFY(insertedTexts.contains(QStringLiteral("1+1= 2.00")));
     QVERIFY(insertedTexts.contains(QStringLiteral("2*3= 6.00")));
+}
+
+void WindowLayoutTest::functionNamesShowWholeAtTheSmallestSize() {
+    WindowFixture window;
+    window.form->resize(window.form->minimumSize());
+    QTRY_COMPARE_WITH_TIMEOUT(window.form->size(), window.form->minimumSize(), 5000);
+    window.form->centralWidget()->layout()->activate();
+    QListWidget* list = window.form->ListBoxFunctions;
+    const QFontMetrics metrics(list->font());
+    for (int row = 0; row < list->count(); ++row) {
+        const QString name = list->item(row)->text();
+        // The item's text sits inside a few pixels of padding on each side.
+        QVERIFY2(metrics.horizontalAdvance(name) + 8 <= list->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 in %2 px").arg(name).arg(list->viewport()->width())));
+    }
+}
+
+void WindowLayoutTest::messageBoxesShowTheProgramsIcon() {
+    WindowFixture window;
+    QMessageBox notice(QMessageBox::NoIcon, QStringLiteral("Ferrolin"), QStringLiteral("Not enough parameters"));
+    QMessageBox error(QMessageBox::Critical, QStringLiteral("Ferrolin"), QStringLiteral("Missing operand"),
+                      QMessageBox::Ok, window.form.get());
+    // (The picture itself is a resource of the program, not of this test.)
+    for (const QMessageBox* box : {&notice, &error})
+        QCOMPARE(box->windowIcon().cacheKey(), window.form->windowIcon().cacheKey());
 }
 
 QTEST_MAIN(WindowLayoutTest)

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QTest>
 #include <QTextEdit>
 
@@ -20,6 +21,7 @@ WindowFixture::WindowFixture(QString decimalSeparator) : separator(std::move(dec
     };
     form = std::make_unique<TForm1>(platform);
     form->SetDecimalSeparatorSource([this] { return separator; });
+    form->ScreenReaderRunning = [this] { return screenReader; };
     form->show();
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get())) {
@@ -57,6 +59,12 @@ QString WindowFixture::Input() const { return form->RichEditInput->toPlainText()
 
 QStringList WindowFixture::HistoryLines() const {
     return ferrolin::HistoryLines(*form->RichEditOutput->document());
+}
+
+void WindowFixture::ClickFunction(int row) const {
+    QListWidget* list = form->ListBoxFunctions;
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
 void WindowFixture::SetAudio(bool on) const {

@@ -18,11 +18,13 @@ struct WindowFixture {
     FakeMessageBoxes boxes;
     FakeVoice* voice = nullptr;  // owned by the window
     QString separator;
+    bool screenReader = false;  // what the window is told about a running screen reader
     std::unique_ptr<TForm1> form;
 
     QPushButton* Key(const char* objectName) const;
     void Click(const char* objectName) const;
     void Type(const QString& text) const;           // typed into the input box
+    void ClickFunction(int row) const;              // a mouse click on an entry of the list
     void SetInput(const QString& text) const;       // replaces the whole input box
     QString Input() const;
     QStringList HistoryLines() const;

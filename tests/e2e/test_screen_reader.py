@@ -1,0 +1,300 @@
+#!/usr/bin/python3
+"""The calculator heard through Debian's Orca screen reader and worked from the keyboard alone.
+
+Run by scripts/run-e2e (private X server, D-Bus session with the accessibility bus, a private
+speech-dispatcher logging at level 5). Orca runs in the same session with a private home and a
+debug log; what it says is read from the log's "SPEECH OUTPUT" lines, and when a message really
+started playing from speech-dispatcher's log. Keys are real X key events (xdotool).
+
+Exit status 77 (skipped) when Orca is not installed, unless FERROLIN_REQUIRE_SERVICES=1."""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+import traceback
+from datetime import datetime
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from test_calculator import Calculator, Failure, run, wait_for  # noqa: E402
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ORCA_RUN = os.path.join(HERE, "..", "..", "scripts", "test-env", "orca-run.py")
+SPEECHD_LOG = os.environ.get("FERROLIN_E2E_SPEECHD_LOG", "")
+SAID = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)' ?\{'established")
+PLAYED = re.compile(r"^\[\w+ (\w+ +\d+ \d\d:\d\d:\d\d \d{4}) : (\d+)\] speechd: +Command sent to output module: \|(.*)")
+WAIT = 20.0      # seconds for Orca to say something at all (Orca itself can be slow to start)
+PROMPT = 1.0     # what the issue allows between a key and Orca's speech starting to play
+
+
+class Orca:
+    def __init__(self, scratch):
+        self.log_path = os.path.join(scratch, "orca-debug.log")
+        home = os.path.join(scratch, "orca-home")
+        os.makedirs(home, exist_ok=True)
+        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+                   XDG_DATA_HOME=os.path.join(home, ".local", "share"))
+        self.output = open(os.path.join(scratch, "orca-output.log"), "w")
+        self.process = subprocess.Popen(["/usr/bin/python3", ORCA_RUN, self.log_path],
+                                        stdout=self.output, stderr=subprocess.STDOUT, env=env)
+        self.seen = 0  # utterances already looked at
+
+    def utterances(self):
+        """[(wall-clock time, text)] of every SPEECH OUTPUT line so far."""
+        result = []
+        today = datetime.now().date()
+        try:
+            with open(self.log_path, errors="replace") as log:
+                for line in log:
+                    match = SAID.match(line)
+                    if match:
+                        hours, minutes, seconds, text = match.groups()
+                        stamp = datetime.combine(today, datetime.min.time()).timestamp() + \
+                            int(hours) * 3600 + int(minutes) * 60 + float(seconds)
+                        result.append((stamp, text))
+        except FileNotFoundError:
+            pass
+        return result
+
+    def mark(self):
+        self.seen = len(self.utterances())
+
+    def since_mark(self):
+        return [text for _, text in self.utterances()[self.seen:]]
+
+    def wait_say(self, what, pattern, timeout=WAIT):
+        """Waits until Orca says something matching `pattern` after the last mark; returns
+        (time, text)."""
+        regex = re.compile(pattern)
+
+        def probe():
+            for stamp, text in self.utterances()[self.seen:]:
+                if regex.search(text):
+                    return stamp, text
+            return None
+        try:
+            return wait_for(f"Orca to say {what}", probe, timeout)
+        except Failure as error:
+            raise Failure(f"{error}; it said {self.since_mark()}") from None
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait(5)
+        self.output.close()
+
+
+def played_at(text, after, exact=False):
+    """When speech-dispatcher handed a message containing `text` to its synthesizer (wall clock),
+    the first time after `after`; None if not (yet)."""
+    if not SPEECHD_LOG or not os.path.exists(SPEECHD_LOG):
+        return None
+    with open(SPEECHD_LOG, errors="replace") as log:
+        for line in log:
+            match = PLAYED.match(line)
+            shown = re.sub(r"<[^>]*>", "", match.group(3)) if match else ""
+            if match and (shown.strip() == text if exact else text in shown):
+                stamp = datetime.strptime(match.group(1), "%b %d %H:%M:%S %Y").timestamp() + \
+                    int(match.group(2)) / 1e6
+                if stamp >= after - 0.001:
+                    return stamp
+    return None
+
+
+def played_texts(after):
+    if not SPEECHD_LOG or not os.path.exists(SPEECHD_LOG):
+        return []
+    texts = []
+    with open(SPEECHD_LOG, errors="replace") as log:
+        for line in log:
+            match = PLAYED.match(line)
+            if match:
+                stamp = datetime.strptime(match.group(1), "%b %d %H:%M:%S %Y").timestamp() + \
+                    int(match.group(2)) / 1e6
+                if stamp >= after:
+                    texts.append(re.sub(r"<[^>]*>", "", match.group(3)))
+    return texts
+
+
+def key_then_hear(calc, orca, keys, what, pattern, transcript, prompt=None, tries=1):
+    """Presses `keys`, waits until Orca says `pattern`; with `prompt`, also checks that the
+    utterance started playing within that many seconds of the key. A menu opened from the
+    keyboard on a server without a window manager is sometimes closed again at once by a late
+    focus event of the menu closed before; `tries` presses the keys again then."""
+    orca.mark()
+    for attempt in range(tries):
+        pressed = time.time()
+        calc.key(*keys)
+        try:
+            _, text = orca.wait_say(what, pattern, timeout=WAIT if attempt == tries - 1 else 5.0)
+            break
+        except Failure:
+            if attempt == tries - 1:
+                raise
+            calc.key("Escape")
+            calc.focus(calc.x_main)
+    transcript.append((" ".join(keys), orca.since_mark()))
+    if prompt is not None and SPEECHD_LOG:
+        spoken = re.sub(r"[.]$", "", text)
+        started = wait_for(f"speech-dispatcher to play {spoken!r}",
+                           lambda: played_at(spoken[:40], pressed), timeout=WAIT)
+        delay = started - pressed
+        if delay > prompt:
+            raise Failure(f"{spoken!r} started playing {delay:.2f} s after {keys} (allowed {prompt} s)")
+        transcript[-1] = (transcript[-1][0] + f"  [playing after {delay:.2f} s]", transcript[-1][1])
+    return text
+
+
+def scenario(calc, orca, steps, transcript):
+    steps.append("Orca presents the window")
+    calc.focus(calc.x_main)
+    orca.wait_say("the expression box", r"^Expression text")
+
+    steps.append("the result after Enter is read, Audio off, focus kept in the expression box")
+    calc.type_text("2+3")
+    key_then_hear(calc, orca, ["Return"], "the result", r"2\+3= 5\.00", transcript, prompt=PROMPT)
+    calc.wait_history(["2+3= 5.00"])
+
+    steps.append("an error is read from its box")
+    calc.type_text("sin 30")
+    # (Under Xvfb without a window manager Orca 43 names the alert and its button but does not
+    # read the message's label; a desktop session reads it too.)
+    key_then_hear(calc, orca, ["Return"], "the error", r"^alert|Unable to evaluate sin30", transcript)
+    orca.mark()
+    calc.key("Return")
+    # Without a window manager nobody gives the main window the focus back: done by hand.
+    wait_for("the error box gone", lambda: calc.top_level("alert") is None)
+    calc.focus(calc.x_main)
+    orca.wait_say("the expression box again", r"^Expression text")
+    wait_for("the failed expression kept", lambda: calc.expression() == "sin 30")
+    calc.key("ctrl+a", "BackSpace")
+
+    steps.append("Alt+F opens the File menu and types nothing")
+    key_then_hear(calc, orca, ["alt+f"], "the File menu's first item", r"^New", transcript, tries=3)
+    key_then_hear(calc, orca, ["Escape", "Escape"], "the expression box", r"^Expression text", transcript)
+    if calc.expression() != "":
+        raise Failure(f"Alt+F typed into the expression: {calc.expression()!r}")
+
+    steps.append("F10 opens the menu bar")
+    key_then_hear(calc, orca, ["F10"], "the File menu", r"^(File|New)", transcript, tries=3)
+    key_then_hear(calc, orca, ["Escape", "Escape"], "the expression box", r"^Expression text", transcript)
+
+    steps.append("Audio's state is spoken")
+    key_then_hear(calc, orca, ["alt+o"], "Audio unchecked", r"^Audio, not checked", transcript, tries=3)
+    key_then_hear(calc, orca, ["Return"], "the expression box", r"^Expression text", transcript)
+    key_then_hear(calc, orca, ["alt+o"], "Audio checked", r"^Audio checked", transcript, tries=3)
+    key_then_hear(calc, orca, ["Escape", "Escape"], "the expression box", r"^Expression text", transcript)
+
+    steps.append("browsing the function list inserts nothing; Enter inserts the entry")
+    key_then_hear(calc, orca, ["Tab"], "the list", r"^Functions", transcript)
+    key_then_hear(calc, orca, ["Down"], "the second entry", r"^cos\(\)", transcript)
+    key_then_hear(calc, orca, ["End"], "the last entry", r"^variance\(\)", transcript)
+    key_then_hear(calc, orca, ["Home"], "the first entry", r"^sin\(\)", transcript)
+    if calc.expression() != "":
+        raise Failure(f"browsing the list inserted {calc.expression()!r}")
+    key_then_hear(calc, orca, ["Return"], "the expression box", r"^Expression text", transcript)
+    wait_for("sin() inserted", lambda: calc.expression() == "sin()")
+
+    steps.append("Enter on a focused keypad key presses it")
+    calc.key("ctrl+a", "BackSpace")
+    seven = calc.find(calc.main, "push button", "7")
+    orca.mark()
+    seven.queryComponent().grabFocus()
+    orca.wait_say("the key", r"^7")
+    key_then_hear(calc, orca, ["Return"], "the key's focus moving back", r"^Expression text", transcript)
+    wait_for("7 inserted and kept", lambda: calc.expression() == "7")
+
+    steps.append("Up and Down recall the expressions of this run")
+    calc.key("BackSpace")
+    key_then_hear(calc, orca, ["Up"], "the last expression", r"2\+3", transcript)
+    wait_for("2+3 recalled", lambda: calc.expression() == "2+3")
+    calc.key("Down")
+    wait_for("back to the empty typing", lambda: calc.expression() == "")
+
+    steps.append("with Audio on, each result is heard once and Orca is not held back")
+    calc.type_text("1+1")
+    started = time.time()
+    key_then_hear(calc, orca, ["Return"], "the result", r"1\+1= 2\.00", transcript, prompt=PROMPT)
+    calc.wait_history(["2+3= 5.00", "1+1= 2.00"])
+    key_then_hear(calc, orca, ["a"], "the next key", r"^a", transcript, prompt=PROMPT)
+    if SPEECHD_LOG:
+        results = [text for text in played_texts(started) if "Result" in text]
+        if results:
+            raise Failure(f"the result was also spoken by the window: {results}")
+    calc.key("BackSpace")
+    key_then_hear(calc, orca, ["alt+o"], "Audio checked", r"^Audio checked", transcript, tries=3)
+    key_then_hear(calc, orca, ["Return"], "the expression box", r"^Expression text", transcript)
+
+    steps.append("F1 opens the Guide; its reading never holds Orca back")
+    key_then_hear(calc, orca, ["F1"], "the Guide", r"Quick Start Guide dialog", transcript)
+    key_then_hear(calc, orca, ["Tab"], "Play", r"^Play push button", transcript)
+    orca.mark()
+    pressed = time.time()
+    calc.key("Return")
+    orca.wait_say("the guide's text box taking the focus", r"^Quick Start Guide text")
+    if SPEECHD_LOG:
+        wait_for("the Guide's reading to start playing",
+                 lambda: played_at("Quick Start Guide", pressed, exact=True))
+    key_then_hear(calc, orca, ["Tab"], "Play", r"^Play push button", transcript, prompt=PROMPT)
+    key_then_hear(calc, orca, ["Tab"], "Stop", r"^Stop push button", transcript, prompt=PROMPT)
+    selected = [text for text in orca.since_mark() if re.search(r"\b(un)?selected\b", text)]
+    if selected:
+        raise Failure(f"Orca read the highlight as selections: {selected[:5]}")
+    key_then_hear(calc, orca, ["Return"], "nothing but the key (Stop pressed)", r"^return", transcript)
+    calc.key("Escape")
+    wait_for("the Guide closed", lambda: calc.top_level("dialog", "Quick Start Guide") is None)
+    calc.focus(calc.x_main)
+    orca.mark()
+    orca.wait_say("the main window again", r"^(Ferrolin 2009|Expression)")
+
+
+def main():
+    if not os.path.exists("/usr/bin/orca"):
+        print("test_screen_reader: orca is not installed (scripts/install-deps e2e-test)", file=sys.stderr)
+        return 1 if os.environ.get("FERROLIN_REQUIRE_SERVICES") == "1" else 77
+    if not SPEECHD_LOG and os.environ.get("FERROLIN_REQUIRE_SERVICES") == "1":
+        print("test_screen_reader: no speech-dispatcher log to time speech by", file=sys.stderr)
+        return 1
+    steps, transcript = [], []
+    calc = orca = None
+    try:
+        calc = Calculator()
+        orca = Orca(calc.scratch)
+        wait_for("Orca to start", lambda: any("Screen reader on" in t for _, t in orca.utterances()),
+                 timeout=60)
+        calc.start()
+        scenario(calc, orca, steps, transcript)
+        print(f"e2e: {len(steps)} steps passed with Orca")
+        return 0
+    except Exception as error:
+        print(f"e2e FAILED at step {len(steps)}: {steps[-1] if steps else 'start-up'}", file=sys.stderr)
+        print(f"  {error}", file=sys.stderr)
+        traceback.print_exc()
+        if orca is not None:
+            kept = os.path.join(os.environ.get("FERROLIN_BINARY_DIR", "."), "screenshots", "orca-debug.log")
+            os.makedirs(os.path.dirname(kept), exist_ok=True)
+            shutil.copy(orca.log_path, kept)
+            print(f"  Orca's debug log kept as {kept}", file=sys.stderr)
+        if calc is not None and calc.process is not None:
+            print("---- what was on screen (accessibility tree) ----", file=sys.stderr)
+            print(calc.dump(), file=sys.stderr)
+        return 1
+    finally:
+        print("---- what Orca said, key by key ----")
+        for keys, said in transcript:
+            print(f"  {keys}: {said}")
+        if orca is not None:
+            orca.close()
+        if calc is not None:
+            calc.close()
+            shutil.rmtree(calc.scratch, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,322 @@
+// The window from the keyboard alone, and what it tells a screen reader: access keys, F10, F1,
+// Alt alone, keys and list entries chosen with Enter or Space, Up/Down recall, the Audio item's
+// state, results announced, and the voice giving way to a screen reader.
+#include <QAccessible>
+#include <QApplication>
+#include <QDialog>
+#include <QImage>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+
+#include "window/ScreenReaderAnnouncer.h"
+#include "window/support/WindowFixture.h"
+
+using ferrolin::FakeVoice;
+using ferrolin::SpeechPriority;
+using ferrolin::testing::WindowFixture;
+
+Q_DECLARE_METATYPE(ferrolin::SpeechPriority)
+
+namespace {
+
+QStringList Captions(const QList<QAction*>& actions) {
+    QStringList captions;
+    for (const QAction* action : actions)
+        if (!action->isSeparator()) captions << action->text();
+    return captions;
+}
+
+}  // namespace
+
+class KeyboardAccessTest : public QObject {
+    Q_OBJECT
+private slots:
+    void menusHaveAccessKeysAndKeepTheirWords();
+    void altLetterOpensItsMenu_data();
+    void altLetterOpensItsMenu();
+    void altAloneShowsTheActiveTitle();
+    void f10OpensTheFirstMenu();
+    void f1OpensTheGuide();
+    void audioItemSaysCheckedAndNotChecked();
+    void enterOnAFocusedKeyPressesIt_data();
+    void enterOnAFocusedKeyPressesIt();
+    void functionListBrowsesWithoutInserting_data();
+    void functionListBrowsesWithoutInserting();
+    void functionListInsertsOnEnterOrSpace_data();
+    void functionListInsertsOnEnterOrSpace();
+    void upAndDownRecall_data();
+    void upAndDownRecall();
+    void upAndDownMoveBetweenLinesOfALongExpression();
+    void everyResultIsAnnounced();
+    void phrasesGiveWayToAScreenReader_data();
+    void phrasesGiveWayToAScreenReader();
+};
+
+void KeyboardAccessTest::menusHaveAccessKeysAndKeepTheirWords() {
+    WindowFixture window;
+    auto& form = *window.form;
+    const QStringList titles = Captions(form.menuBar()->actions());
+    QCOMPARE(titles.mid(0, 4), (QStringList{"&File", "&Edit", "&Options", "&Help"}));
+    QCOMPARE(Captions(form.MnuOptions->actions()), (QStringList{"&Audio", "&Precision"}));
+    QCOMPARE(Captions(form.HelpMenu->actions()), (QStringList{"&Quick Start Guide", "&About"}));
+    QCOMPARE(Captions(form.mnuPrecision->actions()).first(), QStringLiteral("&1 Decimal Places"));
+    // One access key per letter within each menu, so each one opens or chooses at once.
+    for (QMenu* menu : {form.FileMenu, form.EditMenu, form.MnuOptions, form.HelpMenu, form.mnuPrecision}) {
+        QSet<QString> keys;
+        for (const QAction* item : menu->actions()) {
+            const QString key = QKeySequence::mnemonic(item->text()).toString();
+            QVERIFY2(key.isEmpty() || !keys.contains(key), qPrintable(menu->title() + ": " + key));
+            keys.insert(key);
+        }
+    }
+}
+
+void KeyboardAccessTest::altLetterOpensItsMenu_data() {
+    QTest::addColumn<int>("letter");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("Alt+F") << int(Qt::Key_F) << "FileMenu";
+    QTest::newRow("Alt+E") << int(Qt::Key_E) << "EditMenu";
+    QTest::newRow("Alt+O") << int(Qt::Key_O) << "MnuOptions";
+    QTest::newRow("Alt+H") << int(Qt::Key_H) << "HelpMenu";
+}
+
+void KeyboardAccessTest::altLetterOpensItsMenu() {
+    QFETCH(int, letter);
+    QFETCH(QString, menu);
+    WindowFixture window;
+    window.Type(QStringLiteral("1+"));
+    auto* opened = window.form->findChild<QMenu*>(menu);
+    QTest::keyClick(window.form->RichEditInput, Qt::Key(letter), Qt::AltModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(opened->isVisible(), 5000);
+    opened->close();
+    QCOMPARE(window.Input(), QStringLiteral("1+"));  // nothing typed into the expression
+}
+
+void KeyboardAccessTest::altAloneShowsTheActiveTitle() {
+    WindowFixture window;
+    QMenuBar* bar = window.form->menuBar();
+    const QImage before = bar->grab().toImage();
+
+    QTest::keyPress(window.form->RichEditInput, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(window.form->RichEditInput, Qt::Key_Alt);
+
+    QCOMPARE(bar->activeAction(), window.form->FileMenu->menuAction());
+    QVERIFY(bar->hasFocus());
+    const QRect title = bar->actionGeometry(window.form->FileMenu->menuAction());
+    QVERIFY2(bar->grab().toImage().copy(title) != before.copy(title), "the active title looks as before");
+    QTest::keyClick(bar, Qt::Key_Escape);
+}
+
+void KeyboardAccessTest::f10OpensTheFirstMenu() {
+    WindowFixture window;
+    QTest::keyClick(window.form->RichEditInput, Qt::Key_F10);
+    QTRY_VERIFY_WITH_TIMEOUT(window.form->FileMenu->isVisible(), 5000);
+    window.form->FileMenu->close();
+}
+
+void KeyboardAccessTest::f1OpensTheGuide() {
+    WindowFixture window;
+    QString opened;
+    window.form->ShowHelpWindow = [&](QDialog& shown) {
+        opened = shown.windowTitle();
+        return int(QDialog::Rejected);
+    };
+    QTest::keyClick(window.form->RichEditInput, Qt::Key_F1);
+    QTRY_COMPARE_WITH_TIMEOUT(opened, QStringLiteral("Quick Start Guide"), 5000);
+}
+
+void KeyboardAccessTest::audioItemSaysCheckedAndNotChecked() {
+    WindowFixture window;
+    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(window.form->MnuAudio);
+    QVERIFY(item);
+    QCOMPARE(item->role(), QAccessible::MenuItem);
+    QCOMPARE(item->parent()->object(), window.form->MnuOptions);
+    QCOMPARE(item->parent()->indexOfChild(item), 0);  // the screen reader finds it in its menu
+    for (bool on : {false, true, false}) {
+        // The screen reader adds "checked" for the checked state.
+        QCOMPARE(item->text(QAccessible::Name), on ? QStringLiteral("Audio") : QStringLiteral("Audio, not checked"));
+        QCOMPARE(item->state().checkable, true);
+        QCOMPARE(item->state().checked, on);
+        QCOMPARE(window.form->AudioOn, on);
+        // Pressed through the accessibility interface, as a screen reader would.
+        item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+}
+
+void KeyboardAccessTest::enterOnAFocusedKeyPressesIt_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QStringList>("history");
+    QTest::addColumn<QStringList>("spoken");
+    QTest::newRow("a digit") << "ButtonNum7" << "2+37" << QStringList{} << QStringList{" 7 "};
+    QTest::newRow("x") << "ButtonMultiply" << "2+3*" << QStringList{} << QStringList{" multi ply "};
+    QTest::newRow("=") << "ButtonEvaluate" << "" << QStringList{"2+3= 5.00"}
+                       << QStringList{" Evaluate ", "Result = 5.00"};
+    QTest::newRow("Clear") << "ButtonClear" << "" << QStringList{} << QStringList{" clear "};
+    QTest::newRow("Recall") << "ButtonRecall" << "2+3" << QStringList{} << QStringList{" recall last expression"};
+}
+
+void KeyboardAccessTest::enterOnAFocusedKeyPressesIt() {
+    QFETCH(QString, key);
+    QFETCH(QString, input);
+    QFETCH(QStringList, history);
+    QFETCH(QStringList, spoken);
+    WindowFixture window;
+    window.SetAudio(true);
+    window.SetInput(QStringLiteral("2+3"));
+    QPushButton* button = window.Key(key.toLatin1().constData());
+    button->setFocus();
+
+    window.PressEnter(button);
+    window.ReleaseEnter(QApplication::focusWidget());  // what the key inserted stays
+
+    QCOMPARE(window.Input(), input);
+    QCOMPARE(window.HistoryLines(), history);
+    QCOMPARE(window.voice->spoken(), spoken);
+}
+
+void KeyboardAccessTest::functionListBrowsesWithoutInserting_data() {
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("Down twice") << QList<int>{Qt::Key_Down, Qt::Key_Down} << "tan()";
+    QTest::newRow("Down then Up") << QList<int>{Qt::Key_Down, Qt::Key_Up} << "sin()";
+    QTest::newRow("End") << QList<int>{Qt::Key_End} << "variance()";
+    QTest::newRow("End then Home") << QList<int>{Qt::Key_End, Qt::Key_Home} << "sin()";
+    QTest::newRow("a letter") << QList<int>{Qt::Key_C} << "cos()";
+    QTest::newRow("a letter then Down") << QList<int>{Qt::Key_C, Qt::Key_Down} << "tan()";
+}
+
+void KeyboardAccessTest::functionListBrowsesWithoutInserting() {
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, selected);
+    WindowFixture window;
+    window.SetAudio(true);
+    QListWidget* list = window.form->ListBoxFunctions;
+    list->setFocus();
+    for (int key : keys) QTest::keyClick(list, Qt::Key(key));
+
+    QCOMPARE(list->currentItem()->text(), selected);
+    QCOMPARE(window.Input(), QString());
+    QVERIFY(list->hasFocus());
+    QCOMPARE(window.voice->spoken(), QStringList{});
+}
+
+void KeyboardAccessTest::functionListInsertsOnEnterOrSpace_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void KeyboardAccessTest::functionListInsertsOnEnterOrSpace() {
+    QFETCH(int, key);
+    WindowFixture window;
+    window.SetAudio(true);
+    window.Type(QStringLiteral("2*"));
+    QListWidget* list = window.form->ListBoxFunctions;
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);  // the first Down from Tab lands on cos()
+
+    QTest::keyClick(list, Qt::Key(key));
+
+    QCOMPARE(window.Input(), QStringLiteral("2*cos()"));
+    QCOMPARE(window.form->RichEditInput->textCursor().position(), 6);
+    QVERIFY(window.form->RichEditInput->hasFocus());
+    QCOMPARE(window.voice->spoken(), QStringList{" cosine "});
+    QCOMPARE(window.HistoryLines(), QStringList{});
+}
+
+void KeyboardAccessTest::upAndDownRecall_data() {
+    QTest::addColumn<QString>("keys");  // U = Up, D = Down, t = type "9"
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Up: the newest") << "U" << "3*3";
+    QTest::newRow("Up to the first") << "UU" << "2+2";
+    QTest::newRow("Up stops at the first") << "UUUU" << "2+2";
+    QTest::newRow("Down walks forward") << "UUD" << "3*3";
+    QTest::newRow("Down ends at the typing") << "UUDD" << "1-";
+    QTest::newRow("Down past the end changes nothing") << "UDDD" << "1-";
+    QTest::newRow("typing starts a new walk") << "UUtU" << "3*3";
+}
+
+void KeyboardAccessTest::upAndDownRecall() {
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    WindowFixture window;
+    for (const QString& expression : {QStringLiteral("2+2"), QStringLiteral("sin 0"), QStringLiteral("3*3")}) {
+        window.SetInput(expression);
+        QTest::keyClick(window.form->RichEditInput, Qt::Key_Return);
+    }
+    // "sin 0" failed, so it is never recalled.
+    QCOMPARE(window.HistoryLines(), (QStringList{"2+2= 4.00", "3*3= 9.00"}));
+    window.SetInput(QString());
+    window.Type(QStringLiteral("1-"));
+    for (const QChar key : keys) {
+        if (key == QLatin1Char('t'))
+            QTest::keyClicks(window.form->RichEditInput, QStringLiteral("9"));
+        else
+            QTest::keyClick(window.form->RichEditInput, key == QLatin1Char('U') ? Qt::Key_Up : Qt::Key_Down);
+    }
+    QCOMPARE(window.Input(), shown);
+    QCOMPARE(window.form->RichEditInput->textCursor().position(), shown.size());
+}
+
+void KeyboardAccessTest::upAndDownMoveBetweenLinesOfALongExpression() {
+    WindowFixture window;
+    window.Type(QStringLiteral("4/2"));
+    QTest::keyClick(window.form->RichEditInput, Qt::Key_Return);
+    window.SetInput(QStringLiteral("1+\n2"));
+    QTest::keyClick(window.form->RichEditInput, Qt::Key_Up);  // to the first line
+    QCOMPARE(window.Input(), QStringLiteral("1+\n2"));
+    QTest::keyClick(window.form->RichEditInput, Qt::Key_Up);  // now recalls
+    QCOMPARE(window.Input(), QStringLiteral("4/2"));
+    QTest::keyClick(window.form->RichEditInput, Qt::Key_Down);
+    QCOMPARE(window.Input(), QStringLiteral("1+\n2"));
+}
+
+void KeyboardAccessTest::everyResultIsAnnounced() {
+    WindowFixture window;
+    QSignalSpy announced(window.form->Announcer(), &ferrolin::ScreenReaderAnnouncer::Announced);
+    window.Type(QStringLiteral("2+3"));
+    QTest::keyClick(window.form->RichEditInput, Qt::Key_Return);
+    window.Click("ButtonNum7");
+    window.Click("ButtonEvaluate");
+    window.Type(QStringLiteral("sin 30"));
+    QTest::keyClick(window.form->RichEditInput, Qt::Key_Return);  // an error: its box is read, not announced
+
+    QStringList texts;
+    for (const QList<QVariant>& call : announced) texts << call.at(0).toString();
+    QCOMPARE(texts, (QStringList{"2+3= 5.00", "7= 7.00"}));
+    QVERIFY(window.form->RichEditInput->hasFocus());
+}
+
+void KeyboardAccessTest::phrasesGiveWayToAScreenReader_data() {
+    QTest::addColumn<bool>("screenReader");
+    QTest::addColumn<QStringList>("spoken");
+    QTest::addColumn<SpeechPriority>("priority");
+    QTest::newRow("alone: every phrase, queued")
+        << false << QStringList{" 2 ", "add ", " 3 ", " Evaluate ", "Result = 5.00"} << SpeechPriority::Message;
+    QTest::newRow("with a screen reader: it reads the result")
+        << true << QStringList{" 2 ", "add ", " 3 ", " Evaluate "} << SpeechPriority::Text;
+}
+
+void KeyboardAccessTest::phrasesGiveWayToAScreenReader() {
+    QFETCH(bool, screenReader);
+    QFETCH(QStringList, spoken);
+    QFETCH(SpeechPriority, priority);
+    WindowFixture window;
+    window.screenReader = screenReader;
+    window.SetAudio(true);
+    for (const char* key : {"ButtonNum2", "ButtonAdd", "ButtonNum3", "ButtonEvaluate"}) window.Click(key);
+
+    QCOMPARE(window.voice->spoken(), spoken);
+    for (const FakeVoice::Event& event : window.voice->events()) QCOMPARE(event.priority, priority);
+    QCOMPARE(window.HistoryLines(), QStringList{"2+3= 5.00"});
+}
+
+QTEST_MAIN(KeyboardAccessTest)
+#include "KeyboardAccessTest.moc"
