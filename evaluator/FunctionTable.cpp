@@ -144,24 +144,6 @@ const FunctionInfo* Find(std::basic_string_view<Char> name) {
 std::span<const FunctionInfo> FunctionTable() { return kTable; }
 std::span<const FunctionInfo* const> FunctionsInListOrder() { return kListOrder; }
 
-const std::vector<std::string>& FunctionNames() {
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> v;
-        for (const FunctionInfo& f : kTable) v.emplace_back(f.name);
-        return v;
-    }();
-    return names;
-}
-
 const FunctionInfo* LookUpFunction(std::string_view name) { return Find(name); }
-
-int FindFunction(std::u32string_view name) {
-    const FunctionInfo* f = Find(name);
-    return f ? f->index : -1;
-}
-int FindFunction(std::string_view name) {
-    const FunctionInfo* f = Find(name);
-    return f ? f->index : -1;
-}
 
 }  // namespace ferrolin

@@ -6,7 +6,16 @@
 
 namespace ferrolin {
 
-// The value with `decimals` places (1 to 6; others give 2): 18 significant digits first, then
+// The number of decimal places a value is shown with: the user picks one from this range, and
+// the default holds until they do. Everything that offers or checks a choice reads it here.
+struct DecimalPlaces {
+    static constexpr int kFewest = 1;
+    static constexpr int kMost = 6;
+    static constexpr int kDefault = 2;
+    static constexpr bool Allowed(int places) { return places >= kFewest && places <= kMost; }
+};
+
+// The value with `decimals` places (outside DecimalPlaces: the default): 18 significant digits first, then
 // half-up rounding of that decimal form; NAN, INF, -INF; exponent form from 1E18 on.
 std::string FormatValue(long double value, int decimals, char32_t decimalSeparator = U'.');
 
