@@ -15,8 +15,8 @@ using List = std::span<const double>;
 
 // Each row's computation is written in the row, so nothing has to agree with the row order.
 // Every +, -, * and / is one rounded, checked step.
-// The spoken phrases are kept exactly as users have heard them, blanks included: the double
-// blank in " grad  to radian " is the voice's pause, not a slip.
+// The spoken phrases are kept exactly as users have always heard them, blanks included: the
+// double blank in " grad  to radian " stays.
 constexpr std::array<FunctionInfo, 39> kTable{{
     {0, "sin", " sine ", 0, [](Ext x, List, Status& s) { return detail::Checked(sinl(x), x, s); }},
     {1, "cos", " cosine ", 1, [](Ext x, List, Status& s) { return detail::Checked(cosl(x), x, s); }},
