@@ -1,4 +1,4 @@
-// Ferrolin: builds the function list, creates the main window on the real desktop services and
+// Ferrolin: creates the main window on the real desktop services and
 // runs the event loop until the window closes.
 #include <QApplication>
 #include <QPointer>
@@ -7,7 +7,6 @@
 #include <exception>
 #include <memory>
 
-#include "evaluator/FunctionTable.h"
 #include "ferrolin/Version.h"
 #include "platform/FileDialogs.h"
 #include "platform/Platform.h"
@@ -67,7 +66,6 @@ int main(int argc, char* argv[]) {
     FerrolinApplication app(argc, argv);
     // Lets the desktop match the window to its desktop entry and icon (Wayland's app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ferrolin.Ferrolin"));
-    ferrolin::FunctionNames();
 
     ferrolin::QtMessageBoxes messageBoxes;
     ferrolin::Platform platform;

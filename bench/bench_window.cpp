@@ -28,7 +28,6 @@
 #include <vector>
 #include <optional>
 
-#include "evaluator/FunctionTable.h"
 #include "platform/SpeechDispatcherVoice.h"
 #include "platform/fakes/FakeMessageBoxes.h"
 #include "platform/fakes/FakeVoice.h"
@@ -92,7 +91,6 @@ int RunFirstShown(int argc, char** argv, const std::string& which) {
         window.show();
         return app.exec();
     }
-    ferrolin::FunctionNames();
     ferrolin::FakeMessageBoxes boxes;
     ferrolin::Platform platform;
     platform.makeVoice = [] { return std::make_unique<ferrolin::SpeechDispatcherVoice>(); };

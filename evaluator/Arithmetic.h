@@ -19,12 +19,15 @@ namespace ferrolin::detail {
 using Ext = long double;
 static_assert(std::numeric_limits<Ext>::digits == 64, "long double must be the 80-bit x87 format");
 
+class RandomSource;
+
 // What one evaluation has met so far: its first failure, and how many "Not enough parameters"
-// notices it owes its caller.
+// notices it owes its caller; and where its random() calls draw from.
 struct Status {
     bool failed = false;
     ErrorKind kind = ErrorKind::InvalidOperation;
     int notices = 0;
+    RandomSource* random = nullptr;  // null: the program's shared source
 };
 
 // Records `kind` unless an earlier failure is already recorded. Kept out of line: failing is rare.

@@ -7,6 +7,12 @@ namespace ferrolin {
 namespace {
 
 // Each message is lead + quoted + tail + named; the row order follows ErrorKind.
+//
+// The reader's messages separate the quoted text from the explanation with a line feed followed
+// by a carriage return ("\n\r", in that order), and some tails start with a blank after it. Both
+// are part of the message as the error box, the tests, and scripts reading ferrolin-eval's
+// output know it; they are kept byte for byte. Programs that print a message elsewhere turn the
+// pair into their own line break (ferrolin-eval does).
 struct MessageParts {
     ErrorKind kind;
     const char* lead;

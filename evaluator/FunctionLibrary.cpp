@@ -3,10 +3,9 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <mutex>
-#include <random>
 
 #include "evaluator/Constants.h"
+#include "evaluator/RandomSource.h"
 
 namespace ferrolin::detail {
 
@@ -87,16 +86,8 @@ Ext Factorial(Ext x, Status& s) {
 Ext Random(Ext x, Status& s) {
     const std::int64_t n = RoundToInt64(x, s);
     if (n <= 1) return 1;
-    // One generator for the process, seeded once from the system's entropy source.
-    static std::mutex mutex;
-    static std::mt19937_64 generator{[] {
-        std::random_device device;
-        std::seed_seq seed{device(), device(), device(), device()};
-        return std::mt19937_64(seed);
-    }()};
-    std::uniform_int_distribution<std::uint64_t> uniform(1, static_cast<std::uint64_t>(n));
-    std::lock_guard lock(mutex);
-    return static_cast<Ext>(uniform(generator));
+    RandomSource& source = s.random ? *s.random : RandomSource::Shared();
+    return static_cast<Ext>(source.Draw(static_cast<std::uint64_t>(n)));
 }
 
 namespace {

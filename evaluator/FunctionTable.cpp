@@ -15,6 +15,8 @@ using List = std::span<const double>;
 
 // Each row's computation is written in the row, so nothing has to agree with the row order.
 // Every +, -, * and / is one rounded, checked step.
+// The spoken phrases are kept exactly as users have always heard them, blanks included: the
+// double blank in " grad  to radian " stays.
 constexpr std::array<FunctionInfo, 39> kTable{{
     {0, "sin", " sine ", 0, [](Ext x, List, Status& s) { return detail::Checked(sinl(x), x, s); }},
     {1, "cos", " cosine ", 1, [](Ext x, List, Status& s) { return detail::Checked(cosl(x), x, s); }},
@@ -144,24 +146,6 @@ const FunctionInfo* Find(std::basic_string_view<Char> name) {
 std::span<const FunctionInfo> FunctionTable() { return kTable; }
 std::span<const FunctionInfo* const> FunctionsInListOrder() { return kListOrder; }
 
-const std::vector<std::string>& FunctionNames() {
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> v;
-        for (const FunctionInfo& f : kTable) v.emplace_back(f.name);
-        return v;
-    }();
-    return names;
-}
-
 const FunctionInfo* LookUpFunction(std::string_view name) { return Find(name); }
-
-int FindFunction(std::u32string_view name) {
-    const FunctionInfo* f = Find(name);
-    return f ? f->index : -1;
-}
-int FindFunction(std::string_view name) {
-    const FunctionInfo* f = Find(name);
-    return f ? f->index : -1;
-}
 
 }  // namespace ferrolin

@@ -2,9 +2,7 @@
 // The 39 built-in functions: the one table that lookup, evaluation, the on-screen list and
 // speech read.
 #include <span>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "evaluator/FunctionLibrary.h"
 
@@ -22,12 +20,7 @@ struct FunctionInfo {
 std::span<const FunctionInfo> FunctionTable();
 // The same entries in the order of the on-screen list.
 std::span<const FunctionInfo* const> FunctionsInListOrder();
-// The names in index order, built on first use.
-const std::vector<std::string>& FunctionNames();
 // The function called `name` (whole, exact match), or null; constant time.
 const FunctionInfo* LookUpFunction(std::string_view name);
-// Number of the function called `name`, or -1.
-int FindFunction(std::u32string_view name);
-int FindFunction(std::string_view name);
 
 }  // namespace ferrolin

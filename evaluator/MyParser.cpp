@@ -9,6 +9,7 @@
 #include "evaluator/FunctionTable.h"
 #include "evaluator/NumberConversion.h"
 #include "evaluator/Power.h"
+#include "evaluator/RandomSource.h"
 #include "evaluator/Utf8.h"
 
 namespace ferrolin {
@@ -85,10 +86,21 @@ std::size_t OriginalOffset(std::string_view text, std::size_t prepared) {
 }  // namespace
 
 Evaluator::Evaluator(EvaluatorOptions options) : options_(options) {}
+Evaluator::~Evaluator() = default;
+
+detail::RandomSource* Evaluator::SeededRandomSource() {
+    if (!options_.randomSeed) return nullptr;
+    if (!random_ || randomSeed_ != *options_.randomSeed) {
+        randomSeed_ = *options_.randomSeed;
+        random_ = std::make_unique<detail::RandomSource>(randomSeed_);
+    }
+    return random_.get();
+}
 
 Evaluation Evaluator::Evaluate(std::string_view text) {
     Evaluation result;
     status_ = {};
+    status_.random = SeededRandomSource();
     stopped_ = false;
     quoteStart_ = quoteEnd_ = 0;
     std::size_t bad = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // The expression reader: recursive descent with one token of look-ahead, evaluating as it reads.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,10 @@
 #include "evaluator/EvaluatorOptions.h"
 
 namespace ferrolin {
+
+namespace detail {
+class RandomSource;
+}
 
 // The outcome of one evaluation: a value or a failure, and the notices the caller owes the user
 // either way ("Not enough parameters" once for each statistical call with fewer than two values;
@@ -28,6 +33,7 @@ public:
     explicit Evaluator(EvaluatorOptions options = {});
     Evaluator(const Evaluator&) = delete;
     Evaluator& operator=(const Evaluator&) = delete;
+    ~Evaluator();
 
     // Evaluates `text` (UTF-8). The floating-point environment is left clean either way.
     Evaluation Evaluate(std::string_view text);
@@ -57,6 +63,8 @@ private:
     // Notes where reading stopped, unless a deeper frame already did; returns the unread value.
     long double Stopped(std::size_t at);
     EvaluationFailure Failure(std::string_view text) const;
+    // The source random() draws from under the current options: null for the shared one.
+    detail::RandomSource* SeededRandomSource();
 
     EvaluatorOptions options_;
     // The prepared text (UTF-8): every character up to the blank removed, A-Z lowercased.
@@ -72,6 +80,8 @@ private:
     std::size_t quoteStart_ = 0, quoteEnd_ = 0;  // the part of Items a failure's message quotes
     std::size_t stop_ = 0;                       // where in Items reading stopped at a failure
     bool stopped_ = false;
+    std::unique_ptr<detail::RandomSource> random_;  // built for a seed, rebuilt when it changes
+    std::uint64_t randomSeed_ = 0;                  // the seed random_ was built from
 };
 
 // The module's own evaluator, for callers that need just one (one per thread).

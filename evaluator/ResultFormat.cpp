@@ -37,7 +37,7 @@ std::string Zero(int decimals, char32_t separator) {
 }  // namespace
 
 std::string FormatValue(long double value, int decimals, char32_t decimalSeparator) {
-    if (decimals < 1 || decimals > 6) decimals = 2;
+    if (!DecimalPlaces::Allowed(decimals)) decimals = DecimalPlaces::kDefault;
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
     if (value == 0 || std::fpclassify(value) == FP_SUBNORMAL) return Zero(decimals, decimalSeparator);

@@ -70,13 +70,6 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-std::string EncodeUtf8(std::u32string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char32_t c : text) AppendUtf8(out, c);
-    return out;
-}
-
 std::optional<char32_t> LastCodePoint(std::string_view text) {
     if (text.empty()) return std::nullopt;
     std::size_t start = text.size() - 1;

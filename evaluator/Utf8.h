@@ -9,7 +9,6 @@ namespace ferrolin {
 
 // Appends the code points of `text` to `out`; false (with `out` partly filled) on invalid UTF-8.
 bool DecodeUtf8(std::string_view text, std::u32string& out);
-std::string EncodeUtf8(std::u32string_view text);
 void AppendUtf8(std::string& out, char32_t c);
 // Writes c into out[0..4); returns the number of bytes.
 std::size_t EncodeUtf8(char32_t c, char out[4]);

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <charconv>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -27,14 +28,17 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: ferrolin-eval [--decimals N] [--] [EXPRESSION ...] (N from 1 to 6; put -- before an "
-    "expression that begins with -), or ferrolin-eval --version";
+using ferrolin::DecimalPlaces;
+
+const std::string kRange =
+    "from " + std::to_string(DecimalPlaces::kFewest) + " to " + std::to_string(DecimalPlaces::kMost);
+const std::string kUsage = "usage: ferrolin-eval [--decimals N] [--] [EXPRESSION ...] (N " + kRange +
+                           "; put -- before an expression that begins with -), or ferrolin-eval --version";
 
 enum class Outcome { Success, Failure };
 
 struct Settings {
-    int decimals = 2;
+    int decimals = DecimalPlaces::kDefault;
     std::vector<std::string> expressions;
 };
 
@@ -44,9 +48,14 @@ struct Settings {
     std::exit(2);
 }
 
+// Plain digits only: no sign, blanks, leading zeros or fraction.
 std::optional<int> ParseDecimals(std::string_view text) {
-    if (text.size() != 1 || text[0] < '1' || text[0] > '6') return std::nullopt;
-    return text[0] - '0';
+    int places = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), places);
+    if (text.empty() || text[0] < '1' || text[0] > '9' || error != std::errc() ||
+        end != text.data() + text.size() || !DecimalPlaces::Allowed(places))
+        return std::nullopt;
+    return places;
 }
 
 Settings ParseArguments(int argc, char** argv) {
@@ -69,11 +78,11 @@ Settings ParseArguments(int argc, char** argv) {
         } else if (arg == "--decimals") {
             if (i + 1 >= argc) UsageError("--decimals needs a number of decimal places");
             auto n = ParseDecimals(argv[++i]);
-            if (!n) UsageError("--decimals must be a whole number from 1 to 6");
+            if (!n) UsageError("--decimals must be a whole number " + kRange);
             settings.decimals = *n;
         } else if (arg.starts_with("--decimals=")) {
             auto n = ParseDecimals(arg.substr(std::strlen("--decimals=")));
-            if (!n) UsageError("--decimals must be a whole number from 1 to 6");
+            if (!n) UsageError("--decimals must be a whole number " + kRange);
             settings.decimals = *n;
         } else {
             UsageError("unknown option " + std::string(arg));

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -93,8 +94,16 @@ long double Draw(Evaluator& evaluator, const std::string& text) {
     return value;
 }
 
+// Every draw below comes from a seeded evaluator, so each run sees the same numbers and a bound
+// chosen for them cannot fail by chance.
+EvaluatorOptions Seeded(std::uint64_t seed) {
+    EvaluatorOptions options;
+    options.randomSeed = seed;
+    return options;
+}
+
 TEST(Random, StaysWithinOneToTheRoundedBound) {
-    Evaluator evaluator;
+    Evaluator evaluator(Seeded(1));
     const struct {
         const char* input;
         long double high;
@@ -115,7 +124,7 @@ TEST(Random, StaysWithinOneToTheRoundedBound) {
 }
 
 TEST(Random, IsRoughlyUniformAndAdvancesOnEveryCall) {
-    Evaluator evaluator;
+    Evaluator evaluator(Seeded(2));
     std::map<long double, int> counts;
     constexpr int kDraws = 6000;
     for (int i = 0; i < kDraws; ++i) ++counts[Draw(evaluator, "random(6)")];
@@ -131,10 +140,40 @@ TEST(Random, IsRoughlyUniformAndAdvancesOnEveryCall) {
 }
 
 TEST(Random, ReachesPastThirtyTwoBits) {
-    Evaluator evaluator;
+    Evaluator evaluator(Seeded(3));
     int above = 0;
     for (int i = 0; i < 50; ++i) above += Draw(evaluator, "random(2^62)") > 0x1p32L;
     EXPECT_GT(above, 40);
+}
+
+std::vector<long double> Draws(Evaluator& evaluator, int count) {
+    std::vector<long double> draws;
+    for (int i = 0; i < count; ++i) draws.push_back(Draw(evaluator, "random(1000000000)"));
+    return draws;
+}
+
+// The seed decides the sequence: equal seeds repeat it, another seed gives another one, and a
+// seed set on a running evaluator starts its sequence afresh.
+TEST(Random, ASeedRepeatsItsSequence) {
+    Evaluator first(Seeded(42)), second(Seeded(42)), other(Seeded(43));
+    const std::vector<long double> sequence = Draws(first, 10);
+    EXPECT_EQ(Draws(second, 10), sequence);
+    EXPECT_NE(Draws(other, 10), sequence);
+    EXPECT_NE(Draws(first, 10), sequence);  // the same evaluator goes on, it does not restart
+
+    other.Options().randomSeed = 42;
+    EXPECT_EQ(Draws(other, 10), sequence);
+
+    // The one-off evaluator honours the seed as well.
+    long double value = 0;
+    EvaluateExpression("random(1000000000)", value, Seeded(42));
+    EXPECT_EQ(value, sequence[0]);
+}
+
+// Without a seed the program's shared source is used: draws are not repeated across evaluators.
+TEST(Random, UnseededEvaluatorsDoNotRepeatEachOther) {
+    Evaluator first, second;
+    EXPECT_NE(Draws(first, 10), Draws(second, 10));
 }
 
 }  // namespace

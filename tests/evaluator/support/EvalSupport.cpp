@@ -37,15 +37,6 @@ ExtendedBits BitsOf(long double value) {
     return bits;
 }
 
-long double FromBits(std::uint16_t signExponent, std::uint64_t significand) {
-    unsigned char raw[sizeof(long double)] = {};
-    std::memcpy(raw, &significand, 8);
-    std::memcpy(raw + 8, &signExponent, 2);
-    long double value;
-    std::memcpy(&value, raw, sizeof value);
-    return value;
-}
-
 std::string Visible(std::string_view text) {
     std::string out;
     for (unsigned char c : text) {

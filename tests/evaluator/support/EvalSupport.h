@@ -56,7 +56,6 @@ struct ExtendedBits {
     bool operator==(const ExtendedBits&) const = default;
 };
 ExtendedBits BitsOf(long double value);
-long double FromBits(std::uint16_t signExponent, std::uint64_t significand);
 
 // Control characters written out, for readable test traces.
 std::string Visible(std::string_view text);
