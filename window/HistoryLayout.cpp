@@ -175,7 +175,8 @@ void HistoryLayout::documentChanged(int from, int charsRemoved, int charsAdded)
 {
     Q_UNUSED(charsRemoved);
     QTextDocument* doc = document();
-    const QTextBlock last = doc->findBlock(std::max(0, from + charsAdded - 1));
+    // A removal changes only the block it happened in; an insertion every block it reaches.
+    const QTextBlock last = doc->findBlock(std::max(from, from + charsAdded - 1));
     for (QTextBlock block = doc->findBlock(from); block.isValid(); block = block.next()) {
         block.clearLayout();
         block.setLineCount(LinesBeforeLayout(block));
