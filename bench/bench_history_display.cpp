@@ -263,6 +263,16 @@ void BM_EnterAddsHistoryLine(benchmark::State& state)
     });
 }
 
+// Dragging the window's edge: every width change wraps the history anew.
+void BM_ResizeWindow(benchmark::State& state)
+{
+    TimeAnswers(state, [](Window& window, int step) {
+        const QSize size = window.form->size();
+        window.form->resize(size.width() + (step % 2 == 0 ? 40 : -40), size.height());
+        window.form->repaint();
+    });
+}
+
 // What a screen reader asks when it lands on the history: the line at the caret (which Enter has
 // left at the end), the text around it, a line far from it, and the character count.
 void BM_ReaderLineAtCaret(benchmark::State& state)
@@ -304,6 +314,7 @@ void BM_ReaderCharacterCount(benchmark::State& state)
 BENCHMARK(BM_ScrollHistory)->HISTORY_SIZES;
 BENCHMARK(BM_TypeInExpression)->HISTORY_SIZES;
 BENCHMARK(BM_EnterAddsHistoryLine)->HISTORY_SIZES;
+BENCHMARK(BM_ResizeWindow)->HISTORY_SIZES;
 BENCHMARK(BM_ReaderLineAtCaret)->HISTORY_SIZES;
 BENCHMARK(BM_ReaderTextAroundCaret)->HISTORY_SIZES;
 BENCHMARK(BM_ReaderLineFarAway)->HISTORY_SIZES;
