@@ -12,11 +12,13 @@ namespace ferrolin {
 // Qt spends about 3 µs on every paragraph it inserts, so a 100,000-line file would take a third
 // of a second to show as one paragraph per line. Files longer than kLinesGroupedFrom lines are
 // therefore shown with their lines in groups of kLoadedLinesPerParagraph to a paragraph, split by
-// line breaks: a tenth of the time, and the lines look, copy, save and print as before, and
+// line breaks: a fraction of the time, and the lines look, copy, save and print as before, and
 // screen readers still move by line. Shorter files keep one paragraph per line, as appended
-// lines always have.
+// lines always have. The history box lays out only the paragraphs it shows (HistoryLayout), so
+// a larger group costs nothing on screen: 32 lines fill a million-line history in a third of
+// the time 8 took.
 inline constexpr int kLinesGroupedFrom = 2048;
-inline constexpr int kLoadedLinesPerParagraph = 8;
+inline constexpr int kLoadedLinesPerParagraph = 32;
 
 // The text for QTextEdit::setPlainText that shows `lines`, one per visual line.
 QString LoadedHistoryText(const QStringList& lines);

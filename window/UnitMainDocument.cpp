@@ -21,6 +21,7 @@
 #include "window/DocumentError.h"
 #include "window/EditCommands.h"
 #include "window/HistoryDocument.h"
+#include "window/HistoryLayout.h"
 #include "window/MenuShortcutDispatch.h"
 #include "window/UnitMain.h"
 
@@ -83,6 +84,8 @@ private:
 
 void TForm1::CreateDocumentCommands()
 {
+    // A history of a million lines must open, scroll and answer screen readers at once.
+    UseHistoryLayout(*RichEditOutput);
     QList<MenuShortcutDispatch::Entry> dispatch;
     for (const ActionDefinition& definition : DocumentActionDefinitions()) {
         auto* action = new QAction(QString::fromUtf8(definition.caption), this);

@@ -1,0 +1,181 @@
+// The history box's layout: every line at its place one line height below the one before, found
+// again from its place, and only the paragraphs shown or asked about ever laid out, however long
+// the history.
+#include <QAccessible>
+#include <QAction>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include "window/HistoryDocument.h"
+#include "window/HistoryLayout.h"
+#include "window/support/DocumentFixture.h"
+
+using ferrolin::HistoryLayout;
+using ferrolin::testing::DocumentFixture;
+using ferrolin::testing::WriteBytes;
+
+namespace {
+
+QStringList Numbered(int count)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << (i % 13 == 5 ? QString() : QStringLiteral("%1*3= %2.00").arg(i).arg(3 * i));
+    return lines;
+}
+
+// Opens `lines` as a plain-text file, the way File > Open does.
+void Open(DocumentFixture& window, const QStringList& lines)
+{
+    const QString file = window.Path(QStringLiteral("history.txt"));
+    WriteBytes(file, lines.join(QLatin1Char('\n')).toUtf8());
+    window.AcceptOpen(file, 1);
+    window.Run(window.form->FileOpen1);
+}
+
+int LineStart(const QStringList& lines, int index)
+{
+    int offset = 0;
+    for (int i = 0; i < index; ++i)
+        offset += static_cast<int>(lines[i].size()) + 1;
+    return offset;
+}
+
+int LaidOutBlocks(const QTextDocument& document)
+{
+    int count = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        count += block.layout()->lineCount() > 0 ? 1 : 0;
+    return count;
+}
+
+}  // namespace
+
+class HistoryLayoutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyLineIsFoundAtItsPlace_data();
+    void everyLineIsFoundAtItsPlace();
+    void onlyWhatIsShownIsLaidOut();
+    void aWrappedLineMovesTheLinesBelowIt();
+};
+
+void HistoryLayoutTest::everyLineIsFoundAtItsPlace_data()
+{
+    QTest::addColumn<int>("opened");
+    QTest::addColumn<QStringList>("evaluated");
+    QTest::newRow("short history, a paragraph a line") << 12 << QStringList();
+    QTest::newRow("long history, grouped lines") << ferrolin::kLinesGroupedFrom + 70 << QStringList();
+    QTest::newRow("long history, then evaluations") << ferrolin::kLinesGroupedFrom + 3 << QStringList{"1+1", "2*2"};
+    QTest::newRow("evaluations only") << 0 << QStringList{"1+1", "2*2", "9-3"};
+}
+
+void HistoryLayoutTest::everyLineIsFoundAtItsPlace()
+{
+    QFETCH(int, opened);
+    QFETCH(QStringList, evaluated);
+    DocumentFixture window;
+    if (opened > 0)
+        Open(window, Numbered(opened));
+    window.Evaluate(evaluated);
+    const QStringList lines = window.History();
+    QCOMPARE(lines.size(), opened + evaluated.size());
+
+    QTextDocument& document = *window.form->RichEditOutput->document();
+    auto* layout = qobject_cast<HistoryLayout*>(document.documentLayout());
+    QVERIFY(layout);
+    const qreal height = layout->lineHeight();
+    const qreal margin = document.documentMargin();
+    QVERIFY(height > 0);
+    QCOMPARE(layout->documentSize().height(), 2 * margin + lines.size() * height);
+
+    const int group = ferrolin::kLoadedLinesPerParagraph;
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(window.form->RichEditOutput);
+    QVERIFY(reader && reader->textInterface());
+    for (int index : {0, 1, group - 1, group, group + 1, 2 * group, opened - 1, opened, static_cast<int>(lines.size()) - 1}) {
+        if (index < 0 || index >= lines.size())
+            continue;
+        const int start = LineStart(lines, index);
+        const qreal middle = margin + index * height + height / 2;
+        // From its place to the line, and from the line to its place.
+        QCOMPARE(layout->hitTest(QPointF(margin + 1, middle), Qt::FuzzyHit), start);
+        QTextCursor at(&document);
+        at.setPosition(start);
+        QTextEdit& box = *window.form->RichEditOutput;
+        QCOMPARE(box.cursorRect(at).top() + box.verticalScrollBar()->value(), qRound(margin + index * height));
+        // And a screen reader reads that line there.
+        int from = -1, to = -1;
+        const QString read = reader->textInterface()->textAtOffset(start, QAccessible::LineBoundary, &from, &to);
+        QCOMPARE(read.trimmed(), lines[index]);
+        QCOMPARE(from, start);
+    }
+}
+
+// A history far longer than the box: only the paragraphs on screen, and those a screen reader
+// asks about, are laid out, at the top, at the end and after a new line.
+void HistoryLayoutTest::onlyWhatIsShownIsLaidOut()
+{
+    constexpr int kLines = 40000;
+    constexpr int kFewBlocks = 40;
+    DocumentFixture window;
+    const QStringList lines = Numbered(kLines);
+    Open(window, lines);
+    QTextEdit& box = *window.form->RichEditOutput;
+    const QTextDocument& document = *box.document();
+    box.viewport()->repaint();
+    QVERIFY2(LaidOutBlocks(document) <= kFewBlocks, qPrintable(QString::number(LaidOutBlocks(document))));
+
+    box.verticalScrollBar()->setValue(box.verticalScrollBar()->maximum());
+    box.viewport()->repaint();
+    QVERIFY(document.lastBlock().layout()->lineCount() > 0);  // the end is on screen
+    QVERIFY2(LaidOutBlocks(document) <= 2 * kFewBlocks, qPrintable(QString::number(LaidOutBlocks(document))));
+
+    QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(&box)->textInterface();
+    const int middle = LineStart(lines, kLines / 2 + 1);
+    int from = -1, to = -1;
+    QCOMPARE(reader->textAtOffset(middle, QAccessible::LineBoundary, &from, &to).trimmed(), lines[kLines / 2 + 1]);
+    QCOMPARE(reader->characterCount(), static_cast<int>(lines.join(QLatin1Char('\n')).size()));
+
+    window.Evaluate({QStringLiteral("6*7")});
+    box.viewport()->repaint();
+    QCOMPARE(window.History().size(), kLines + 1);
+    QVERIFY2(LaidOutBlocks(document) <= 3 * kFewBlocks, qPrintable(QString::number(LaidOutBlocks(document))));
+    // The new line is at the end of the document and shown.
+    const QRectF caret = box.cursorRect();
+    QVERIFY(box.viewport()->rect().contains(caret.center().toPoint()));
+}
+
+// A line too long for the box wraps once it is laid out: the document grows by its extra lines
+// and every line below it is found that much lower.
+void HistoryLayoutTest::aWrappedLineMovesTheLinesBelowIt()
+{
+    DocumentFixture window;
+    QStringList lines = Numbered(ferrolin::kLinesGroupedFrom + 10);
+    const int longLine = 3;
+    lines[longLine] = QStringLiteral("1+").repeated(200) + QStringLiteral("1= 201.00");
+    Open(window, lines);
+    QTextEdit& box = *window.form->RichEditOutput;
+    box.viewport()->repaint();  // lays out the top of the history, the long line with it
+
+    QTextDocument& document = *box.document();
+    auto* layout = qobject_cast<HistoryLayout*>(document.documentLayout());
+    QVERIFY(layout);
+    const int wrapped = document.findBlock(LineStart(lines, longLine)).layout()->lineCount() -
+                        ferrolin::kLoadedLinesPerParagraph;
+    QVERIFY(wrapped > 1);
+    const qreal height = layout->lineHeight();
+    const qreal margin = document.documentMargin();
+    QCOMPARE(layout->documentSize().height(), 2 * margin + (lines.size() + wrapped) * height);
+    for (int index : {longLine + 1, ferrolin::kLoadedLinesPerParagraph + 1, static_cast<int>(lines.size()) - 1}) {
+        const qreal middle = margin + (index + wrapped) * height + height / 2;
+        QCOMPARE(layout->hitTest(QPointF(margin + 1, middle), Qt::FuzzyHit), LineStart(lines, index));
+    }
+    // Wrapping is only how it looks: the history still holds it as one line.
+    QCOMPARE(window.History(), lines);
+}
+
+QTEST_MAIN(HistoryLayoutTest)
+#include "HistoryLayoutTest.moc"

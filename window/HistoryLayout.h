@@ -1,0 +1,56 @@
+#pragma once
+// The results history's own text layout: every line the same height, and a paragraph laid out
+// only when it is drawn, hit or asked about.
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+
+class QTextEdit;
+
+namespace ferrolin {
+
+// Qt's standard document layout lays out every paragraph of a document, in steps from a timer
+// on the GUI thread, and anything that needs the document's height, the caret's place near the
+// end or a screen reader's view of a late line waits for all of it: with a million history lines
+// that froze the window for many minutes. This layout gives each line a fixed height, so a
+// paragraph's place follows from the number of lines above it (which the document keeps summed
+// for every block) and only the paragraphs actually shown or asked about are ever laid out.
+// A paragraph not yet laid out counts as one line per line break; once laid out it counts the
+// lines it wraps into, and the document grows by the difference.
+class HistoryLayout : public QAbstractTextDocumentLayout {
+    Q_OBJECT
+    Q_PROPERTY(int cursorWidth READ cursorWidth WRITE setCursorWidth)
+public:
+    explicit HistoryLayout(QTextDocument* document);
+
+    void draw(QPainter* painter, const PaintContext& context) override;
+    int hitTest(const QPointF& point, Qt::HitTestAccuracy accuracy) const override;
+    int pageCount() const override { return 1; }
+    QSizeF documentSize() const override;
+    QRectF frameBoundingRect(QTextFrame* frame) const override;
+    QRectF blockBoundingRect(const QTextBlock& block) const override;
+
+    int cursorWidth() const { return cursorWidth_; }
+    void setCursorWidth(int width) { cursorWidth_ = width; }
+
+    // The height every line is given.
+    qreal lineHeight() const;
+
+protected:
+    void documentChanged(int from, int charsRemoved, int charsAdded) override;
+
+private:
+    qreal textWidth() const;
+    qreal blockTop(const QTextBlock& block) const;
+    // Lays `block` out if it is not yet, at its place; true when its line count changed.
+    bool layOut(const QTextBlock& block) const;
+    void reportSize() const;
+
+    int cursorWidth_ = 1;
+    mutable QSizeF reportedSize_;
+    mutable bool sizeReportPending_ = false;
+};
+
+// Gives the history box this layout (before it is shown).
+void UseHistoryLayout(QTextEdit& history);
+
+}  // namespace ferrolin
