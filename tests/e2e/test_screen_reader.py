@@ -24,7 +24,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ORCA_RUN = os.path.join(HERE, "..", "..", "scripts", "test-env", "orca-run.py")
 SPEECHD_LOG = os.environ.get("FERROLIN_E2E_SPEECHD_LOG", "")
 # One utterance; a text with line breaks (an alert's message) continues on indented lines.
-SAID = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*?)' ?\{'established", re.M | re.S)
+SAID = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '((?:[^\n]|\n(?= ))*?)' ?\[?\{'established",
+                  re.M)
 PLAYED = re.compile(r"^\[\w+ (\w+ +\d+ \d\d:\d\d:\d\d \d{4}) : (\d+)\] speechd: +Command sent to output module: \|(.*)")
 WAIT = 20.0      # seconds for Orca to say something at all (Orca itself can be slow to start)
 PROMPT = 1.0     # what the issue allows between a key and Orca's speech starting to play
@@ -124,9 +125,11 @@ def played_texts(after):
 
 def key_then_hear(calc, orca, keys, what, pattern, transcript, prompt=None, tries=1):
     """Presses `keys`, waits until Orca says `pattern`; with `prompt`, also checks that the
-    utterance started playing within that many seconds of the key. A menu opened from the
-    keyboard on a server without a window manager is sometimes closed again at once by a late
-    focus event of the menu closed before; `tries` presses the keys again then."""
+    utterance started playing within that many seconds of the key.
+    A menu opened from the keyboard is sometimes closed again at once, window manager or not:
+    Qt 6.4 on X re-activates the main window just as the menu takes the keyboard (Orca's log shows
+    the frame's window:activate right after the menu shows), and an activation closes open menus.
+    For menus, `tries` presses Escape and the keys again then."""
     orca.mark()
     for attempt in range(tries):
         pressed = time.time()
@@ -138,8 +141,8 @@ def key_then_hear(calc, orca, keys, what, pattern, transcript, prompt=None, trie
             if attempt == tries - 1:
                 raise
             calc.key("Escape")
-            calc.focus(calc.x_main)
-    transcript.append((" ".join(keys), orca.since_mark()))
+    label = " ".join(keys) + (f"  [menu closed at once; pressed {attempt + 1} times]" if attempt else "")
+    transcript.append((label, orca.since_mark()))
     if prompt is not None and SPEECHD_LOG:
         spoken = re.sub(r"[.]$", "", text)
         started = wait_for(f"speech-dispatcher to play {spoken!r}",
@@ -152,8 +155,7 @@ def key_then_hear(calc, orca, keys, what, pattern, transcript, prompt=None, trie
 
 
 def scenario(calc, orca, steps, transcript):
-    steps.append("Orca presents the window")
-    calc.focus(calc.x_main)
+    steps.append("Orca presents the window (the window manager gives it the focus)")
     orca.wait_say("the expression box", r"^Expression text")
 
     steps.append("the result after Enter is read, Audio off, focus kept in the expression box")
@@ -246,10 +248,9 @@ def scenario(calc, orca, steps, transcript):
     if selected:
         raise Failure(f"Orca read the highlight as selections: {selected[:5]}")
     key_then_hear(calc, orca, ["Return"], "nothing but the key (Stop pressed)", r"^return", transcript)
+    orca.mark()
     calc.key("Escape")
     wait_for("the Guide closed", lambda: calc.top_level("dialog", "Quick Start Guide") is None)
-    calc.focus(calc.x_main)
-    orca.mark()
     orca.wait_say("the main window again", r"^(Ferrolin 2009|Expression)")
 
 
