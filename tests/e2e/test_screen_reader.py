@@ -18,7 +18,7 @@ import traceback
 from datetime import datetime
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from test_calculator import Calculator, Failure, run, wait_for  # noqa: E402
+from test_calculator import Calculator, Failure, wait_for  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ORCA_RUN = os.path.join(HERE, "..", "..", "scripts", "test-env", "orca-run.py")
