@@ -32,7 +32,7 @@
 
 #include "platform/fakes/FakeFileDialogs.h"
 #include "platform/fakes/FakeMessageBoxes.h"
-#include "platform/RtfWriter.h"
+#include "formats/RtfWriter.h"
 #include "window/HistoryDocument.h"
 #include "window/UnitMain.h"
 
