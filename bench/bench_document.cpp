@@ -10,7 +10,7 @@
 #include "platform/fakes/FakeFileDialogs.h"
 #include "platform/fakes/FakeMessageBoxes.h"
 #include "formats/RtfReader.h"
-#include "window/HistoryDocument.h"
+#include "window/ResultsHistory.h"
 #include "window/UnitMain.h"
 
 namespace {
@@ -75,7 +75,7 @@ void BM_OpenHistory(benchmark::State& state)
     }
     if (!window.boxes.errors().isEmpty())
         state.SkipWithError(window.boxes.errors().first().toUtf8().constData());
-    if (ferrolin::HistoryLines(*window.form->RichEditOutput->document()).size() != kLines)
+    if (window.form->History().Lines().size() != kLines)
         state.SkipWithError("the opened history lost lines");
     state.counters["lines"] = kLines;
 }
@@ -100,9 +100,9 @@ BENCHMARK(BM_OpenPartReadAndParse)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 void BM_OpenPartFillHistory(benchmark::State& state)
 {
     Window& window = SharedWindow();
-    const QString text = ferrolin::LoadedHistoryText(ferrolin::HistoryLines(*window.form->RichEditOutput->document()));
+    const QStringList lines = window.form->History().Lines();
     for (auto _ : state)
-        window.form->RichEditOutput->setPlainText(text);
+        window.form->History().Load(lines);
 }
 BENCHMARK(BM_OpenPartFillHistory)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 

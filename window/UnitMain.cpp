@@ -7,7 +7,6 @@
 #include <QLayout>
 
 #include <QAccessible>
-#include <QAccessibleEvent>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -48,6 +47,7 @@
 #include "window/CheckableMenuItemAccessible.h"
 #include "window/InputLines.h"
 #include "window/KeypadKeys.h"
+#include "window/ResultsHistory.h"
 #include "window/ScreenReaderAnnouncer.h"
 #include "window/StartUpFonts.h"
 
@@ -174,6 +174,7 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     // KeyPreview: the window sees every key meant for any of its controls first.
     qApp->installEventFilter(this);
 
+    history_ = std::make_unique<ResultsHistory>(*RichEditOutput, *announcer_);
     CreateDocumentCommands();
     CreateHelpCommands();
     BuildMenuKeys();
@@ -509,31 +510,11 @@ void TForm1::EvaluateInput() {
     if (AudioOn && !ScreenReaderRunning()) {
         Say(QStringLiteral("Result = ") + formatted);
     }
-    AppendHistoryLine(FromUtf8(HistoryLine(expression, value, Precision, decimalSeparator_)));
+    history_->Append(FromUtf8(HistoryLine(expression, value, Precision, decimalSeparator_)));
     recall_.Add(LastExpression);
 
     RichEditInput->clear();
     RichEditInput->setFocus();
-}
-
-void TForm1::AppendHistoryLine(const QString& line) {
-    // Only the new block is laid out; the history may hold many thousands of lines.
-    QTextDocument* history = RichEditOutput->document();
-    QTextCursor cursor(history);
-    cursor.movePosition(QTextCursor::End);
-    if (!history->isEmpty()) {
-        cursor.insertBlock();
-    }
-    const int position = cursor.position();
-    cursor.insertText(line);
-
-    RichEditOutput->setTextCursor(cursor);
-    RichEditOutput->ensureCursorVisible();
-
-    QAccessibleTextInsertEvent inserted(RichEditOutput, position, line);
-    QAccessible::updateAccessibility(&inserted);
-    // The history box has no focus, so a screen reader ignores its text event: say it aloud.
-    announcer_->Announce(line);
 }
 
 void TForm1::InsertText(const QString& text) {

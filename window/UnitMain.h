@@ -26,6 +26,7 @@ class QToolBar;
 namespace ferrolin {
 
 class Evaluator;
+class ResultsHistory;
 class ScreenReaderAnnouncer;
 class Voice;
 struct KeyDefinition;
@@ -47,7 +48,10 @@ public:
     QTextEdit* RichEditInput = nullptr;    // the expression, plain text
     QFrame* PanelKeyBoard = nullptr;       // the 24 keys
     QListWidget* ListBoxFunctions = nullptr;
-    QTextEdit* RichEditOutput = nullptr;   // the results history, read-only
+    QTextEdit* RichEditOutput = nullptr;   // shows the results history, read-only
+
+    // The results history's lines: everything that reads or changes the history goes through it.
+    ResultsHistory& History() const { return *history_; }
 
     // ---- Menu bar, in this order: File, Edit, Options, Help ----
     QMenu* FileMenu = nullptr;    // filled by the document commands
@@ -212,7 +216,6 @@ private:
     void WidenForFunctionNames();
     void BuildMenuKeys();
     void ReadDecimalSeparator();
-    void AppendHistoryLine(const QString& line);
     // Keys with a meaning of their own in one control; true when the key was used.
     bool KeypadKeyPressed(QObject* watched, QKeyEvent* key);
     bool FunctionListKeyPressed(QObject* watched, QKeyEvent* key);
@@ -230,6 +233,7 @@ private:
     bool evaluationBoxOpen_ = false;  // an evaluation's notice or error box is showing
     bool activatedOnce_ = false;
     ScreenReaderAnnouncer* announcer_ = nullptr;
+    std::unique_ptr<ResultsHistory> history_;
     ExpressionRecall recall_;
     bool showingRecalled_ = false;  // the input box's text is being replaced by Up or Down
 };

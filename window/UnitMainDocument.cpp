@@ -20,9 +20,8 @@
 #include "window/DocumentActions.h"
 #include "window/DocumentError.h"
 #include "window/EditCommands.h"
-#include "window/HistoryDocument.h"
-#include "window/HistoryLayout.h"
 #include "window/MenuShortcutDispatch.h"
+#include "window/ResultsHistory.h"
 #include "window/UnitMain.h"
 
 namespace ferrolin {
@@ -40,9 +39,9 @@ DocumentCommand CommandOf(const QAction* action)
 
 // Save and Open share the results file's code with ferrolin-history; their failures are the
 // window's error box.
-void WriteHistoryFile(const QString& fileName, const QTextDocument& history)
+void WriteHistoryFile(const QString& fileName, const ResultsHistory& history)
 {
-    const QString error = WriteResultsFile(fileName, HistoryLines(history), history.defaultFont().family());
+    const QString error = WriteResultsFile(fileName, history.Lines(), history.FontFamily());
     if (!error.isEmpty())
         throw DocumentError(error.toStdString());
 }
@@ -84,8 +83,6 @@ private:
 
 void TForm1::CreateDocumentCommands()
 {
-    // A history of a million lines must open, scroll and answer screen readers at once.
-    UseHistoryLayout(*RichEditOutput);
     QList<MenuShortcutDispatch::Entry> dispatch;
     for (const ActionDefinition& definition : DocumentActionDefinitions()) {
         auto* action = new QAction(QString::fromUtf8(definition.caption), this);
@@ -223,7 +220,7 @@ void TForm1::RichEditOutputChange()
 
 bool TForm1::MayDiscardHistory()
 {
-    if (RichEditOutput->document()->isEmpty() || !ResultsFile.IsDirty() || !messageBoxes())
+    if (History().IsEmpty() || !ResultsFile.IsDirty() || !messageBoxes())
         return true;
     switch (messageBoxes()->AskSaveChanges(this, ApplicationTitle(), QString::fromLatin1(kSaveQuestion))) {
     case MessageBoxes::SaveChoice::Save:
@@ -244,7 +241,7 @@ void TForm1::NewActionExecute()
         return;
     LastExpression.clear();
     RichEditInput->clear();
-    RichEditOutput->clear();
+    History().Clear();
     RichEditInput->setFocus();
 }
 
@@ -270,7 +267,7 @@ void TForm1::FileOpen1Accept(const QString& fileName)
         ReadResults read = ReadResultsFile(fileName);
         if (!read.history)
             throw DocumentError(read.error.toStdString());
-        RichEditOutput->setPlainText(LoadedHistoryText(std::move(*read.history)));
+        History().Load(std::move(*read.history));
     }
     // Only now: a file that could not be read must never become the one a later Save replaces.
     ResultsFile.SetFilename(fileName);
@@ -292,8 +289,7 @@ bool TForm1::FileSaveAs1Execute()
 
 void TForm1::FileSaveAs1Accept(const QString& fileName)
 {
-    const QTextDocument& history = *RichEditOutput->document();
-    WriteHistoryFile(fileName, history);
+    WriteHistoryFile(fileName, History());
     ResultsFile.SetFilename(fileName);
     ResultsFile.SetIsDirty(false);
 }
@@ -314,14 +310,13 @@ bool TForm1::SaveResults()
 
 void TForm1::WriteResultsFile()
 {
-    const QTextDocument& history = *RichEditOutput->document();
-    WriteHistoryFile(ResultsFile.Filename(), history);
+    WriteHistoryFile(ResultsFile.Filename(), History());
     ResultsFile.SetIsDirty(false);
 }
 
 void TForm1::PrintActionExecute()
 {
-    if (RichEditOutput->document()->isEmpty()) {
+    if (History().IsEmpty()) {
         ShowNotice(QStringLiteral("Nothing in results history to print"));
         if (AudioOn)
             Say(QStringLiteral("Nothing to print in results "));
@@ -329,7 +324,7 @@ void TForm1::PrintActionExecute()
     }
     if (!platform().printing)
         throw DocumentError("There is no default printer currently selected");
-    platform().printing->Print(*RichEditOutput->document(), QString::fromLatin1(kPrintJobName));
+    platform().printing->Print(History().Printable(), QString::fromLatin1(kPrintJobName));
 }
 
 void TForm1::FilePrintSetup1Execute()
@@ -347,11 +342,11 @@ void TForm1::FileExit1Execute()
 
 void TForm1::ClearHistoryActionExecute()
 {
-    if (RichEditOutput->document()->isEmpty())
+    if (History().IsEmpty())
         return;
     if (AudioOn)
         Say(QStringLiteral(" Clear results history "));
-    RichEditOutput->clear();
+    History().Clear();
     RichEditInput->setFocus();
 }
 

@@ -14,7 +14,7 @@
 
 #include "formats/ResultsFile.h"
 #include "formats/RtfReader.h"
-#include "window/HistoryDocument.h"
+#include "window/ResultsHistory.h"
 #include "window/support/DocumentFixture.h"
 
 using ferrolin::FakeFileDialogs;
@@ -54,6 +54,7 @@ private slots:
     void unsavedHistoryIsNeverLostSilently();
     void closingTheWindowAsksToo();
     void printWithEmptyHistory();
+    void printSendsOneJobNamedResults_data();
     void printSendsOneJobNamedResults();
     void printFailures_data();
     void printFailures();
@@ -520,14 +521,26 @@ void DocumentCommandsTest::printWithEmptyHistory()
     }
 }
 
+void DocumentCommandsTest::printSendsOneJobNamedResults_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("a line and a line break") << QStringList{"1+1= 2.00", ""};  // not an empty history
+    // A long history shares paragraphs among its lines; the printout still has every line.
+    QStringList grouped;
+    for (int i = 0; i < ferrolin::kLinesGroupedFrom + 3; ++i)
+        grouped << QStringLiteral("%1*2= %2.00").arg(i).arg(2 * i);
+    QTest::newRow("long history") << grouped;
+}
+
 void DocumentCommandsTest::printSendsOneJobNamedResults()
 {
+    QFETCH(QStringList, lines);
     DocumentFixture window;
-    window.SetHistory({"1+1= 2.00", ""});  // a line break alone is not an empty history
+    window.SetHistory(lines);
     window.Run(window.form->PrintAction);
     QCOMPARE(window.printing.jobs.size(), 1);
     QCOMPARE(window.printing.jobs[0].name, QStringLiteral("Results"));
-    QCOMPARE(window.printing.jobs[0].lines, (QStringList{"1+1= 2.00", ""}));
+    QCOMPARE(window.printing.jobs[0].lines, lines);
     QCOMPARE(window.printing.jobs[0].fontFamily, window.form->RichEditOutput->font().family());
     QCOMPARE(window.boxes.calls().size(), 0);
 }

@@ -9,7 +9,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "window/HistoryDocument.h"
+#include "window/ResultsHistory.h"
 #include "window/HistoryLayout.h"
 #include "window/support/DocumentFixture.h"
 

@@ -8,7 +8,7 @@
 #include <QTextEdit>
 
 #include "formats/RtfReader.h"
-#include "window/HistoryDocument.h"
+#include "window/ResultsHistory.h"
 #include "window/support/DocumentFixture.h"
 
 using ferrolin::TForm1;

@@ -1,5 +1,5 @@
 #include "window/support/WindowFixture.h"
-#include "window/HistoryDocument.h"
+#include "window/ResultsHistory.h"
 
 #include <QAction>
 #include <QMenu>
@@ -58,7 +58,7 @@ void WindowFixture::SetInput(const QString& text) const {
 QString WindowFixture::Input() const { return form->RichEditInput->toPlainText(); }
 
 QStringList WindowFixture::HistoryLines() const {
-    return ferrolin::HistoryLines(*form->RichEditOutput->document());
+    return form->History().Lines();
 }
 
 void WindowFixture::ClickFunction(int row) const {
