@@ -49,6 +49,7 @@
 #include "window/KeypadKeys.h"
 #include "window/ResultsHistory.h"
 #include "window/ScreenReaderAnnouncer.h"
+#include "window/SpokenFeedback.h"
 #include "window/StartUpFonts.h"
 
 namespace ferrolin {
@@ -143,23 +144,18 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     setAccessibleName(QStringLiteral("Ferrolin 2009"));
     PreferredFamily();  // starts the font lookup, which the menus below do not wait for
     InstallCheckableMenuItemAccessibility();
-    ScreenReaderRunning = [] { return QAccessible::isActive(); };
     announcer_ = new ScreenReaderAnnouncer(this);
 
     // FormCreate
     LastExpression.clear();
-    AudioOn = false;
     Precision = 2;
 
     evaluator_ = std::make_unique<Evaluator>();
     ReadDecimalSeparator();
 
-    if (platform_.makeVoice) {
-        SpVoice1 = platform_.makeVoice();
-        connect(SpVoice1.get(), &Voice::Failed, this, &TForm1::ShowSpeechFailure);
-    }
-
     BuildMenus();
+    speech_ = new SpokenFeedback(*MnuAudio, platform_.makeVoice ? platform_.makeVoice() : nullptr,
+                                 [this](const QString& message) { ShowErrorBox(message); }, this);
     // Before any control exists, so that none of them has to be told of a new font.
     setFont(PreferredFont(qRound(kWindowFontPixels * logicalDpiY() / kDesignDpi)));
     BuildControls();
@@ -205,12 +201,7 @@ void TForm1::BuildMenus() {
     MnuAudio = MnuOptions->addAction(QStringLiteral("&Audio"));
     MnuAudio->setObjectName(QStringLiteral("MnuAudio"));
     MnuAudio->setCheckable(true);
-    MnuAudio->setChecked(false);
-    // triggered() has already flipped the check mark; the handler owns the toggle, so undo it.
-    connect(MnuAudio, &QAction::triggered, this, [this] {
-        MnuAudio->setChecked(AudioOn);
-        MnuAudioClick();
-    });
+    MnuAudio->setChecked(false);  // triggering the item flips the check mark
 
     mnuPrecision = MnuOptions->addMenu(QStringLiteral("&Precision"));
     mnuPrecision->setObjectName(QStringLiteral("mnuPrecision"));
@@ -419,27 +410,6 @@ void TForm1::WidenForFunctionNames() {
     setMinimumWidth(std::max(minimumWidth(), minimumSizeHint().width()));
 }
 
-// ---- Spoken feedback ----
-
-void TForm1::Say(const QString& phrase) {
-    if (phrase.isEmpty() || !SpVoice1) {
-        return;
-    }
-    // A screen reader's own speech must never wait behind the window's phrases: at Text
-    // priority its speech cuts them short, and a newer phrase replaces an older one.
-    SpVoice1->SetPriority(ScreenReaderRunning() ? SpeechPriority::Text : SpeechPriority::Message);
-    SpVoice1->Speak(phrase);  // a failure comes back later through Voice::Failed
-}
-
-void TForm1::ShowSpeechFailure(const QString& message) {
-    if (speechFailureShown_) {
-        return;
-    }
-    speechFailureShown_ = true;
-    // Shown once the command that spoke has finished its work, so the failure never cuts it short.
-    QTimer::singleShot(0, this, [this, message] { ShowErrorBox(message); });
-}
-
 // ---- Failures and notices ----
 
 void TForm1::ShowErrorBox(const QString& message) {
@@ -506,10 +476,7 @@ void TForm1::EvaluateInput() {
 
     LastExpression = FromUtf8(expression);
     const QString formatted = FromUtf8(FormatValue(value, Precision, decimalSeparator_));
-    // With a screen reader the announced history line is the result's one reading.
-    if (AudioOn && !ScreenReaderRunning()) {
-        Say(QStringLiteral("Result = ") + formatted);
-    }
+    speech_->SayResult(formatted);
     history_->Append(FromUtf8(HistoryLine(expression, value, Precision, decimalSeparator_)));
     recall_.Add(LastExpression);
 
@@ -528,16 +495,7 @@ void TForm1::InsertText(const QString& text) {
 
 // ---- Options ----
 
-void TForm1::MnuAudioClick() {
-    if (MnuAudio->isChecked()) {
-        MnuAudio->setChecked(false);
-        AudioOn = false;
-    } else {
-        MnuAudio->setChecked(true);
-        AudioOn = true;
-        speechFailureShown_ = false;  // a new start: report the next failure again
-    }
-}
+void TForm1::MnuAudioClick() { MnuAudio->toggle(); }
 
 void TForm1::PrecisionClick(QAction* item) {
     bool ok = false;
@@ -561,9 +519,7 @@ void TForm1::ButtonTextKeyClick() {
         return;
     }
     InsertText(QString::fromUtf8(keys[index].inserts));
-    if (AudioOn) {
-        Say(QString::fromUtf8(keys[index].phrase));
-    }
+    speech_->Say(QString::fromUtf8(keys[index].phrase));
 }
 
 void TForm1::ButtonClearClick() {
@@ -572,22 +528,16 @@ void TForm1::ButtonClearClick() {
     }
     RichEditInput->clear();
     RichEditInput->setFocus();
-    if (AudioOn) {
-        Say(QStringLiteral(" clear "));
-    }
+    speech_->Say(QStringLiteral(" clear "));
 }
 
 void TForm1::ButtonRecallClick() {
     InsertText(LastExpression);
-    if (AudioOn) {
-        Say(QStringLiteral(" recall last expression"));
-    }
+    speech_->Say(QStringLiteral(" recall last expression"));
 }
 
 void TForm1::ButtonEvaluateClick() {
-    if (AudioOn) {
-        Say(QStringLiteral(" Evaluate "));
-    }
+    speech_->Say(QStringLiteral(" Evaluate "));
     EvaluateInput();
 }
 
@@ -607,10 +557,8 @@ void TForm1::ListBoxFunctionsClick() {
     cursor.insertText(ListBoxFunctions->item(row)->text());
     cursor.movePosition(QTextCursor::PreviousCharacter);  // between the brackets
     RichEditInput->setTextCursor(cursor);
-    if (AudioOn) {
-        const std::string_view phrase = functions[row]->phrase;
-        Say(QString::fromUtf8(phrase.data(), static_cast<qsizetype>(phrase.size())));
-    }
+    const std::string_view phrase = functions[row]->phrase;
+    speech_->Say(QString::fromUtf8(phrase.data(), static_cast<qsizetype>(phrase.size())));
 }
 
 // ---- Keys and window events ----
@@ -730,9 +678,7 @@ void TForm1::FormKeyDown(QKeyEvent* event) {
     if (event->isAutoRepeat()) {
         return;
     }
-    if (AudioOn) {
-        Say(QStringLiteral(" Evaluate "));
-    }
+    speech_->Say(QStringLiteral(" Evaluate "));
     EvaluateInput();
 }
 

@@ -28,6 +28,7 @@ namespace ferrolin {
 class Evaluator;
 class ResultsHistory;
 class ScreenReaderAnnouncer;
+class SpokenFeedback;
 class Voice;
 struct KeyDefinition;
 
@@ -39,7 +40,6 @@ public:
 
     // ---- Window state ----
     QString LastExpression;  // the last expression that evaluated; Recall inserts it again
-    bool AudioOn = false;    // spoken feedback; mirrors the check mark of Options > Audio
     int Precision = 2;       // decimal places chosen in Options > Precision (1 to 6)
 
     // ---- Controls ----
@@ -57,24 +57,15 @@ public:
     QMenu* FileMenu = nullptr;    // filled by the document commands
     QMenu* EditMenu = nullptr;    // filled by the document commands
     QMenu* MnuOptions = nullptr;
-    QAction* MnuAudio = nullptr;  // checkable
+    QAction* MnuAudio = nullptr;  // checkable; checked: the window speaks (see Speech())
     QMenu* mnuPrecision = nullptr;
     QActionGroup* PrecisionItems = nullptr;  // six items, data() = 1..6
     QMenu* HelpMenu = nullptr;    // filled by the Help commands
 
     // ---- Speech ----
-    // The window's voice: created with the window, connected by itself on the first phrase.
-    // Null when the platform has no voice factory.
-    std::unique_ptr<Voice> SpVoice1;
-
-    // Speaks `phrase` in the background, queued behind earlier phrases. Callers test AudioOn.
-    // A speech failure is shown in the error box once (until Audio is switched off and on again)
-    // and never stops the caller.
-    void Say(const QString& phrase);
-
-    // Whether a screen reader is listening: then the window's phrases give way to its speech, and
-    // results reach the user through it alone. Default: Qt's accessibility bridge is active.
-    std::function<bool()> ScreenReaderRunning;
+    // Spoken feedback: whether Audio is on, the window's voice (created with the window,
+    // connected by itself on the first phrase) and its failures.
+    SpokenFeedback& Speech() const { return *speech_; }
     // Where results are announced to a screen reader.
     ScreenReaderAnnouncer* Announcer() const { return announcer_; }
 
@@ -220,7 +211,6 @@ private:
     bool KeypadKeyPressed(QObject* watched, QKeyEvent* key);
     bool FunctionListKeyPressed(QObject* watched, QKeyEvent* key);
     bool RecallKeyPressed(QObject* watched, QKeyEvent* key);
-    void ShowSpeechFailure(const QString& message);
     bool IsOwnWidget(QObject* object) const;
     int SelectedFunctionRow() const;
 
@@ -229,11 +219,11 @@ private:
     std::unique_ptr<Evaluator> evaluator_;
     std::function<QString()> decimalSeparatorSource_;
     char32_t decimalSeparator_ = U'.';
-    bool speechFailureShown_ = false;
     bool evaluationBoxOpen_ = false;  // an evaluation's notice or error box is showing
     bool activatedOnce_ = false;
     ScreenReaderAnnouncer* announcer_ = nullptr;
     std::unique_ptr<ResultsHistory> history_;
+    SpokenFeedback* speech_ = nullptr;
     ExpressionRecall recall_;
     bool showingRecalled_ = false;  // the input box's text is being replaced by Up or Down
 };

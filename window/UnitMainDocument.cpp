@@ -22,6 +22,7 @@
 #include "window/EditCommands.h"
 #include "window/MenuShortcutDispatch.h"
 #include "window/ResultsHistory.h"
+#include "window/SpokenFeedback.h"
 #include "window/UnitMain.h"
 
 namespace ferrolin {
@@ -318,8 +319,7 @@ void TForm1::PrintActionExecute()
 {
     if (History().IsEmpty()) {
         ShowNotice(QStringLiteral("Nothing in results history to print"));
-        if (AudioOn)
-            Say(QStringLiteral("Nothing to print in results "));
+        Speech().Say(QStringLiteral("Nothing to print in results "));
         return;
     }
     if (!platform().printing)
@@ -344,8 +344,7 @@ void TForm1::ClearHistoryActionExecute()
 {
     if (History().IsEmpty())
         return;
-    if (AudioOn)
-        Say(QStringLiteral(" Clear results history "));
+    Speech().Say(QStringLiteral(" Clear results history "));
     History().Clear();
     RichEditInput->setFocus();
 }

@@ -83,7 +83,7 @@ void DocumentCommandsTest::newEmptiesEverythingButKeepsTheFile()
     window.Run(form.SaveAction);
     form.RichEditInput->setPlainText(QStringLiteral("7-"));
     form.ListBoxFunctions->setFocus();
-    form.AudioOn = true;
+    form.MnuAudio->setChecked(true);
 
     window.Run(form.NewAction);
 
@@ -510,7 +510,7 @@ void DocumentCommandsTest::printWithEmptyHistory()
 {
     for (bool audio : {false, true}) {
         DocumentFixture window;
-        window.form->AudioOn = audio;
+        window.form->MnuAudio->setChecked(audio);
         QStringList spokenWhileNoticeOpen{"unset"};
         window.boxes.onShow = [&](const FakeMessageBoxes::Call&) { spokenWhileNoticeOpen = window.voice->spoken(); };
         window.Run(window.form->PrintAction);
@@ -596,7 +596,7 @@ void DocumentCommandsTest::clearHistory()
     form.LastExpression = QStringLiteral("1+1");
     form.RichEditInput->setPlainText(QStringLiteral("3"));
     form.ListBoxFunctions->setFocus();
-    form.AudioOn = audio;
+    form.MnuAudio->setChecked(audio);
 
     window.Run(form.ClearHistoryAction);
 

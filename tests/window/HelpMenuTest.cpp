@@ -136,7 +136,7 @@ private slots:
         QFETCH(bool, audio);
         QFETCH(QStringList, spoken);
         Main main;
-        main.form->AudioOn = audio;
+        main.form->MnuAudio->setChecked(audio);
         main.Choose(main.form->MnuQuickStartGuide);
         QCOMPARE(main.showCount, 1);
         QCOMPARE(main.mainVoice().spoken(), spoken);
@@ -198,7 +198,7 @@ private slots:
         QFETCH(WhileOpen, whileOpen);
         QFETCH(Events, events);
         Main main;
-        main.form->AudioOn = audio;
+        main.form->MnuAudio->setChecked(audio);
         Events whileShown;
         main.whileOpen = [&](QDialog& window) {
             whileShown = main.mainVoice().events();
@@ -231,7 +231,7 @@ private slots:
         QFETCH(bool, failPurgeOnly);
         QFETCH(Events, events);
         Main main;
-        main.form->AudioOn = audio;
+        main.form->MnuAudio->setChecked(audio);
         if (!failPurgeOnly)
             main.mainVoice().FailAlways(kServiceDown);
         int errorsWhileShown = -1;
