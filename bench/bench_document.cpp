@@ -55,7 +55,7 @@ void BM_SaveHistory(benchmark::State& state)
 {
     Window& window = SharedWindow();
     for (auto _ : state)
-        window.form->SaveAction->trigger();
+        window.form->SaveAction()->trigger();
     if (!window.boxes.errors().isEmpty())
         state.SkipWithError(window.boxes.errors().first().toUtf8().constData());
     state.counters["lines"] = kLines;
@@ -65,12 +65,12 @@ BENCHMARK(BM_SaveHistory)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 void BM_OpenHistory(benchmark::State& state)
 {
     Window& window = SharedWindow();
-    window.form->SaveAction->trigger();
+    window.form->SaveAction()->trigger();
     const QString file = window.form->ResultsFile.Filename();
     for (auto _ : state) {
         window.dialogs.openAnswers << ferrolin::FileDialogChoice{file, 0};
         window.form->ResultsFile.SetIsDirty(false);  // nothing to ask about
-        window.form->FileOpen1->trigger();
+        window.form->FileOpen1()->trigger();
         QApplication::processEvents();  // the opened history laid out and painted
     }
     if (!window.boxes.errors().isEmpty())
@@ -85,7 +85,7 @@ BENCHMARK(BM_OpenHistory)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 void BM_OpenPartReadAndParse(benchmark::State& state)
 {
     Window& window = SharedWindow();
-    window.form->SaveAction->trigger();
+    window.form->SaveAction()->trigger();
     QFile file(window.form->ResultsFile.Filename());
     if (!file.open(QIODevice::ReadOnly)) {
         state.SkipWithError("cannot read the saved history");

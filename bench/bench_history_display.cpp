@@ -149,7 +149,7 @@ struct Window {
         dialogs.openAnswers << ferrolin::FileDialogChoice{file, 1};
         QElapsedTimer clock;
         clock.start();
-        form->FileOpen1->trigger();
+        form->FileOpen1()->trigger();
         const qint64 held = clock.elapsed();
         watchdog->Beat();
         if (command)

@@ -9,11 +9,13 @@
 #include <memory>
 
 #include "platform/Platform.h"
+#include "window/DocumentActions.h"
 #include "window/ExpressionRecall.h"
 #include "window/FileNameUnit.h"  // ResultsFile (document commands)
 #include <QPointer>                // LastEditFocus (document commands)
 
 class QAction;
+class QCloseEvent;
 class QDialog;
 class QActionGroup;
 class QFrame;
@@ -97,26 +99,23 @@ public:
 
     // The action list, in its order; each action's data() is its DocumentCommand and its
     // property "category" is "File" or "Edit". The menu items are these actions.
-    QList<QAction*> ActionList1;
-    QAction* FileOpen1 = nullptr;
-    QAction* FileSaveAs1 = nullptr;
-    QAction* FilePrintSetup1 = nullptr;
-    QAction* FileExit1 = nullptr;
-    QAction* EditCut1 = nullptr;
-    QAction* EditCopy1 = nullptr;
-    QAction* EditPaste1 = nullptr;
-    QAction* EditSelectAll1 = nullptr;
-    QAction* EditUndo1 = nullptr;
-    QAction* EditDelete1 = nullptr;
-    QAction* NewAction = nullptr;
-    QAction* PrintAction = nullptr;
-    QAction* SaveAction = nullptr;
-    QAction* ClearHistoryAction = nullptr;
-
-    // What the open and save dialogs start with next time: what was last accepted in them.
-    QString OpenDialogName;
-    int OpenDialogFilterIndex = 0;
-    QString SaveDialogName;
+    const QList<QAction*>& ActionList1() const { return actions_; }
+    // The action that runs `command`.
+    QAction* Action(DocumentCommand command) const;
+    QAction* FileOpen1() const { return Action(DocumentCommand::Open); }
+    QAction* FileSaveAs1() const { return Action(DocumentCommand::SaveAs); }
+    QAction* FilePrintSetup1() const { return Action(DocumentCommand::PrintSetup); }
+    QAction* FileExit1() const { return Action(DocumentCommand::Exit); }
+    QAction* EditCut1() const { return Action(DocumentCommand::Cut); }
+    QAction* EditCopy1() const { return Action(DocumentCommand::Copy); }
+    QAction* EditPaste1() const { return Action(DocumentCommand::Paste); }
+    QAction* EditSelectAll1() const { return Action(DocumentCommand::SelectAll); }
+    QAction* EditUndo1() const { return Action(DocumentCommand::Undo); }
+    QAction* EditDelete1() const { return Action(DocumentCommand::Delete); }
+    QAction* NewAction() const { return Action(DocumentCommand::New); }
+    QAction* PrintAction() const { return Action(DocumentCommand::Print); }
+    QAction* SaveAction() const { return Action(DocumentCommand::Save); }
+    QAction* ClearHistoryAction() const { return Action(DocumentCommand::ClearHistory); }
 
     // The commands. Failures throw DocumentError (window/DocumentError.h); run through the
     // actions, they end in the error box.
@@ -127,7 +126,6 @@ public:
     void FileSaveAs1Accept(const QString& fileName);
     void SaveActionExecute();
     bool SaveResults();          // true when the history was written
-    void WriteResultsFile();     // writes the history to ResultsFile.Filename()
     void PrintActionExecute();
     void FilePrintSetup1Execute();
     void FileExit1Execute();
@@ -135,18 +133,6 @@ public:
 
     // The text box the Edit commands work on: the focused one of the two, else null.
     QTextEdit* EditTarget() const;
-    // Brings the Edit actions' enabled state up to date.
-    void UpdateEditActions();
-    // Before the history is replaced or dropped: asks whether to save unsaved changes. False
-    // when the command must be abandoned (Cancel, or a save that was cancelled or failed).
-    bool MayDiscardHistory();
-    // The window's last focused control outside the menu bar: opening a menu from the keyboard
-    // moves the focus to the bar, but the Edit commands still mean the box the user was in.
-    QPointer<QWidget> LastEditFocus;
-    // Kept up to date from the clipboard's change signal: asking the clipboard itself can wait
-    // on another program, too slow for every keystroke.
-    bool ClipboardHoldsText = false;
-
     // ==== end of document commands ====
 
     // ==== Help commands (Quick Start Guide, About): members below ====
@@ -193,7 +179,31 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    // ---- Document commands (window/UnitMainDocument.cpp) ----
+    QList<QAction*> actions_;
+    // What the open and save dialogs start with next time: what was last accepted in them.
+    QString OpenDialogName;
+    int OpenDialogFilterIndex = 0;
+    QString SaveDialogName;
+
+    // The window's last focused control outside the menu bar: opening a menu from the keyboard
+    // moves the focus to the bar, but the Edit commands still mean the box the user was in.
+    QPointer<QWidget> LastEditFocus;
+    // Kept up to date from the clipboard's change signal: asking the clipboard itself can wait
+    // on another program, too slow for every keystroke.
+    bool ClipboardHoldsText = false;
+
+    // Brings the Edit actions' enabled state up to date.
+    void UpdateEditActions();
+    // Before the history is replaced or dropped: asks whether to save unsaved changes. False
+    // when the command must be abandoned (Cancel, or a save that was cancelled or failed).
+    bool MayDiscardHistory();
+    void WriteResultsFile();     // writes the history to ResultsFile.Filename()
+    bool askingToClose_ = false;  // the unsaved-changes question of a close is open
+
     // Run once at the end of construction: the document commands (UnitMainDocument.cpp) and the
     // Help menu (UnitMainHelp.cpp) fill their menus.
     void CreateDocumentCommands();

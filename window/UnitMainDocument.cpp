@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <cerrno>
@@ -47,39 +48,6 @@ void WriteHistoryFile(const QString& fileName, const ResultsHistory& history)
         throw DocumentError(error.toStdString());
 }
 
-// Closing the window (Exit, the title bar, the desktop) first asks about unsaved changes.
-class CloseGuard : public QObject {
-public:
-    explicit CloseGuard(TForm1* window) : QObject(window), window_(window) { window->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched != window_ || event->type() != QEvent::Close)
-            return false;
-        if (asking_) {  // a second close request while the question is open
-            event->ignore();
-            return true;
-        }
-        asking_ = true;
-        bool mayClose = false;
-        try {
-            mayClose = window_->MayDiscardHistory();
-        } catch (const std::exception& error) {
-            window_->ShowErrorBox(QString::fromUtf8(error.what()));
-        }
-        asking_ = false;
-        if (mayClose)
-            return false;
-        event->ignore();
-        return true;
-    }
-
-private:
-    TForm1* window_;
-    bool asking_ = false;
-};
-
 }  // namespace
 
 void TForm1::CreateDocumentCommands()
@@ -99,15 +67,10 @@ void TForm1::CreateDocumentCommands()
             action->setStatusTip(hint.longHint);
         }
         connect(action, &QAction::triggered, this, [this, action] { ActionListExecute(action); });
-        ActionList1 << action;
+        actions_ << action;
         dispatch << MenuShortcutDispatch::Entry{action, definition.keyFallsThroughWhenDisabled};
     }
-    QAction** const fields[] = {&FileOpen1, &FileSaveAs1, &FilePrintSetup1, &FileExit1, &EditCut1,
-                                &EditCopy1, &EditPaste1, &EditSelectAll1, &EditUndo1, &EditDelete1,
-                                &NewAction, &PrintAction, &SaveAction, &ClearHistoryAction};
-    for (qsizetype i = 0; i < ActionList1.size(); ++i)
-        *fields[i] = ActionList1[i];
-    addActions(ActionList1);  // the shortcuts work wherever the focus is in the window
+    addActions(actions_);  // the shortcuts work wherever the focus is in the window
 
     auto fill = [this](QMenu* menu, std::span<const MenuEntry> layout) {
         for (const MenuEntry& entry : layout) {
@@ -116,7 +79,7 @@ void TForm1::CreateDocumentCommands()
                 menu->addSeparator()->setObjectName(name);
                 continue;
             }
-            for (QAction* action : ActionList1) {
+            for (QAction* action : actions_) {
                 if (CommandOf(action) == *entry.command) {
                     action->setProperty("menuItemName", name);
                     menu->addAction(action);
@@ -152,11 +115,19 @@ void TForm1::CreateDocumentCommands()
         connect(platform().printing, &Printing::Failed, this, [this](const QString& message) { ShowErrorBox(message); });
 
     new MenuShortcutDispatch(this, dispatch, [this] { UpdateEditActions(); });
-    new CloseGuard(this);
     UpdateEditActions();
 }
 
 // ---- The action list ----
+
+QAction* TForm1::Action(DocumentCommand command) const
+{
+    for (QAction* action : actions_) {
+        if (CommandOf(action) == command)
+            return action;
+    }
+    return nullptr;
+}
 
 QTextEdit* TForm1::EditTarget() const
 {
@@ -173,7 +144,7 @@ QTextEdit* TForm1::EditTarget() const
 void TForm1::UpdateEditActions()
 {
     QTextEdit* box = EditTarget();
-    for (QAction* action : ActionList1) {
+    for (QAction* action : actions_) {
         const DocumentCommand command = CommandOf(action);
         if (IsEditCommand(command))
             action->setEnabled(EditCommandEnabled(command, box, ClipboardHoldsText));
@@ -218,6 +189,29 @@ void TForm1::RichEditOutputChange()
 }
 
 // ---- Unsaved changes ----
+
+// Closing the window (Exit, the title bar, the desktop) first asks about unsaved changes.
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (askingToClose_) {  // a second close request while the question is open
+        event->ignore();
+        return;
+    }
+    bool mayClose = false;
+    {
+        const QScopedValueRollback asking(askingToClose_, true);
+        try {
+            mayClose = MayDiscardHistory();
+        } catch (const std::exception& error) {
+            ShowErrorBox(QString::fromUtf8(error.what()));
+        }
+    }
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
 
 bool TForm1::MayDiscardHistory()
 {
