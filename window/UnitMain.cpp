@@ -40,6 +40,7 @@
 
 #include "evaluator/FunctionTable.h"
 #include "evaluator/MyParser.h"
+#include "dialogs/DesignMetrics.h"
 #include "evaluator/ResultFormat.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Voice.h"
@@ -56,8 +57,8 @@ namespace ferrolin {
 
 namespace {
 
-// Every size below is given at 120 pixels per inch and scaled to the screen's logical dpi.
-constexpr double kDesignDpi = 120.0;
+// Every size below is given at 120 pixels per inch and scaled to the screen's logical dpi
+// (DesignMetrics).
 constexpr int kClientWidth = 352;
 constexpr int kClientHeight = 562;
 // The smallest outer size is 360 x 550; Qt's minimum counts without the frame, so take off a
@@ -76,7 +77,6 @@ constexpr int kListRowHeight = 22;
 constexpr int kWindowFontPixels = 13;
 constexpr int kBoxFontPixels = 18;
 
-constexpr const char* kKeyIndexProperty = "ferrolinKeyIndex";
 
 // Tahoma where it is installed, else the desktop's own sans font. Naming only a family that
 // exists spares Qt a fallback search through fontconfig for each size. Whether Tahoma exists is
@@ -90,8 +90,7 @@ std::shared_future<QString> PreferredFamily() {
         QThreadPool::globalInstance()->start(
             [promise, fallback = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()] {
                 FinishReadingFontConfiguration();
-                promise->set_value(QFontDatabase::hasFamily(QStringLiteral("Tahoma")) ? QStringLiteral("Tahoma")
-                                                                                       : fallback);
+                promise->set_value(DesignMetrics::HasTahoma() ? QStringLiteral("Tahoma") : fallback);
             });
         return result;
     }();
@@ -148,7 +147,7 @@ TForm1::TForm1(Platform platform, QWidget* parent)
 
     // FormCreate
     LastExpression.clear();
-    Precision = 2;
+    Precision = DecimalPlaces::kDefault;
 
     evaluator_ = std::make_unique<Evaluator>();
     ReadDecimalSeparator();
@@ -157,14 +156,13 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     speech_ = new SpokenFeedback(*MnuAudio, platform_.makeVoice ? platform_.makeVoice() : nullptr,
                                  [this](const QString& message) { ShowErrorBox(message); }, this);
     // Before any control exists, so that none of them has to be told of a new font.
-    setFont(PreferredFont(qRound(kWindowFontPixels * logicalDpiY() / kDesignDpi)));
+    setFont(PreferredFont(DesignMetrics(this).Px(kWindowFontPixels)));
     BuildControls();
     ApplyFonts();
 
-    const double scale = logicalDpiY() / kDesignDpi;
-    auto scaled = [scale](int pixels) { return qRound(pixels * scale); };
-    setMinimumSize(scaled(kMinimumWidth), scaled(kMinimumHeight));
-    resize(scaled(kClientWidth), scaled(kClientHeight) + menuBar()->sizeHint().height());
+    const DesignMetrics metrics(this);
+    setMinimumSize(metrics.Px(kMinimumWidth), metrics.Px(kMinimumHeight));
+    resize(metrics.Px(kClientWidth), metrics.Px(kClientHeight) + menuBar()->sizeHint().height());
     WidenForFunctionNames();
 
     // KeyPreview: the window sees every key meant for any of its controls first.
@@ -209,9 +207,10 @@ void TForm1::BuildMenus() {
     PrecisionItems->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     static constexpr const char* kPrecisionNames[] = {"Precision1", "Precsion2", "Precision3",
                                                       "Precision4", "Precision5", "Precision6"};
-    for (int places = 1; places <= 6; ++places) {
+    static_assert(std::size(kPrecisionNames) == DecimalPlaces::kMost - DecimalPlaces::kFewest + 1);
+    for (int places = DecimalPlaces::kFewest; places <= DecimalPlaces::kMost; ++places) {
         QAction* item = mnuPrecision->addAction(QStringLiteral("&%1 Decimal Places").arg(places));
-        item->setObjectName(QString::fromLatin1(kPrecisionNames[places - 1]));
+        item->setObjectName(QString::fromLatin1(kPrecisionNames[places - DecimalPlaces::kFewest]));
         item->setData(places);
         PrecisionItems->addAction(item);
     }
@@ -233,15 +232,14 @@ void TForm1::BuildMenuKeys() {
 }
 
 void TForm1::BuildControls() {
-    const double scale = logicalDpiY() / kDesignDpi;
-    auto scaled = [scale](int pixels) { return qRound(pixels * scale); };
+    const DesignMetrics metrics(this);
 
     ToolBar1 = addToolBar(QStringLiteral("Toolbar"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setAccessibleName(QStringLiteral("Toolbar"));
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
-    ToolBar1->setFixedHeight(scaled(kToolBarHeight));
+    ToolBar1->setFixedHeight(metrics.Px(kToolBarHeight));
     ToolBar1->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);  // no "hide the toolbar" menu on the main window
 
@@ -250,8 +248,8 @@ void TForm1::BuildControls() {
     PanelMain->setFrameShape(QFrame::StyledPanel);
     setCentralWidget(PanelMain);
     auto* column = new QVBoxLayout(PanelMain);
-    column->setContentsMargins(scaled(2), scaled(2), scaled(2), scaled(2));
-    column->setSpacing(scaled(2));
+    column->setContentsMargins(metrics.Px(2), metrics.Px(2), metrics.Px(2), metrics.Px(2));
+    column->setSpacing(metrics.Px(2));
 
     RichEditInput = new QTextEdit(PanelMain);
     RichEditInput->setObjectName(QStringLiteral("RichEditInput"));
@@ -261,7 +259,7 @@ void TForm1::BuildControls() {
     RichEditInput->setAcceptRichText(false);
     RichEditInput->setTabChangesFocus(true);
     RichEditInput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEditInput->setFixedHeight(scaled(kInputHeight));
+    RichEditInput->setFixedHeight(metrics.Px(kInputHeight));
     // Typing (anything but Up and Down showing an earlier expression) starts the next walk afresh.
     connect(RichEditInput, &QTextEdit::textChanged, this, [this] {
         if (!showingRecalled_) recall_.Reset();
@@ -270,14 +268,14 @@ void TForm1::BuildControls() {
 
     auto* band = new QWidget(PanelMain);
     band->setObjectName(QStringLiteral("PanelBand"));
-    band->setFixedHeight(scaled(kBandHeight));
+    band->setFixedHeight(metrics.Px(kBandHeight));
     auto* row = new QHBoxLayout(band);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(scaled(2));
+    row->setSpacing(metrics.Px(2));
     ListBoxFunctions = new QListWidget(band);
     row->addWidget(ListBoxFunctions, 1);
     PanelKeyBoard = new QFrame(band);
-    PanelKeyBoard->setFixedWidth(scaled(kKeyBoardWidth));
+    PanelKeyBoard->setFixedWidth(metrics.Px(kKeyBoardWidth));
     row->addWidget(PanelKeyBoard);
     column->addWidget(band);
 
@@ -309,8 +307,7 @@ void TForm1::BuildControls() {
 }
 
 void TForm1::BuildKeypad() {
-    const double scale = logicalDpiY() / kDesignDpi;
-    auto scaled = [scale](int pixels) { return qRound(pixels * scale); };
+    const DesignMetrics metrics(this);
 
     PanelKeyBoard->setObjectName(QStringLiteral("PanelKeyBoard"));
     PanelKeyBoard->setAccessibleName(QStringLiteral("Keypad"));
@@ -326,8 +323,7 @@ void TForm1::BuildKeypad() {
         button->setProperty(kKeyIndexProperty, static_cast<int>(i));
         const int column = static_cast<int>(i) % kKeypadColumns;
         const int rowIndex = static_cast<int>(i) / kKeypadColumns;
-        button->setGeometry(scaled(kKeyColumnX[column]), scaled(kKeyRowY[rowIndex]), scaled(kKeyWidth),
-                            scaled(kKeyHeight));
+        button->setGeometry(metrics.Rect(kKeyColumnX[column], kKeyRowY[rowIndex], kKeyWidth, kKeyHeight));
         switch (key.kind) {
         case KeyDefinition::Kind::Text:
             connect(button, &QPushButton::clicked, this, &TForm1::ButtonTextKeyClick);
@@ -346,8 +342,7 @@ void TForm1::BuildKeypad() {
 }
 
 void TForm1::BuildFunctionList() {
-    const double scale = logicalDpiY() / kDesignDpi;
-    const int rowHeight = qRound(kListRowHeight * scale);
+    const int rowHeight = DesignMetrics(this).Px(kListRowHeight);
 
     ListBoxFunctions->setObjectName(QStringLiteral("ListBoxFunctions"));
     ListBoxFunctions->setAccessibleName(QStringLiteral("Functions"));
@@ -368,7 +363,8 @@ void TForm1::BuildFunctionList() {
 }
 
 void TForm1::ApplyFonts() {
-    const QFont boxFont = PreferredFont(qRound(kBoxFontPixels * logicalDpiY() / kDesignDpi));
+    const DesignMetrics metrics(this);
+    const QFont boxFont = PreferredFont(metrics.Px(kBoxFontPixels));
     RichEditInput->setFont(boxFont);
     RichEditOutput->setFont(boxFont);
     ListBoxFunctions->setFont(boxFont);
@@ -376,7 +372,7 @@ void TForm1::ApplyFonts() {
     // The keys are sized for Tahoma; a wider fallback font is made smaller until every caption
     // fits its key whole.
     QFont keyFont = boxFont;
-    const int room = qRound(kKeyWidth * logicalDpiY() / kDesignDpi) - 6;
+    const int room = metrics.Px(kKeyWidth) - 6;
     auto widestCaption = [this](const QFont& font) {
         const QFontMetrics metrics(font);
         int widest = 0;
@@ -499,204 +495,9 @@ void TForm1::MnuAudioClick() { MnuAudio->toggle(); }
 
 void TForm1::PrecisionClick(QAction* item) {
     bool ok = false;
-    const int places = item->data().toInt(&ok);
-    if (ok) {
+    const int places = item ? item->data().toInt(&ok) : 0;
+    if (ok && DecimalPlaces::Allowed(places)) {
         Precision = places;
-    }
-}
-
-// ---- Keypad and function list ----
-
-void TForm1::ButtonTextKeyClick() {
-    const QObject* key = sender();
-    if (!key) {
-        return;
-    }
-    bool ok = false;
-    const int index = key->property(kKeyIndexProperty).toInt(&ok);
-    const auto keys = KeypadKeys();
-    if (!ok || index < 0 || static_cast<std::size_t>(index) >= keys.size()) {
-        return;
-    }
-    InsertText(QString::fromUtf8(keys[index].inserts));
-    speech_->Say(QString::fromUtf8(keys[index].phrase));
-}
-
-void TForm1::ButtonClearClick() {
-    if (RichEditInput->document()->isEmpty()) {
-        return;
-    }
-    RichEditInput->clear();
-    RichEditInput->setFocus();
-    speech_->Say(QStringLiteral(" clear "));
-}
-
-void TForm1::ButtonRecallClick() {
-    InsertText(LastExpression);
-    speech_->Say(QStringLiteral(" recall last expression"));
-}
-
-void TForm1::ButtonEvaluateClick() {
-    speech_->Say(QStringLiteral(" Evaluate "));
-    EvaluateInput();
-}
-
-int TForm1::SelectedFunctionRow() const {
-    const QList<QListWidgetItem*> selected = ListBoxFunctions->selectedItems();
-    return selected.isEmpty() ? -1 : ListBoxFunctions->row(selected.front());
-}
-
-void TForm1::ListBoxFunctionsClick() {
-    const int row = SelectedFunctionRow();
-    const auto functions = FunctionsInListOrder();
-    if (row < 0 || static_cast<std::size_t>(row) >= functions.size()) {
-        return;
-    }
-    RichEditInput->setFocus();  // first, as in InsertText
-    QTextCursor cursor = RichEditInput->textCursor();
-    cursor.insertText(ListBoxFunctions->item(row)->text());
-    cursor.movePosition(QTextCursor::PreviousCharacter);  // between the brackets
-    RichEditInput->setTextCursor(cursor);
-    const std::string_view phrase = functions[row]->phrase;
-    speech_->Say(QString::fromUtf8(phrase.data(), static_cast<qsizetype>(phrase.size())));
-}
-
-// ---- Keys and window events ----
-
-bool TForm1::IsOwnWidget(QObject* object) const {
-    if (!object || !object->isWidgetType()) {
-        return false;
-    }
-    auto* widget = static_cast<QWidget*>(object);
-    return widget == this || isAncestorOf(widget);
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (KeypadKeyPressed(watched, key) || FunctionListKeyPressed(watched, key) ||
-            RecallKeyPressed(watched, key)) {
-            return true;
-        }
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        // In the menu bar Enter opens the highlighted menu, as everywhere else.
-        const bool inMenuBar = watched == menuBar() || menuBar()->isAncestorOf(qobject_cast<QWidget*>(watched));
-        if (enter && !inMenuBar && IsOwnWidget(watched)) {
-            if (event->type() == QEvent::KeyPress) {
-                // Shift+Enter is the line break of a multi-line expression.
-                if (key->modifiers() & Qt::ShiftModifier) {
-                    if (watched == RichEditInput->viewport() || watched == RichEditInput) {
-                        RichEditInput->textCursor().insertBlock();
-                        RichEditInput->ensureCursorVisible();
-                    }
-                    return true;
-                }
-                FormKeyDown(key);
-            } else {
-                FormKeyUp(key);
-            }
-            return true;
-        }
-        break;
-    }
-    case QEvent::LocaleChange:
-        if (watched == qApp) {
-            ReadDecimalSeparator();
-        }
-        break;
-    case QEvent::WindowActivate:
-        if (watched == this) {
-            FormActivate();
-        }
-        break;
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-bool TForm1::KeypadKeyPressed(QObject* watched, QKeyEvent* key) {
-    // Enter on a focused key presses that key, like Space. Its release is swallowed too: the
-    // window's Enter release would otherwise take the focus from a key that keeps it.
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    auto* button = qobject_cast<QPushButton*>(watched);
-    if (!enter || !button || button->parentWidget() != PanelKeyBoard) {
-        return false;
-    }
-    if (key->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
-        button->click();
-    }
-    return true;
-}
-
-bool TForm1::FunctionListKeyPressed(QObject* watched, QKeyEvent* key) {
-    if (watched != ListBoxFunctions && watched != ListBoxFunctions->viewport()) {
-        return false;
-    }
-    const bool choose = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
-    if (!choose || (key->modifiers() & ~Qt::KeypadModifier)) {
-        return false;
-    }
-    if (key->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
-        // The entry under the keyboard's cursor, also when the list was just entered with Tab.
-        if (SelectedFunctionRow() < 0 && ListBoxFunctions->currentRow() >= 0) {
-            ListBoxFunctions->currentItem()->setSelected(true);
-        }
-        ListBoxFunctionsClick();
-    }
-    return true;
-}
-
-bool TForm1::RecallKeyPressed(QObject* watched, QKeyEvent* key) {
-    if (key->type() != QEvent::KeyPress || (watched != RichEditInput && watched != RichEditInput->viewport())) {
-        return false;
-    }
-    const bool up = key->key() == Qt::Key_Up;
-    if ((!up && key->key() != Qt::Key_Down) || key->modifiers() != Qt::NoModifier) {
-        return false;
-    }
-    // Up recalls only from the first line and Down only from the last, so that the arrows still
-    // move between the lines of a multi-line expression.
-    QTextCursor probe = RichEditInput->textCursor();
-    if (probe.movePosition(up ? QTextCursor::Up : QTextCursor::Down)) {
-        return false;
-    }
-    const std::optional<QString> text = up ? recall_.Older(RichEditInput->toPlainText()) : recall_.Newer();
-    if (text) {
-        showingRecalled_ = true;
-        RichEditInput->setPlainText(*text);
-        RichEditInput->moveCursor(QTextCursor::End);
-        showingRecalled_ = false;
-    }
-    return true;
-}
-
-void TForm1::FormKeyDown(QKeyEvent* event) {
-    // A held key repeats; the expression was evaluated on the first press already.
-    if (event->isAutoRepeat()) {
-        return;
-    }
-    speech_->Say(QStringLiteral(" Evaluate "));
-    EvaluateInput();
-}
-
-void TForm1::FormKeyUp(QKeyEvent* event) {
-    if (event->isAutoRepeat()) {
-        return;
-    }
-    // The press never reaches the box, so there is nothing to undo here: a failed expression
-    // stays as typed, a successful one has already been emptied. Only the focus returns.
-    RichEditInput->setFocus();
-}
-
-void TForm1::FormActivate() {
-    // Only the first activation moves the focus: coming back from a message box, the focus stays
-    // where it was (on a key after a failed "=").
-    if (!activatedOnce_) {
-        activatedOnce_ = true;
-        RichEditInput->setFocus();
     }
 }
 

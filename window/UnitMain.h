@@ -42,7 +42,7 @@ public:
 
     // ---- Window state ----
     QString LastExpression;  // the last expression that evaluated; Recall inserts it again
-    int Precision = 2;       // decimal places chosen in Options > Precision (1 to 6)
+    int Precision = 2;       // decimal places chosen in Options > Precision (DecimalPlaces)
 
     // ---- Controls ----
     QToolBar* ToolBar1 = nullptr;          // empty, 29 px high
@@ -148,6 +148,7 @@ public:
 public slots:
     void MnuAudioClick();
     // The one handler of the six precision items; the item's data() is its number of places.
+    // An item whose number is outside DecimalPlaces changes nothing.
     void PrecisionClick(QAction* item);
 
     void ButtonClearClick();
@@ -177,6 +178,7 @@ protected:
     void FormKeyUp(QKeyEvent* event);
     void FormActivate();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A change of the regional settings reaches every window here, the application's included.
     void changeEvent(QEvent* event) override;
 
     void closeEvent(QCloseEvent* event) override;

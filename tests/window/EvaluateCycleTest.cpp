@@ -33,6 +33,8 @@ private slots:
     void resultIsSpokenBeforeTheLineWhenAudioIsOn();
     void speechFailureNeverStopsTheEvaluation();
     void precisionItemsAreOneGroupWithoutCheckMarks();
+    void precisionOutsideTheRangeChangesNothing_data();
+    void precisionOutsideTheRangeChangesNothing();
 };
 
 void EvaluateCycleTest::successfulEvaluation_data() {
@@ -323,6 +325,31 @@ void EvaluateCycleTest::precisionItemsAreOneGroupWithoutCheckMarks() {
         item->trigger();
         QCOMPARE(window.form->Precision, places);
     }
+}
+
+void EvaluateCycleTest::precisionOutsideTheRangeChangesNothing_data() {
+    QTest::addColumn<QVariant>("data");
+    QTest::newRow("zero") << QVariant(0);
+    QTest::newRow("seven") << QVariant(7);
+    QTest::newRow("negative") << QVariant(-3);
+    QTest::newRow("not a number") << QVariant(QStringLiteral("x"));
+    QTest::newRow("none") << QVariant();
+}
+
+// An item handed to the handler by other code (an accessibility action, a script) with a number
+// of places the formatting does not know keeps the choice the user made.
+void EvaluateCycleTest::precisionOutsideTheRangeChangesNothing() {
+    QFETCH(QVariant, data);
+    WindowFixture window;
+    window.ChoosePrecision(4);
+    QAction stray;
+    stray.setData(data);
+    window.form->PrecisionClick(&stray);
+    window.form->PrecisionClick(nullptr);
+    QCOMPARE(window.form->Precision, 4);
+    window.SetInput(QStringLiteral("1/3"));
+    window.form->EvaluateInput();
+    QCOMPARE(window.HistoryLines(), QStringList{"1/3= 0.3333"});
 }
 
 QTEST_MAIN(EvaluateCycleTest)
