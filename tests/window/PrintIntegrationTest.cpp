@@ -314,7 +314,8 @@ void PrintIntegrationTest::faultsAreReportedAndTheWindowAnswers_data()
         << Fault([](qint64 pid) { ::kill(pid_t(pid), SIGCONT); }) << "does not answer" << true;
     QTest::newRow("print system killed") << Fault([](qint64 pid) {
         ::kill(pid_t(pid), SIGKILL);
-        QTest::qWait(200);
+        // Gone once no signal can reach it any more.
+        QVERIFY(QTest::qWaitFor([pid] { return ::kill(pid_t(pid), 0) != 0; }, 10000));
     }) << nothing << nothing << "no default printer" << false;
 }
 
