@@ -17,17 +17,14 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyleOption>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -39,14 +36,13 @@
 #include <vector>
 
 #include "evaluator/FunctionTable.h"
-#include "evaluator/MyParser.h"
 #include "dialogs/DesignMetrics.h"
 #include "evaluator/ResultFormat.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Voice.h"
 #include "window/ApplicationTitle.h"
+#include "window/EvaluateCycle.h"
 #include "window/CheckableMenuItemAccessible.h"
-#include "window/InputLines.h"
 #include "window/KeypadKeys.h"
 #include "window/ResultsHistory.h"
 #include "window/ScreenReaderAnnouncer.h"
@@ -103,7 +99,6 @@ QFont PreferredFont(int pixels) {
     return font;
 }
 
-QString DefaultDecimalSeparator() { return QLocale::system().decimalPoint(); }
 
 // Fusion highlights a menu title only while its menu is open, so Alt alone (which makes the bar
 // take the keyboard) showed nothing. Here the title the keyboard is on is highlighted as well.
@@ -132,8 +127,7 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 TForm1::TForm1(Platform platform, QWidget* parent)
     : QMainWindow(parent),
       platform_(std::move(platform)),
-      applicationTitle_(ApplicationTitleFromPath(QCoreApplication::applicationFilePath())),
-      decimalSeparatorSource_(DefaultDecimalSeparator) {
+      applicationTitle_(ApplicationTitleFromPath(QCoreApplication::applicationFilePath())) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ferrolin 2009"));
     // The format named up front: otherwise Qt asks every image plugin about the file first.
@@ -149,8 +143,6 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     LastExpression.clear();
     Precision = DecimalPlaces::kDefault;
 
-    evaluator_ = std::make_unique<Evaluator>();
-    ReadDecimalSeparator();
 
     BuildMenus();
     speech_ = new SpokenFeedback(*MnuAudio, platform_.makeVoice ? platform_.makeVoice() : nullptr,
@@ -169,6 +161,10 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     qApp->installEventFilter(this);
 
     history_ = std::make_unique<ResultsHistory>(*RichEditOutput, *announcer_);
+    cycle_ = std::make_unique<EvaluateCycle>(
+        *RichEditInput, *history_, *speech_,
+        EvaluateCycle::Boxes{[this](const QString& text) { ShowNotice(text); },
+                             [this](const QString& message) { ShowErrorBox(message); }});
     CreateDocumentCommands();
     CreateHelpCommands();
     BuildMenuKeys();
@@ -426,54 +422,19 @@ void TForm1::ShowNotice(const QString& text) {
 // ---- Regional settings ----
 
 void TForm1::SetDecimalSeparatorSource(std::function<QString()> source) {
-    decimalSeparatorSource_ = source ? std::move(source) : std::function<QString()>(DefaultDecimalSeparator);
-    ReadDecimalSeparator();
+    cycle_->SetDecimalSeparatorSource(std::move(source));
 }
 
-void TForm1::ReadDecimalSeparator() {
-    const QList<uint> characters = decimalSeparatorSource_().toUcs4();
-    decimalSeparator_ = characters.isEmpty() ? U'.' : static_cast<char32_t>(characters.front());
-}
+char32_t TForm1::DecimalSeparator() const { return cycle_->DecimalSeparator(); }
 
 // ---- The evaluate cycle ----
 
 void TForm1::EvaluateInput() {
-    // Asked for while this command's notice or error box is open (by an accessibility action or
-    // a queued key): refused, so the open box always belongs to the evaluation the user sees.
-    if (evaluationBoxOpen_) {
+    const std::optional<QString> expression = cycle_->Run(Precision);
+    if (!expression) {
         return;
     }
-    QTextDocument* input = RichEditInput->document();
-    if (input->isEmpty()) {
-        return;
-    }
-    const InputLines lines = InputLines::Read(*input);
-    const std::string expression = ExpressionText(lines.lines);
-
-    evaluator_->Options().decimalSeparator = decimalSeparator_;
-    // The evaluation runs to its end first; its notices and its error are shown afterwards.
-    const Evaluation result = evaluator_->Evaluate(expression);
-    {
-        const QScopedValueRollback boxOpen(evaluationBoxOpen_, true);
-        for (const std::string& notice : result.notices) {
-            ShowNotice(FromUtf8(notice));
-        }
-        if (!result.ok()) {
-            ShowErrorBox(QString::fromStdString(result.failure->message));
-            // The caret goes where reading stopped, so the user and a screen reader land on it.
-            QTextCursor caret(input);
-            caret.setPosition(std::clamp(lines.DocumentPosition(result.failure->position), 0,
-                                         input->characterCount() - 1));
-            RichEditInput->setTextCursor(caret);
-            return;
-        }
-    }
-    const long double value = result.value;
-
-    LastExpression = FromUtf8(expression);
-    const QString formatted = FromUtf8(FormatValue(value, Precision, decimalSeparator_));
-    speech_->SayResult(formatted);
-    history_->Append(FromUtf8(HistoryLine(expression, value, Precision, decimalSeparator_)));
+    LastExpression = *expression;
     recall_.Add(LastExpression);
 
     RichEditInput->clear();
@@ -502,8 +463,8 @@ void TForm1::PrecisionClick(QAction* item) {
 }
 
 void TForm1::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LocaleChange) {
-        ReadDecimalSeparator();
+    if (event->type() == QEvent::LocaleChange && cycle_) {
+        cycle_->ReadDecimalSeparator();
     }
     QMainWindow::changeEvent(event);
 }

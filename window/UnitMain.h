@@ -27,7 +27,7 @@ class QToolBar;
 
 namespace ferrolin {
 
-class Evaluator;
+class EvaluateCycle;
 class ResultsHistory;
 class ScreenReaderAnnouncer;
 class SpokenFeedback;
@@ -88,7 +88,7 @@ public:
 
     // ---- Regional settings ----
     // The decimal separator results are written with and comma lists are read with.
-    char32_t DecimalSeparator() const { return decimalSeparator_; }
+    char32_t DecimalSeparator() const;
     // Where the separator comes from (default: QLocale::system()); read now and on every
     // QEvent::LocaleChange. Tests hand in their own.
     void SetDecimalSeparatorSource(std::function<QString()> source);
@@ -218,7 +218,6 @@ private:
     void ApplyFonts();
     void WidenForFunctionNames();
     void BuildMenuKeys();
-    void ReadDecimalSeparator();
     // Keys with a meaning of their own in one control; true when the key was used.
     bool KeypadKeyPressed(QObject* watched, QKeyEvent* key);
     bool FunctionListKeyPressed(QObject* watched, QKeyEvent* key);
@@ -228,10 +227,7 @@ private:
 
     Platform platform_;
     QString applicationTitle_;
-    std::unique_ptr<Evaluator> evaluator_;
-    std::function<QString()> decimalSeparatorSource_;
-    char32_t decimalSeparator_ = U'.';
-    bool evaluationBoxOpen_ = false;  // an evaluation's notice or error box is showing
+    std::unique_ptr<EvaluateCycle> cycle_;
     bool activatedOnce_ = false;
     ScreenReaderAnnouncer* announcer_ = nullptr;
     std::unique_ptr<ResultsHistory> history_;
