@@ -141,7 +141,7 @@ TForm1::TForm1(Platform platform, QWidget* parent)
 
     // FormCreate
     LastExpression.clear();
-    Precision = DecimalPlaces::kDefault;
+    precision_ = DecimalPlaces::kDefault;
 
 
     BuildMenus();
@@ -430,7 +430,7 @@ char32_t TForm1::DecimalSeparator() const { return cycle_->DecimalSeparator(); }
 // ---- The evaluate cycle ----
 
 void TForm1::EvaluateInput() {
-    const std::optional<QString> expression = cycle_->Run(Precision);
+    const std::optional<QString> expression = cycle_->Run(precision_);
     if (!expression) {
         return;
     }
@@ -458,7 +458,7 @@ void TForm1::PrecisionClick(QAction* item) {
     bool ok = false;
     const int places = item ? item->data().toInt(&ok) : 0;
     if (ok && DecimalPlaces::Allowed(places)) {
-        Precision = places;
+        precision_ = places;
     }
 }
 

@@ -42,7 +42,8 @@ public:
 
     // ---- Window state ----
     QString LastExpression;  // the last expression that evaluated; Recall inserts it again
-    int Precision = 2;       // decimal places chosen in Options > Precision (DecimalPlaces)
+    // Decimal places chosen in Options > Precision (DecimalPlaces); changed only by PrecisionClick.
+    int Precision() const { return precision_; }
 
     // ---- Controls ----
     QToolBar* ToolBar1 = nullptr;          // empty, 29 px high
@@ -228,6 +229,7 @@ private:
     Platform platform_;
     QString applicationTitle_;
     std::unique_ptr<EvaluateCycle> cycle_;
+    int precision_ = 2;
     bool activatedOnce_ = false;
     ScreenReaderAnnouncer* announcer_ = nullptr;
     std::unique_ptr<ResultsHistory> history_;

@@ -319,14 +319,14 @@ void EvaluateCycleTest::precisionItemsAreOneGroupWithoutCheckMarks() {
     WindowFixture window;
     const QList<QAction*> items = window.form->mnuPrecision->actions();
     QCOMPARE(items.size(), 6);
-    QCOMPARE(window.form->Precision, 2);
+    QCOMPARE(window.form->Precision(), 2);
     for (int places = 1; places <= 6; ++places) {
         QAction* item = items[places - 1];
         QCOMPARE(item->text().remove(QLatin1Char('&')), QStringLiteral("%1 Decimal Places").arg(places));
         QCOMPARE(item->actionGroup(), window.form->PrecisionItems);
         QVERIFY(!item->isCheckable());
         item->trigger();
-        QCOMPARE(window.form->Precision, places);
+        QCOMPARE(window.form->Precision(), places);
     }
 }
 
@@ -349,7 +349,7 @@ void EvaluateCycleTest::precisionOutsideTheRangeChangesNothing() {
     stray.setData(data);
     window.form->PrecisionClick(&stray);
     window.form->PrecisionClick(nullptr);
-    QCOMPARE(window.form->Precision, 4);
+    QCOMPARE(window.form->Precision(), 4);
     window.SetInput(QStringLiteral("1/3"));
     window.form->EvaluateInput();
     QCOMPARE(window.HistoryLines(), QStringList{"1/3= 0.3333"});
