@@ -10,7 +10,7 @@
 #include "platform/fakes/FakeFileDialogs.h"
 #include "platform/fakes/FakeMessageBoxes.h"
 #include "formats/RtfReader.h"
-#include "window/HistoryDocument.h"
+#include "window/ResultsHistory.h"
 #include "window/UnitMain.h"
 
 namespace {
@@ -55,7 +55,7 @@ void BM_SaveHistory(benchmark::State& state)
 {
     Window& window = SharedWindow();
     for (auto _ : state)
-        window.form->SaveAction->trigger();
+        window.form->SaveAction()->trigger();
     if (!window.boxes.errors().isEmpty())
         state.SkipWithError(window.boxes.errors().first().toUtf8().constData());
     state.counters["lines"] = kLines;
@@ -65,17 +65,17 @@ BENCHMARK(BM_SaveHistory)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 void BM_OpenHistory(benchmark::State& state)
 {
     Window& window = SharedWindow();
-    window.form->SaveAction->trigger();
+    window.form->SaveAction()->trigger();
     const QString file = window.form->ResultsFile.Filename();
     for (auto _ : state) {
         window.dialogs.openAnswers << ferrolin::FileDialogChoice{file, 0};
         window.form->ResultsFile.SetIsDirty(false);  // nothing to ask about
-        window.form->FileOpen1->trigger();
+        window.form->FileOpen1()->trigger();
         QApplication::processEvents();  // the opened history laid out and painted
     }
     if (!window.boxes.errors().isEmpty())
         state.SkipWithError(window.boxes.errors().first().toUtf8().constData());
-    if (ferrolin::HistoryLines(*window.form->RichEditOutput->document()).size() != kLines)
+    if (window.form->History().Lines().size() != kLines)
         state.SkipWithError("the opened history lost lines");
     state.counters["lines"] = kLines;
 }
@@ -85,7 +85,7 @@ BENCHMARK(BM_OpenHistory)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 void BM_OpenPartReadAndParse(benchmark::State& state)
 {
     Window& window = SharedWindow();
-    window.form->SaveAction->trigger();
+    window.form->SaveAction()->trigger();
     QFile file(window.form->ResultsFile.Filename());
     if (!file.open(QIODevice::ReadOnly)) {
         state.SkipWithError("cannot read the saved history");
@@ -100,9 +100,9 @@ BENCHMARK(BM_OpenPartReadAndParse)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 void BM_OpenPartFillHistory(benchmark::State& state)
 {
     Window& window = SharedWindow();
-    const QString text = ferrolin::LoadedHistoryText(ferrolin::HistoryLines(*window.form->RichEditOutput->document()));
+    const QStringList lines = window.form->History().Lines();
     for (auto _ : state)
-        window.form->RichEditOutput->setPlainText(text);
+        window.form->History().Load(lines);
 }
 BENCHMARK(BM_OpenPartFillHistory)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 

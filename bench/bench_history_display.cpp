@@ -33,7 +33,7 @@
 #include "platform/fakes/FakeFileDialogs.h"
 #include "platform/fakes/FakeMessageBoxes.h"
 #include "formats/RtfWriter.h"
-#include "window/HistoryDocument.h"
+#include "window/ResultsHistory.h"
 #include "window/UnitMain.h"
 
 namespace {
@@ -149,7 +149,7 @@ struct Window {
         dialogs.openAnswers << ferrolin::FileDialogChoice{file, 1};
         QElapsedTimer clock;
         clock.start();
-        form->FileOpen1->trigger();
+        form->FileOpen1()->trigger();
         const qint64 held = clock.elapsed();
         watchdog->Beat();
         if (command)
@@ -197,7 +197,7 @@ void BM_OpenOnDisplay(benchmark::State& state)
         worstCommand = std::max(worstCommand, command);
         state.SetIterationTime(static_cast<double>(held) / 1000);
     }
-    if (ferrolin::HistoryLines(*window.form->RichEditOutput->document()).size() != lines)
+    if (window.form->History().Lines().size() != lines)
         state.SkipWithError("the opened history lost lines");
     if (!window.boxes.errors().isEmpty())
         state.SkipWithError(window.boxes.errors().first().toUtf8().constData());

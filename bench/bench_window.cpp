@@ -32,6 +32,7 @@
 #include "platform/fakes/FakeMessageBoxes.h"
 #include "platform/fakes/FakeVoice.h"
 #include "window/StartUpFonts.h"
+#include "window/SpokenFeedback.h"
 #include "window/UnitMain.h"
 
 namespace {
@@ -97,7 +98,7 @@ int RunFirstShown(int argc, char** argv, const std::string& which) {
     platform.messageBoxes = &boxes;
     ferrolin::TForm1 form(platform);
     FirstPaintWatcher watcher(&form, start, [&form] {
-        auto* voice = dynamic_cast<ferrolin::SpeechDispatcherVoice*>(form.SpVoice1.get());
+        auto* voice = dynamic_cast<ferrolin::SpeechDispatcherVoice*>(form.Speech().voice());
         return voice && voice->isConnected();
     });
     form.show();

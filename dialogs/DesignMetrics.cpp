@@ -35,13 +35,19 @@ QRect DesignMetrics::Rect(int left, int top, int width, int height) const
 QFont DesignMetrics::Tahoma(int designPixelHeight) const
 {
     QFont font;
-    if (QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
+    if (HasTahoma())
         font.setFamily(QStringLiteral("Tahoma"));
     else
         font.setFamilies({QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(std::max(Px(designPixelHeight), 1));
     return font;
+}
+
+bool DesignMetrics::HasTahoma()
+{
+    static const bool installed = QFontDatabase::hasFamily(QStringLiteral("Tahoma"));
+    return installed;
 }
 
 }  // namespace ferrolin

@@ -20,7 +20,9 @@ public:
     // Tahoma at the given design pixel height; another sans-serif face where Tahoma is missing.
     QFont Tahoma(int designPixelHeight) const;
 
-    double Factor() const { return factor_; }
+    // Whether Tahoma is installed: asked once, from any thread, and remembered for the program's
+    // run (the answer waits for Qt to read every font on the system the first time).
+    static bool HasTahoma();
 
 private:
     double factor_;

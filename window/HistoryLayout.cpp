@@ -1,4 +1,5 @@
 #include "window/HistoryLayout.h"
+#include "window/ResultsHistory.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -11,18 +12,6 @@
 #include <cmath>
 
 namespace ferrolin {
-
-namespace {
-
-// Lines a paragraph not yet laid out is counted as: one per line break in it.
-int LinesBeforeLayout(const QTextBlock& block)
-{
-    if (block.length() <= 1)
-        return 1;
-    return 1 + static_cast<int>(block.text().count(QChar::LineSeparator));
-}
-
-}  // namespace
 
 HistoryLayout::HistoryLayout(QTextDocument* document) : QAbstractTextDocumentLayout(document) {}
 
@@ -179,7 +168,7 @@ void HistoryLayout::documentChanged(int from, int charsRemoved, int charsAdded)
     const QTextBlock last = doc->findBlock(std::max(from, from + charsAdded - 1));
     for (QTextBlock block = doc->findBlock(from); block.isValid(); block = block.next()) {
         block.clearLayout();
-        block.setLineCount(LinesBeforeLayout(block));
+        block.setLineCount(ResultsHistory::LinesIn(block));
         if (block == last)
             break;
     }

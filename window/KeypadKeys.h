@@ -18,4 +18,7 @@ std::span<const KeyDefinition> KeypadKeys();
 
 inline constexpr int kKeypadColumns = 4;
 
+// The property of each key button holding its place in KeypadKeys().
+inline constexpr const char* kKeyIndexProperty = "ferrolinKeyIndex";
+
 }  // namespace ferrolin

@@ -7,7 +7,6 @@
 #include <QLayout>
 
 #include <QAccessible>
-#include <QAccessibleEvent>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -18,17 +17,14 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyleOption>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -40,23 +36,25 @@
 #include <vector>
 
 #include "evaluator/FunctionTable.h"
-#include "evaluator/MyParser.h"
+#include "dialogs/DesignMetrics.h"
 #include "evaluator/ResultFormat.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Voice.h"
 #include "window/ApplicationTitle.h"
+#include "window/EvaluateCycle.h"
 #include "window/CheckableMenuItemAccessible.h"
-#include "window/InputLines.h"
 #include "window/KeypadKeys.h"
+#include "window/ResultsHistory.h"
 #include "window/ScreenReaderAnnouncer.h"
+#include "window/SpokenFeedback.h"
 #include "window/StartUpFonts.h"
 
 namespace ferrolin {
 
 namespace {
 
-// Every size below is given at 120 pixels per inch and scaled to the screen's logical dpi.
-constexpr double kDesignDpi = 120.0;
+// Every size below is given at 120 pixels per inch and scaled to the screen's logical dpi
+// (DesignMetrics).
 constexpr int kClientWidth = 352;
 constexpr int kClientHeight = 562;
 // The smallest outer size is 360 x 550; Qt's minimum counts without the frame, so take off a
@@ -75,7 +73,6 @@ constexpr int kListRowHeight = 22;
 constexpr int kWindowFontPixels = 13;
 constexpr int kBoxFontPixels = 18;
 
-constexpr const char* kKeyIndexProperty = "ferrolinKeyIndex";
 
 // Tahoma where it is installed, else the desktop's own sans font. Naming only a family that
 // exists spares Qt a fallback search through fontconfig for each size. Whether Tahoma exists is
@@ -89,8 +86,7 @@ std::shared_future<QString> PreferredFamily() {
         QThreadPool::globalInstance()->start(
             [promise, fallback = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()] {
                 FinishReadingFontConfiguration();
-                promise->set_value(QFontDatabase::hasFamily(QStringLiteral("Tahoma")) ? QStringLiteral("Tahoma")
-                                                                                       : fallback);
+                promise->set_value(DesignMetrics::HasTahoma() ? QStringLiteral("Tahoma") : fallback);
             });
         return result;
     }();
@@ -103,7 +99,6 @@ QFont PreferredFont(int pixels) {
     return font;
 }
 
-QString DefaultDecimalSeparator() { return QLocale::system().decimalPoint(); }
 
 // Fusion highlights a menu title only while its menu is open, so Alt alone (which makes the bar
 // take the keyboard) showed nothing. Here the title the keyboard is on is highlighted as well.
@@ -132,8 +127,7 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 TForm1::TForm1(Platform platform, QWidget* parent)
     : QMainWindow(parent),
       platform_(std::move(platform)),
-      applicationTitle_(ApplicationTitleFromPath(QCoreApplication::applicationFilePath())),
-      decimalSeparatorSource_(DefaultDecimalSeparator) {
+      applicationTitle_(ApplicationTitleFromPath(QCoreApplication::applicationFilePath())) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ferrolin 2009"));
     // The format named up front: otherwise Qt asks every image plugin about the file first.
@@ -143,37 +137,34 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     setAccessibleName(QStringLiteral("Ferrolin 2009"));
     PreferredFamily();  // starts the font lookup, which the menus below do not wait for
     InstallCheckableMenuItemAccessibility();
-    ScreenReaderRunning = [] { return QAccessible::isActive(); };
     announcer_ = new ScreenReaderAnnouncer(this);
 
     // FormCreate
     LastExpression.clear();
-    AudioOn = false;
-    Precision = 2;
+    precision_ = DecimalPlaces::kDefault;
 
-    evaluator_ = std::make_unique<Evaluator>();
-    ReadDecimalSeparator();
-
-    if (platform_.makeVoice) {
-        SpVoice1 = platform_.makeVoice();
-        connect(SpVoice1.get(), &Voice::Failed, this, &TForm1::ShowSpeechFailure);
-    }
 
     BuildMenus();
+    speech_ = new SpokenFeedback(*MnuAudio, platform_.makeVoice ? platform_.makeVoice() : nullptr,
+                                 [this](const QString& message) { ShowErrorBox(message); }, this);
     // Before any control exists, so that none of them has to be told of a new font.
-    setFont(PreferredFont(qRound(kWindowFontPixels * logicalDpiY() / kDesignDpi)));
+    setFont(PreferredFont(DesignMetrics(this).Px(kWindowFontPixels)));
     BuildControls();
     ApplyFonts();
 
-    const double scale = logicalDpiY() / kDesignDpi;
-    auto scaled = [scale](int pixels) { return qRound(pixels * scale); };
-    setMinimumSize(scaled(kMinimumWidth), scaled(kMinimumHeight));
-    resize(scaled(kClientWidth), scaled(kClientHeight) + menuBar()->sizeHint().height());
+    const DesignMetrics metrics(this);
+    setMinimumSize(metrics.Px(kMinimumWidth), metrics.Px(kMinimumHeight));
+    resize(metrics.Px(kClientWidth), metrics.Px(kClientHeight) + menuBar()->sizeHint().height());
     WidenForFunctionNames();
 
     // KeyPreview: the window sees every key meant for any of its controls first.
     qApp->installEventFilter(this);
 
+    history_ = std::make_unique<ResultsHistory>(*RichEditOutput, *announcer_);
+    cycle_ = std::make_unique<EvaluateCycle>(
+        *RichEditInput, *history_, *speech_,
+        EvaluateCycle::Boxes{[this](const QString& text) { ShowNotice(text); },
+                             [this](const QString& message) { ShowErrorBox(message); }});
     CreateDocumentCommands();
     CreateHelpCommands();
     BuildMenuKeys();
@@ -204,12 +195,7 @@ void TForm1::BuildMenus() {
     MnuAudio = MnuOptions->addAction(QStringLiteral("&Audio"));
     MnuAudio->setObjectName(QStringLiteral("MnuAudio"));
     MnuAudio->setCheckable(true);
-    MnuAudio->setChecked(false);
-    // triggered() has already flipped the check mark; the handler owns the toggle, so undo it.
-    connect(MnuAudio, &QAction::triggered, this, [this] {
-        MnuAudio->setChecked(AudioOn);
-        MnuAudioClick();
-    });
+    MnuAudio->setChecked(false);  // triggering the item flips the check mark
 
     mnuPrecision = MnuOptions->addMenu(QStringLiteral("&Precision"));
     mnuPrecision->setObjectName(QStringLiteral("mnuPrecision"));
@@ -217,9 +203,10 @@ void TForm1::BuildMenus() {
     PrecisionItems->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     static constexpr const char* kPrecisionNames[] = {"Precision1", "Precsion2", "Precision3",
                                                       "Precision4", "Precision5", "Precision6"};
-    for (int places = 1; places <= 6; ++places) {
+    static_assert(std::size(kPrecisionNames) == DecimalPlaces::kMost - DecimalPlaces::kFewest + 1);
+    for (int places = DecimalPlaces::kFewest; places <= DecimalPlaces::kMost; ++places) {
         QAction* item = mnuPrecision->addAction(QStringLiteral("&%1 Decimal Places").arg(places));
-        item->setObjectName(QString::fromLatin1(kPrecisionNames[places - 1]));
+        item->setObjectName(QString::fromLatin1(kPrecisionNames[places - DecimalPlaces::kFewest]));
         item->setData(places);
         PrecisionItems->addAction(item);
     }
@@ -241,15 +228,14 @@ void TForm1::BuildMenuKeys() {
 }
 
 void TForm1::BuildControls() {
-    const double scale = logicalDpiY() / kDesignDpi;
-    auto scaled = [scale](int pixels) { return qRound(pixels * scale); };
+    const DesignMetrics metrics(this);
 
     ToolBar1 = addToolBar(QStringLiteral("Toolbar"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setAccessibleName(QStringLiteral("Toolbar"));
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
-    ToolBar1->setFixedHeight(scaled(kToolBarHeight));
+    ToolBar1->setFixedHeight(metrics.Px(kToolBarHeight));
     ToolBar1->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);  // no "hide the toolbar" menu on the main window
 
@@ -258,8 +244,8 @@ void TForm1::BuildControls() {
     PanelMain->setFrameShape(QFrame::StyledPanel);
     setCentralWidget(PanelMain);
     auto* column = new QVBoxLayout(PanelMain);
-    column->setContentsMargins(scaled(2), scaled(2), scaled(2), scaled(2));
-    column->setSpacing(scaled(2));
+    column->setContentsMargins(metrics.Px(2), metrics.Px(2), metrics.Px(2), metrics.Px(2));
+    column->setSpacing(metrics.Px(2));
 
     RichEditInput = new QTextEdit(PanelMain);
     RichEditInput->setObjectName(QStringLiteral("RichEditInput"));
@@ -269,7 +255,7 @@ void TForm1::BuildControls() {
     RichEditInput->setAcceptRichText(false);
     RichEditInput->setTabChangesFocus(true);
     RichEditInput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEditInput->setFixedHeight(scaled(kInputHeight));
+    RichEditInput->setFixedHeight(metrics.Px(kInputHeight));
     // Typing (anything but Up and Down showing an earlier expression) starts the next walk afresh.
     connect(RichEditInput, &QTextEdit::textChanged, this, [this] {
         if (!showingRecalled_) recall_.Reset();
@@ -278,14 +264,14 @@ void TForm1::BuildControls() {
 
     auto* band = new QWidget(PanelMain);
     band->setObjectName(QStringLiteral("PanelBand"));
-    band->setFixedHeight(scaled(kBandHeight));
+    band->setFixedHeight(metrics.Px(kBandHeight));
     auto* row = new QHBoxLayout(band);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(scaled(2));
+    row->setSpacing(metrics.Px(2));
     ListBoxFunctions = new QListWidget(band);
     row->addWidget(ListBoxFunctions, 1);
     PanelKeyBoard = new QFrame(band);
-    PanelKeyBoard->setFixedWidth(scaled(kKeyBoardWidth));
+    PanelKeyBoard->setFixedWidth(metrics.Px(kKeyBoardWidth));
     row->addWidget(PanelKeyBoard);
     column->addWidget(band);
 
@@ -317,8 +303,7 @@ void TForm1::BuildControls() {
 }
 
 void TForm1::BuildKeypad() {
-    const double scale = logicalDpiY() / kDesignDpi;
-    auto scaled = [scale](int pixels) { return qRound(pixels * scale); };
+    const DesignMetrics metrics(this);
 
     PanelKeyBoard->setObjectName(QStringLiteral("PanelKeyBoard"));
     PanelKeyBoard->setAccessibleName(QStringLiteral("Keypad"));
@@ -334,8 +319,7 @@ void TForm1::BuildKeypad() {
         button->setProperty(kKeyIndexProperty, static_cast<int>(i));
         const int column = static_cast<int>(i) % kKeypadColumns;
         const int rowIndex = static_cast<int>(i) / kKeypadColumns;
-        button->setGeometry(scaled(kKeyColumnX[column]), scaled(kKeyRowY[rowIndex]), scaled(kKeyWidth),
-                            scaled(kKeyHeight));
+        button->setGeometry(metrics.Rect(kKeyColumnX[column], kKeyRowY[rowIndex], kKeyWidth, kKeyHeight));
         switch (key.kind) {
         case KeyDefinition::Kind::Text:
             connect(button, &QPushButton::clicked, this, &TForm1::ButtonTextKeyClick);
@@ -354,8 +338,7 @@ void TForm1::BuildKeypad() {
 }
 
 void TForm1::BuildFunctionList() {
-    const double scale = logicalDpiY() / kDesignDpi;
-    const int rowHeight = qRound(kListRowHeight * scale);
+    const int rowHeight = DesignMetrics(this).Px(kListRowHeight);
 
     ListBoxFunctions->setObjectName(QStringLiteral("ListBoxFunctions"));
     ListBoxFunctions->setAccessibleName(QStringLiteral("Functions"));
@@ -376,7 +359,8 @@ void TForm1::BuildFunctionList() {
 }
 
 void TForm1::ApplyFonts() {
-    const QFont boxFont = PreferredFont(qRound(kBoxFontPixels * logicalDpiY() / kDesignDpi));
+    const DesignMetrics metrics(this);
+    const QFont boxFont = PreferredFont(metrics.Px(kBoxFontPixels));
     RichEditInput->setFont(boxFont);
     RichEditOutput->setFont(boxFont);
     ListBoxFunctions->setFont(boxFont);
@@ -384,7 +368,7 @@ void TForm1::ApplyFonts() {
     // The keys are sized for Tahoma; a wider fallback font is made smaller until every caption
     // fits its key whole.
     QFont keyFont = boxFont;
-    const int room = qRound(kKeyWidth * logicalDpiY() / kDesignDpi) - 6;
+    const int room = metrics.Px(kKeyWidth) - 6;
     auto widestCaption = [this](const QFont& font) {
         const QFontMetrics metrics(font);
         int widest = 0;
@@ -418,27 +402,6 @@ void TForm1::WidenForFunctionNames() {
     setMinimumWidth(std::max(minimumWidth(), minimumSizeHint().width()));
 }
 
-// ---- Spoken feedback ----
-
-void TForm1::Say(const QString& phrase) {
-    if (phrase.isEmpty() || !SpVoice1) {
-        return;
-    }
-    // A screen reader's own speech must never wait behind the window's phrases: at Text
-    // priority its speech cuts them short, and a newer phrase replaces an older one.
-    SpVoice1->SetPriority(ScreenReaderRunning() ? SpeechPriority::Text : SpeechPriority::Message);
-    SpVoice1->Speak(phrase);  // a failure comes back later through Voice::Failed
-}
-
-void TForm1::ShowSpeechFailure(const QString& message) {
-    if (speechFailureShown_) {
-        return;
-    }
-    speechFailureShown_ = true;
-    // Shown once the command that spoke has finished its work, so the failure never cuts it short.
-    QTimer::singleShot(0, this, [this, message] { ShowErrorBox(message); });
-}
-
 // ---- Failures and notices ----
 
 void TForm1::ShowErrorBox(const QString& message) {
@@ -459,81 +422,23 @@ void TForm1::ShowNotice(const QString& text) {
 // ---- Regional settings ----
 
 void TForm1::SetDecimalSeparatorSource(std::function<QString()> source) {
-    decimalSeparatorSource_ = source ? std::move(source) : std::function<QString()>(DefaultDecimalSeparator);
-    ReadDecimalSeparator();
+    cycle_->SetDecimalSeparatorSource(std::move(source));
 }
 
-void TForm1::ReadDecimalSeparator() {
-    const QList<uint> characters = decimalSeparatorSource_().toUcs4();
-    decimalSeparator_ = characters.isEmpty() ? U'.' : static_cast<char32_t>(characters.front());
-}
+char32_t TForm1::DecimalSeparator() const { return cycle_->DecimalSeparator(); }
 
 // ---- The evaluate cycle ----
 
 void TForm1::EvaluateInput() {
-    // Asked for while this command's notice or error box is open (by an accessibility action or
-    // a queued key): refused, so the open box always belongs to the evaluation the user sees.
-    if (evaluationBoxOpen_) {
+    const std::optional<QString> expression = cycle_->Run(precision_);
+    if (!expression) {
         return;
     }
-    QTextDocument* input = RichEditInput->document();
-    if (input->isEmpty()) {
-        return;
-    }
-    const InputLines lines = InputLines::Read(*input);
-    const std::string expression = ExpressionText(lines.lines);
-
-    evaluator_->Options().decimalSeparator = decimalSeparator_;
-    // The evaluation runs to its end first; its notices and its error are shown afterwards.
-    const Evaluation result = evaluator_->Evaluate(expression);
-    {
-        const QScopedValueRollback boxOpen(evaluationBoxOpen_, true);
-        for (const std::string& notice : result.notices) {
-            ShowNotice(FromUtf8(notice));
-        }
-        if (!result.ok()) {
-            ShowErrorBox(QString::fromStdString(result.failure->message));
-            // The caret goes where reading stopped, so the user and a screen reader land on it.
-            QTextCursor caret(input);
-            caret.setPosition(std::clamp(lines.DocumentPosition(result.failure->position), 0,
-                                         input->characterCount() - 1));
-            RichEditInput->setTextCursor(caret);
-            return;
-        }
-    }
-    const long double value = result.value;
-
-    LastExpression = FromUtf8(expression);
-    const QString formatted = FromUtf8(FormatValue(value, Precision, decimalSeparator_));
-    // With a screen reader the announced history line is the result's one reading.
-    if (AudioOn && !ScreenReaderRunning()) {
-        Say(QStringLiteral("Result = ") + formatted);
-    }
-    AppendHistoryLine(FromUtf8(HistoryLine(expression, value, Precision, decimalSeparator_)));
+    LastExpression = *expression;
     recall_.Add(LastExpression);
 
     RichEditInput->clear();
     RichEditInput->setFocus();
-}
-
-void TForm1::AppendHistoryLine(const QString& line) {
-    // Only the new block is laid out; the history may hold many thousands of lines.
-    QTextDocument* history = RichEditOutput->document();
-    QTextCursor cursor(history);
-    cursor.movePosition(QTextCursor::End);
-    if (!history->isEmpty()) {
-        cursor.insertBlock();
-    }
-    const int position = cursor.position();
-    cursor.insertText(line);
-
-    RichEditOutput->setTextCursor(cursor);
-    RichEditOutput->ensureCursorVisible();
-
-    QAccessibleTextInsertEvent inserted(RichEditOutput, position, line);
-    QAccessible::updateAccessibility(&inserted);
-    // The history box has no focus, so a screen reader ignores its text event: say it aloud.
-    announcer_->Announce(line);
 }
 
 void TForm1::InsertText(const QString& text) {
@@ -547,235 +452,19 @@ void TForm1::InsertText(const QString& text) {
 
 // ---- Options ----
 
-void TForm1::MnuAudioClick() {
-    if (MnuAudio->isChecked()) {
-        MnuAudio->setChecked(false);
-        AudioOn = false;
-    } else {
-        MnuAudio->setChecked(true);
-        AudioOn = true;
-        speechFailureShown_ = false;  // a new start: report the next failure again
-    }
-}
+void TForm1::MnuAudioClick() { MnuAudio->toggle(); }
 
 void TForm1::PrecisionClick(QAction* item) {
     bool ok = false;
-    const int places = item->data().toInt(&ok);
-    if (ok) {
-        Precision = places;
-    }
-}
-
-// ---- Keypad and function list ----
-
-void TForm1::ButtonTextKeyClick() {
-    const QObject* key = sender();
-    if (!key) {
-        return;
-    }
-    bool ok = false;
-    const int index = key->property(kKeyIndexProperty).toInt(&ok);
-    const auto keys = KeypadKeys();
-    if (!ok || index < 0 || static_cast<std::size_t>(index) >= keys.size()) {
-        return;
-    }
-    InsertText(QString::fromUtf8(keys[index].inserts));
-    if (AudioOn) {
-        Say(QString::fromUtf8(keys[index].phrase));
-    }
-}
-
-void TForm1::ButtonClearClick() {
-    if (RichEditInput->document()->isEmpty()) {
-        return;
-    }
-    RichEditInput->clear();
-    RichEditInput->setFocus();
-    if (AudioOn) {
-        Say(QStringLiteral(" clear "));
-    }
-}
-
-void TForm1::ButtonRecallClick() {
-    InsertText(LastExpression);
-    if (AudioOn) {
-        Say(QStringLiteral(" recall last expression"));
-    }
-}
-
-void TForm1::ButtonEvaluateClick() {
-    if (AudioOn) {
-        Say(QStringLiteral(" Evaluate "));
-    }
-    EvaluateInput();
-}
-
-int TForm1::SelectedFunctionRow() const {
-    const QList<QListWidgetItem*> selected = ListBoxFunctions->selectedItems();
-    return selected.isEmpty() ? -1 : ListBoxFunctions->row(selected.front());
-}
-
-void TForm1::ListBoxFunctionsClick() {
-    const int row = SelectedFunctionRow();
-    const auto functions = FunctionsInListOrder();
-    if (row < 0 || static_cast<std::size_t>(row) >= functions.size()) {
-        return;
-    }
-    RichEditInput->setFocus();  // first, as in InsertText
-    QTextCursor cursor = RichEditInput->textCursor();
-    cursor.insertText(ListBoxFunctions->item(row)->text());
-    cursor.movePosition(QTextCursor::PreviousCharacter);  // between the brackets
-    RichEditInput->setTextCursor(cursor);
-    if (AudioOn) {
-        const std::string_view phrase = functions[row]->phrase;
-        Say(QString::fromUtf8(phrase.data(), static_cast<qsizetype>(phrase.size())));
-    }
-}
-
-// ---- Keys and window events ----
-
-bool TForm1::IsOwnWidget(QObject* object) const {
-    if (!object || !object->isWidgetType()) {
-        return false;
-    }
-    auto* widget = static_cast<QWidget*>(object);
-    return widget == this || isAncestorOf(widget);
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (KeypadKeyPressed(watched, key) || FunctionListKeyPressed(watched, key) ||
-            RecallKeyPressed(watched, key)) {
-            return true;
-        }
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        // In the menu bar Enter opens the highlighted menu, as everywhere else.
-        const bool inMenuBar = watched == menuBar() || menuBar()->isAncestorOf(qobject_cast<QWidget*>(watched));
-        if (enter && !inMenuBar && IsOwnWidget(watched)) {
-            if (event->type() == QEvent::KeyPress) {
-                // Shift+Enter is the line break of a multi-line expression.
-                if (key->modifiers() & Qt::ShiftModifier) {
-                    if (watched == RichEditInput->viewport() || watched == RichEditInput) {
-                        RichEditInput->textCursor().insertBlock();
-                        RichEditInput->ensureCursorVisible();
-                    }
-                    return true;
-                }
-                FormKeyDown(key);
-            } else {
-                FormKeyUp(key);
-            }
-            return true;
-        }
-        break;
-    }
-    case QEvent::LocaleChange:
-        if (watched == qApp) {
-            ReadDecimalSeparator();
-        }
-        break;
-    case QEvent::WindowActivate:
-        if (watched == this) {
-            FormActivate();
-        }
-        break;
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-bool TForm1::KeypadKeyPressed(QObject* watched, QKeyEvent* key) {
-    // Enter on a focused key presses that key, like Space. Its release is swallowed too: the
-    // window's Enter release would otherwise take the focus from a key that keeps it.
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    auto* button = qobject_cast<QPushButton*>(watched);
-    if (!enter || !button || button->parentWidget() != PanelKeyBoard) {
-        return false;
-    }
-    if (key->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
-        button->click();
-    }
-    return true;
-}
-
-bool TForm1::FunctionListKeyPressed(QObject* watched, QKeyEvent* key) {
-    if (watched != ListBoxFunctions && watched != ListBoxFunctions->viewport()) {
-        return false;
-    }
-    const bool choose = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
-    if (!choose || (key->modifiers() & ~Qt::KeypadModifier)) {
-        return false;
-    }
-    if (key->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
-        // The entry under the keyboard's cursor, also when the list was just entered with Tab.
-        if (SelectedFunctionRow() < 0 && ListBoxFunctions->currentRow() >= 0) {
-            ListBoxFunctions->currentItem()->setSelected(true);
-        }
-        ListBoxFunctionsClick();
-    }
-    return true;
-}
-
-bool TForm1::RecallKeyPressed(QObject* watched, QKeyEvent* key) {
-    if (key->type() != QEvent::KeyPress || (watched != RichEditInput && watched != RichEditInput->viewport())) {
-        return false;
-    }
-    const bool up = key->key() == Qt::Key_Up;
-    if ((!up && key->key() != Qt::Key_Down) || key->modifiers() != Qt::NoModifier) {
-        return false;
-    }
-    // Up recalls only from the first line and Down only from the last, so that the arrows still
-    // move between the lines of a multi-line expression.
-    QTextCursor probe = RichEditInput->textCursor();
-    if (probe.movePosition(up ? QTextCursor::Up : QTextCursor::Down)) {
-        return false;
-    }
-    const std::optional<QString> text = up ? recall_.Older(RichEditInput->toPlainText()) : recall_.Newer();
-    if (text) {
-        showingRecalled_ = true;
-        RichEditInput->setPlainText(*text);
-        RichEditInput->moveCursor(QTextCursor::End);
-        showingRecalled_ = false;
-    }
-    return true;
-}
-
-void TForm1::FormKeyDown(QKeyEvent* event) {
-    // A held key repeats; the expression was evaluated on the first press already.
-    if (event->isAutoRepeat()) {
-        return;
-    }
-    if (AudioOn) {
-        Say(QStringLiteral(" Evaluate "));
-    }
-    EvaluateInput();
-}
-
-void TForm1::FormKeyUp(QKeyEvent* event) {
-    if (event->isAutoRepeat()) {
-        return;
-    }
-    // The press never reaches the box, so there is nothing to undo here: a failed expression
-    // stays as typed, a successful one has already been emptied. Only the focus returns.
-    RichEditInput->setFocus();
-}
-
-void TForm1::FormActivate() {
-    // Only the first activation moves the focus: coming back from a message box, the focus stays
-    // where it was (on a key after a failed "=").
-    if (!activatedOnce_) {
-        activatedOnce_ = true;
-        RichEditInput->setFocus();
+    const int places = item ? item->data().toInt(&ok) : 0;
+    if (ok && DecimalPlaces::Allowed(places)) {
+        precision_ = places;
     }
 }
 
 void TForm1::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LocaleChange) {
-        ReadDecimalSeparator();
+    if (event->type() == QEvent::LocaleChange && cycle_) {
+        cycle_->ReadDecimalSeparator();
     }
     QMainWindow::changeEvent(event);
 }

@@ -9,11 +9,13 @@
 #include <memory>
 
 #include "platform/Platform.h"
+#include "window/DocumentActions.h"
 #include "window/ExpressionRecall.h"
 #include "window/FileNameUnit.h"  // ResultsFile (document commands)
 #include <QPointer>                // LastEditFocus (document commands)
 
 class QAction;
+class QCloseEvent;
 class QDialog;
 class QActionGroup;
 class QFrame;
@@ -25,8 +27,10 @@ class QToolBar;
 
 namespace ferrolin {
 
-class Evaluator;
+class EvaluateCycle;
+class ResultsHistory;
 class ScreenReaderAnnouncer;
+class SpokenFeedback;
 class Voice;
 struct KeyDefinition;
 
@@ -38,8 +42,8 @@ public:
 
     // ---- Window state ----
     QString LastExpression;  // the last expression that evaluated; Recall inserts it again
-    bool AudioOn = false;    // spoken feedback; mirrors the check mark of Options > Audio
-    int Precision = 2;       // decimal places chosen in Options > Precision (1 to 6)
+    // Decimal places chosen in Options > Precision (DecimalPlaces); changed only by PrecisionClick.
+    int Precision() const { return precision_; }
 
     // ---- Controls ----
     QToolBar* ToolBar1 = nullptr;          // empty, 29 px high
@@ -47,30 +51,24 @@ public:
     QTextEdit* RichEditInput = nullptr;    // the expression, plain text
     QFrame* PanelKeyBoard = nullptr;       // the 24 keys
     QListWidget* ListBoxFunctions = nullptr;
-    QTextEdit* RichEditOutput = nullptr;   // the results history, read-only
+    QTextEdit* RichEditOutput = nullptr;   // shows the results history, read-only
+
+    // The results history's lines: everything that reads or changes the history goes through it.
+    ResultsHistory& History() const { return *history_; }
 
     // ---- Menu bar, in this order: File, Edit, Options, Help ----
     QMenu* FileMenu = nullptr;    // filled by the document commands
     QMenu* EditMenu = nullptr;    // filled by the document commands
     QMenu* MnuOptions = nullptr;
-    QAction* MnuAudio = nullptr;  // checkable
+    QAction* MnuAudio = nullptr;  // checkable; checked: the window speaks (see Speech())
     QMenu* mnuPrecision = nullptr;
     QActionGroup* PrecisionItems = nullptr;  // six items, data() = 1..6
     QMenu* HelpMenu = nullptr;    // filled by the Help commands
 
     // ---- Speech ----
-    // The window's voice: created with the window, connected by itself on the first phrase.
-    // Null when the platform has no voice factory.
-    std::unique_ptr<Voice> SpVoice1;
-
-    // Speaks `phrase` in the background, queued behind earlier phrases. Callers test AudioOn.
-    // A speech failure is shown in the error box once (until Audio is switched off and on again)
-    // and never stops the caller.
-    void Say(const QString& phrase);
-
-    // Whether a screen reader is listening: then the window's phrases give way to its speech, and
-    // results reach the user through it alone. Default: Qt's accessibility bridge is active.
-    std::function<bool()> ScreenReaderRunning;
+    // Spoken feedback: whether Audio is on, the window's voice (created with the window,
+    // connected by itself on the first phrase) and its failures.
+    SpokenFeedback& Speech() const { return *speech_; }
     // Where results are announced to a screen reader.
     ScreenReaderAnnouncer* Announcer() const { return announcer_; }
 
@@ -91,7 +89,7 @@ public:
 
     // ---- Regional settings ----
     // The decimal separator results are written with and comma lists are read with.
-    char32_t DecimalSeparator() const { return decimalSeparator_; }
+    char32_t DecimalSeparator() const;
     // Where the separator comes from (default: QLocale::system()); read now and on every
     // QEvent::LocaleChange. Tests hand in their own.
     void SetDecimalSeparatorSource(std::function<QString()> source);
@@ -102,26 +100,23 @@ public:
 
     // The action list, in its order; each action's data() is its DocumentCommand and its
     // property "category" is "File" or "Edit". The menu items are these actions.
-    QList<QAction*> ActionList1;
-    QAction* FileOpen1 = nullptr;
-    QAction* FileSaveAs1 = nullptr;
-    QAction* FilePrintSetup1 = nullptr;
-    QAction* FileExit1 = nullptr;
-    QAction* EditCut1 = nullptr;
-    QAction* EditCopy1 = nullptr;
-    QAction* EditPaste1 = nullptr;
-    QAction* EditSelectAll1 = nullptr;
-    QAction* EditUndo1 = nullptr;
-    QAction* EditDelete1 = nullptr;
-    QAction* NewAction = nullptr;
-    QAction* PrintAction = nullptr;
-    QAction* SaveAction = nullptr;
-    QAction* ClearHistoryAction = nullptr;
-
-    // What the open and save dialogs start with next time: what was last accepted in them.
-    QString OpenDialogName;
-    int OpenDialogFilterIndex = 0;
-    QString SaveDialogName;
+    const QList<QAction*>& ActionList1() const { return actions_; }
+    // The action that runs `command`.
+    QAction* Action(DocumentCommand command) const;
+    QAction* FileOpen1() const { return Action(DocumentCommand::Open); }
+    QAction* FileSaveAs1() const { return Action(DocumentCommand::SaveAs); }
+    QAction* FilePrintSetup1() const { return Action(DocumentCommand::PrintSetup); }
+    QAction* FileExit1() const { return Action(DocumentCommand::Exit); }
+    QAction* EditCut1() const { return Action(DocumentCommand::Cut); }
+    QAction* EditCopy1() const { return Action(DocumentCommand::Copy); }
+    QAction* EditPaste1() const { return Action(DocumentCommand::Paste); }
+    QAction* EditSelectAll1() const { return Action(DocumentCommand::SelectAll); }
+    QAction* EditUndo1() const { return Action(DocumentCommand::Undo); }
+    QAction* EditDelete1() const { return Action(DocumentCommand::Delete); }
+    QAction* NewAction() const { return Action(DocumentCommand::New); }
+    QAction* PrintAction() const { return Action(DocumentCommand::Print); }
+    QAction* SaveAction() const { return Action(DocumentCommand::Save); }
+    QAction* ClearHistoryAction() const { return Action(DocumentCommand::ClearHistory); }
 
     // The commands. Failures throw DocumentError (window/DocumentError.h); run through the
     // actions, they end in the error box.
@@ -132,7 +127,6 @@ public:
     void FileSaveAs1Accept(const QString& fileName);
     void SaveActionExecute();
     bool SaveResults();          // true when the history was written
-    void WriteResultsFile();     // writes the history to ResultsFile.Filename()
     void PrintActionExecute();
     void FilePrintSetup1Execute();
     void FileExit1Execute();
@@ -140,18 +134,6 @@ public:
 
     // The text box the Edit commands work on: the focused one of the two, else null.
     QTextEdit* EditTarget() const;
-    // Brings the Edit actions' enabled state up to date.
-    void UpdateEditActions();
-    // Before the history is replaced or dropped: asks whether to save unsaved changes. False
-    // when the command must be abandoned (Cancel, or a save that was cancelled or failed).
-    bool MayDiscardHistory();
-    // The window's last focused control outside the menu bar: opening a menu from the keyboard
-    // moves the focus to the bar, but the Edit commands still mean the box the user was in.
-    QPointer<QWidget> LastEditFocus;
-    // Kept up to date from the clipboard's change signal: asking the clipboard itself can wait
-    // on another program, too slow for every keystroke.
-    bool ClipboardHoldsText = false;
-
     // ==== end of document commands ====
 
     // ==== Help commands (Quick Start Guide, About): members below ====
@@ -167,6 +149,7 @@ public:
 public slots:
     void MnuAudioClick();
     // The one handler of the six precision items; the item's data() is its number of places.
+    // An item whose number is outside DecimalPlaces changes nothing.
     void PrecisionClick(QAction* item);
 
     void ButtonClearClick();
@@ -196,9 +179,34 @@ protected:
     void FormKeyUp(QKeyEvent* event);
     void FormActivate();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A change of the regional settings reaches every window here, the application's included.
     void changeEvent(QEvent* event) override;
 
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    // ---- Document commands (window/UnitMainDocument.cpp) ----
+    QList<QAction*> actions_;
+    // What the open and save dialogs start with next time: what was last accepted in them.
+    QString OpenDialogName;
+    int OpenDialogFilterIndex = 0;
+    QString SaveDialogName;
+
+    // The window's last focused control outside the menu bar: opening a menu from the keyboard
+    // moves the focus to the bar, but the Edit commands still mean the box the user was in.
+    QPointer<QWidget> LastEditFocus;
+    // Kept up to date from the clipboard's change signal: asking the clipboard itself can wait
+    // on another program, too slow for every keystroke.
+    bool ClipboardHoldsText = false;
+
+    // Brings the Edit actions' enabled state up to date.
+    void UpdateEditActions();
+    // Before the history is replaced or dropped: asks whether to save unsaved changes. False
+    // when the command must be abandoned (Cancel, or a save that was cancelled or failed).
+    bool MayDiscardHistory();
+    void WriteResultsFile();     // writes the history to ResultsFile.Filename()
+    bool askingToClose_ = false;  // the unsaved-changes question of a close is open
+
     // Run once at the end of construction: the document commands (UnitMainDocument.cpp) and the
     // Help menu (UnitMainHelp.cpp) fill their menus.
     void CreateDocumentCommands();
@@ -211,25 +219,21 @@ private:
     void ApplyFonts();
     void WidenForFunctionNames();
     void BuildMenuKeys();
-    void ReadDecimalSeparator();
-    void AppendHistoryLine(const QString& line);
     // Keys with a meaning of their own in one control; true when the key was used.
     bool KeypadKeyPressed(QObject* watched, QKeyEvent* key);
     bool FunctionListKeyPressed(QObject* watched, QKeyEvent* key);
     bool RecallKeyPressed(QObject* watched, QKeyEvent* key);
-    void ShowSpeechFailure(const QString& message);
     bool IsOwnWidget(QObject* object) const;
     int SelectedFunctionRow() const;
 
     Platform platform_;
     QString applicationTitle_;
-    std::unique_ptr<Evaluator> evaluator_;
-    std::function<QString()> decimalSeparatorSource_;
-    char32_t decimalSeparator_ = U'.';
-    bool speechFailureShown_ = false;
-    bool evaluationBoxOpen_ = false;  // an evaluation's notice or error box is showing
+    std::unique_ptr<EvaluateCycle> cycle_;
+    int precision_ = 2;
     bool activatedOnce_ = false;
     ScreenReaderAnnouncer* announcer_ = nullptr;
+    std::unique_ptr<ResultsHistory> history_;
+    SpokenFeedback* speech_ = nullptr;
     ExpressionRecall recall_;
     bool showingRecalled_ = false;  // the input box's text is being replaced by Up or Down
 };

@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <cerrno>
@@ -20,9 +21,9 @@
 #include "window/DocumentActions.h"
 #include "window/DocumentError.h"
 #include "window/EditCommands.h"
-#include "window/HistoryDocument.h"
-#include "window/HistoryLayout.h"
 #include "window/MenuShortcutDispatch.h"
+#include "window/ResultsHistory.h"
+#include "window/SpokenFeedback.h"
 #include "window/UnitMain.h"
 
 namespace ferrolin {
@@ -40,52 +41,17 @@ DocumentCommand CommandOf(const QAction* action)
 
 // Save and Open share the results file's code with ferrolin-history; their failures are the
 // window's error box.
-void WriteHistoryFile(const QString& fileName, const QTextDocument& history)
+void WriteHistoryFile(const QString& fileName, const ResultsHistory& history)
 {
-    const QString error = WriteResultsFile(fileName, HistoryLines(history), history.defaultFont().family());
+    const QString error = WriteResultsFile(fileName, history.Lines(), history.FontFamily());
     if (!error.isEmpty())
         throw DocumentError(error.toStdString());
 }
-
-// Closing the window (Exit, the title bar, the desktop) first asks about unsaved changes.
-class CloseGuard : public QObject {
-public:
-    explicit CloseGuard(TForm1* window) : QObject(window), window_(window) { window->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched != window_ || event->type() != QEvent::Close)
-            return false;
-        if (asking_) {  // a second close request while the question is open
-            event->ignore();
-            return true;
-        }
-        asking_ = true;
-        bool mayClose = false;
-        try {
-            mayClose = window_->MayDiscardHistory();
-        } catch (const std::exception& error) {
-            window_->ShowErrorBox(QString::fromUtf8(error.what()));
-        }
-        asking_ = false;
-        if (mayClose)
-            return false;
-        event->ignore();
-        return true;
-    }
-
-private:
-    TForm1* window_;
-    bool asking_ = false;
-};
 
 }  // namespace
 
 void TForm1::CreateDocumentCommands()
 {
-    // A history of a million lines must open, scroll and answer screen readers at once.
-    UseHistoryLayout(*RichEditOutput);
     QList<MenuShortcutDispatch::Entry> dispatch;
     for (const ActionDefinition& definition : DocumentActionDefinitions()) {
         auto* action = new QAction(QString::fromUtf8(definition.caption), this);
@@ -101,15 +67,10 @@ void TForm1::CreateDocumentCommands()
             action->setStatusTip(hint.longHint);
         }
         connect(action, &QAction::triggered, this, [this, action] { ActionListExecute(action); });
-        ActionList1 << action;
+        actions_ << action;
         dispatch << MenuShortcutDispatch::Entry{action, definition.keyFallsThroughWhenDisabled};
     }
-    QAction** const fields[] = {&FileOpen1, &FileSaveAs1, &FilePrintSetup1, &FileExit1, &EditCut1,
-                                &EditCopy1, &EditPaste1, &EditSelectAll1, &EditUndo1, &EditDelete1,
-                                &NewAction, &PrintAction, &SaveAction, &ClearHistoryAction};
-    for (qsizetype i = 0; i < ActionList1.size(); ++i)
-        *fields[i] = ActionList1[i];
-    addActions(ActionList1);  // the shortcuts work wherever the focus is in the window
+    addActions(actions_);  // the shortcuts work wherever the focus is in the window
 
     auto fill = [this](QMenu* menu, std::span<const MenuEntry> layout) {
         for (const MenuEntry& entry : layout) {
@@ -118,7 +79,7 @@ void TForm1::CreateDocumentCommands()
                 menu->addSeparator()->setObjectName(name);
                 continue;
             }
-            for (QAction* action : ActionList1) {
+            for (QAction* action : actions_) {
                 if (CommandOf(action) == *entry.command) {
                     action->setProperty("menuItemName", name);
                     menu->addAction(action);
@@ -154,11 +115,19 @@ void TForm1::CreateDocumentCommands()
         connect(platform().printing, &Printing::Failed, this, [this](const QString& message) { ShowErrorBox(message); });
 
     new MenuShortcutDispatch(this, dispatch, [this] { UpdateEditActions(); });
-    new CloseGuard(this);
     UpdateEditActions();
 }
 
 // ---- The action list ----
+
+QAction* TForm1::Action(DocumentCommand command) const
+{
+    for (QAction* action : actions_) {
+        if (CommandOf(action) == command)
+            return action;
+    }
+    return nullptr;
+}
 
 QTextEdit* TForm1::EditTarget() const
 {
@@ -175,7 +144,7 @@ QTextEdit* TForm1::EditTarget() const
 void TForm1::UpdateEditActions()
 {
     QTextEdit* box = EditTarget();
-    for (QAction* action : ActionList1) {
+    for (QAction* action : actions_) {
         const DocumentCommand command = CommandOf(action);
         if (IsEditCommand(command))
             action->setEnabled(EditCommandEnabled(command, box, ClipboardHoldsText));
@@ -221,9 +190,32 @@ void TForm1::RichEditOutputChange()
 
 // ---- Unsaved changes ----
 
+// Closing the window (Exit, the title bar, the desktop) first asks about unsaved changes.
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (askingToClose_) {  // a second close request while the question is open
+        event->ignore();
+        return;
+    }
+    bool mayClose = false;
+    {
+        const QScopedValueRollback asking(askingToClose_, true);
+        try {
+            mayClose = MayDiscardHistory();
+        } catch (const std::exception& error) {
+            ShowErrorBox(QString::fromUtf8(error.what()));
+        }
+    }
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
 bool TForm1::MayDiscardHistory()
 {
-    if (RichEditOutput->document()->isEmpty() || !ResultsFile.IsDirty() || !messageBoxes())
+    if (History().IsEmpty() || !ResultsFile.IsDirty() || !messageBoxes())
         return true;
     switch (messageBoxes()->AskSaveChanges(this, ApplicationTitle(), QString::fromLatin1(kSaveQuestion))) {
     case MessageBoxes::SaveChoice::Save:
@@ -244,7 +236,7 @@ void TForm1::NewActionExecute()
         return;
     LastExpression.clear();
     RichEditInput->clear();
-    RichEditOutput->clear();
+    History().Clear();
     RichEditInput->setFocus();
 }
 
@@ -270,7 +262,7 @@ void TForm1::FileOpen1Accept(const QString& fileName)
         ReadResults read = ReadResultsFile(fileName);
         if (!read.history)
             throw DocumentError(read.error.toStdString());
-        RichEditOutput->setPlainText(LoadedHistoryText(std::move(*read.history)));
+        History().Load(std::move(*read.history));
     }
     // Only now: a file that could not be read must never become the one a later Save replaces.
     ResultsFile.SetFilename(fileName);
@@ -292,8 +284,7 @@ bool TForm1::FileSaveAs1Execute()
 
 void TForm1::FileSaveAs1Accept(const QString& fileName)
 {
-    const QTextDocument& history = *RichEditOutput->document();
-    WriteHistoryFile(fileName, history);
+    WriteHistoryFile(fileName, History());
     ResultsFile.SetFilename(fileName);
     ResultsFile.SetIsDirty(false);
 }
@@ -314,22 +305,20 @@ bool TForm1::SaveResults()
 
 void TForm1::WriteResultsFile()
 {
-    const QTextDocument& history = *RichEditOutput->document();
-    WriteHistoryFile(ResultsFile.Filename(), history);
+    WriteHistoryFile(ResultsFile.Filename(), History());
     ResultsFile.SetIsDirty(false);
 }
 
 void TForm1::PrintActionExecute()
 {
-    if (RichEditOutput->document()->isEmpty()) {
+    if (History().IsEmpty()) {
         ShowNotice(QStringLiteral("Nothing in results history to print"));
-        if (AudioOn)
-            Say(QStringLiteral("Nothing to print in results "));
+        Speech().Say(QStringLiteral("Nothing to print in results "));
         return;
     }
     if (!platform().printing)
         throw DocumentError("There is no default printer currently selected");
-    platform().printing->Print(*RichEditOutput->document(), QString::fromLatin1(kPrintJobName));
+    platform().printing->Print(History().Printable(), QString::fromLatin1(kPrintJobName));
 }
 
 void TForm1::FilePrintSetup1Execute()
@@ -347,11 +336,10 @@ void TForm1::FileExit1Execute()
 
 void TForm1::ClearHistoryActionExecute()
 {
-    if (RichEditOutput->document()->isEmpty())
+    if (History().IsEmpty())
         return;
-    if (AudioOn)
-        Say(QStringLiteral(" Clear results history "));
-    RichEditOutput->clear();
+    Speech().Say(QStringLiteral(" Clear results history "));
+    History().Clear();
     RichEditInput->setFocus();
 }
 

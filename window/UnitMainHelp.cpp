@@ -3,7 +3,7 @@
 
 #include "dialogs/UnitAbout.h"
 #include "dialogs/UnitHelp.h"
-#include "platform/Voice.h"
+#include "window/SpokenFeedback.h"
 
 #include <QAction>
 #include <QDialog>
@@ -46,8 +46,7 @@ void TForm1::CreateHelpCommands()
 
 void TForm1::MnuQuickStartGuideClick()
 {
-    if (AudioOn)
-        Say(kGuideLaunching);
+    speech_->Say(kGuideLaunching);
     const auto guide = std::make_unique<TFormHelp>(
         this, platform_, [this](const QString& message) { ShowErrorBox(message); });
     ShowHelpWindow(*guide);
@@ -58,14 +57,11 @@ void TForm1::MnuAboutClick()
     const QString introduction = AboutIntroduction();
     auto about = std::make_unique<TFormAbout>(this, platform_, ApplicationTitle());
 
-    // A speech failure reaches the error box through the voice's Failed signal, once.
-    if (AudioOn && SpVoice1)
-        SpVoice1->Speak(introduction);
+    speech_->Say(introduction);
     ShowHelpWindow(*about);
 
-    // Whatever AudioOn is: the introduction must not outlast the window.
-    if (SpVoice1)
-        SpVoice1->Purge();
+    // Whether Audio is on or not: the introduction must not outlast the window.
+    speech_->Purge();
     about.reset();
 }
 

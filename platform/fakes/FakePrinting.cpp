@@ -1,7 +1,6 @@
 #include "platform/fakes/FakePrinting.h"
 
 #include <QMetaObject>
-#include <QTextBlock>
 #include <QTextDocument>
 
 namespace ferrolin {
@@ -19,8 +18,8 @@ void FakePrinting::Print(const QTextDocument& document, const QString& jobName)
         return;
     }
     Job job{jobName, {}, document.defaultFont().family()};
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        job.lines << block.text();
+    // As printed: every line break, between paragraphs or inside one, starts a line.
+    job.lines = document.toPlainText().split(QLatin1Char('\n'));
     jobs << job;
     QMetaObject::invokeMethod(this, [this] { emit Printed(); }, Qt::QueuedConnection);
 }

@@ -17,7 +17,7 @@ class FakePrinting final : public Printing {
 public:
     struct Job {
         QString name;
-        QStringList lines;    // the document's text, one entry per paragraph
+        QStringList lines;    // the document's text, one entry per printed line
         QString fontFamily;   // the document's default font
     };
 

@@ -14,7 +14,7 @@
 
 #include "formats/ResultsFile.h"
 #include "formats/RtfReader.h"
-#include "window/HistoryDocument.h"
+#include "window/ResultsHistory.h"
 #include "window/support/DocumentFixture.h"
 
 using ferrolin::FakeFileDialogs;
@@ -54,6 +54,7 @@ private slots:
     void unsavedHistoryIsNeverLostSilently();
     void closingTheWindowAsksToo();
     void printWithEmptyHistory();
+    void printSendsOneJobNamedResults_data();
     void printSendsOneJobNamedResults();
     void printFailures_data();
     void printFailures();
@@ -79,12 +80,12 @@ void DocumentCommandsTest::newEmptiesEverythingButKeepsTheFile()
     TForm1& form = *window.form;
     window.Evaluate({"1+1", "2*3"});
     window.AcceptSave(window.Path("kept.rtf"));
-    window.Run(form.SaveAction);
+    window.Run(form.SaveAction());
     form.RichEditInput->setPlainText(QStringLiteral("7-"));
     form.ListBoxFunctions->setFocus();
-    form.AudioOn = true;
+    form.MnuAudio->setChecked(true);
 
-    window.Run(form.NewAction);
+    window.Run(form.NewAction());
 
     QCOMPARE(window.History(), QStringList());
     QCOMPARE(form.RichEditInput->toPlainText(), QString());
@@ -123,16 +124,16 @@ void DocumentCommandsTest::saveAndOpenRoundTrip()
     window.SetHistory(lines);
     const QString file = window.Path("results.rtf");
     window.AcceptSave(file);
-    window.Run(form.FileSaveAs1);
+    window.Run(form.FileSaveAs1());
 
     const QByteArray bytes = ReadBytes(file);
     QVERIFY2(bytes.startsWith("{\\rtf"), bytes.left(40).constData());
     QVERIFY(bytes.trimmed().endsWith('}'));
     QVERIFY(bytes.contains(form.RichEditOutput->document()->defaultFont().family().toLatin1()));
 
-    window.Run(form.NewAction);
+    window.Run(form.NewAction());
     window.AcceptOpen(file);
-    window.Run(form.FileOpen1);
+    window.Run(form.FileOpen1());
     QCOMPARE(window.History(), lines);
     QCOMPARE(form.RichEditOutput->toPlainText(), lines.join(QLatin1Char('\n')));  // what Copy takes
     QVERIFY(!form.ResultsFile.IsDirty());
@@ -141,7 +142,7 @@ void DocumentCommandsTest::saveAndOpenRoundTrip()
     // Saved again, the opened history gives the same file.
     const QString again = window.Path("again.rtf");
     window.AcceptSave(again);
-    window.Run(form.FileSaveAs1);
+    window.Run(form.FileSaveAs1());
     QCOMPARE(ReadBytes(again), bytes);
 
     // A new evaluation is a line of its own after the opened ones.
@@ -160,7 +161,7 @@ void DocumentCommandsTest::screenReaderReadsAnOpenedLongHistoryLineByLine()
     const QString file = window.Path("long.txt");
     WriteBytes(file, lines.join(QLatin1Char('\n')).toUtf8());
     window.AcceptOpen(file, 1);
-    window.Run(form.FileOpen1);
+    window.Run(form.FileOpen1());
     QCOMPARE(window.History(), lines);
 
     QAccessibleInterface* box = QAccessible::queryAccessibleInterface(form.RichEditOutput);
@@ -195,7 +196,7 @@ void DocumentCommandsTest::openPlainText()
     window.form->RichEditInput->setPlainText(QStringLiteral("5+"));
     window.form->LastExpression = QStringLiteral("4");
     window.AcceptOpen(file);
-    window.Run(window.form->FileOpen1);
+    window.Run(window.form->FileOpen1());
     QCOMPARE(window.History(), lines);
     QCOMPARE(window.form->ResultsFile.Filename(), file);
     QCOMPARE(window.form->RichEditInput->toPlainText(), QStringLiteral("5+"));
@@ -210,13 +211,13 @@ void DocumentCommandsTest::openNameOfMissingFileBecomesTheFile()
     form.ResultsFile.SetIsDirty(false);  // nothing to ask about
     const QString file = window.Path("new.rtf");
     window.AcceptOpen(file);
-    window.Run(form.FileOpen1);
+    window.Run(form.FileOpen1());
     QCOMPARE(window.History(), QStringList{"3*3= 9.00"});
     QCOMPARE(form.ResultsFile.Filename(), file);
     QVERIFY(!form.ResultsFile.IsDirty());
     QVERIFY(!QFile::exists(file));
 
-    window.Run(form.SaveAction);
+    window.Run(form.SaveAction());
     QCOMPARE(window.dialogs.count(FakeFileDialogs::Kind::Save), 0);
     QVERIFY(ReadBytes(file).startsWith("{\\rtf"));
 }
@@ -246,15 +247,15 @@ void DocumentCommandsTest::saveAfterNewWritesTheEmptyHistoryWithoutAsking()
     window.Evaluate({"1+2"});
     const QString file = window.Path("r.rtf");
     window.AcceptSave(file);
-    window.Run(form.FileSaveAs1);
-    window.Run(form.NewAction);
-    window.Run(form.SaveAction);
+    window.Run(form.FileSaveAs1());
+    window.Run(form.NewAction());
+    window.Run(form.SaveAction());
     QCOMPARE(window.dialogs.count(FakeFileDialogs::Kind::Save), 1);
 
     window.Evaluate({"5"});
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
     window.AcceptOpen(file);
-    window.Run(form.FileOpen1);
+    window.Run(form.FileOpen1());
     QCOMPARE(window.History(), QStringList());
     QCOMPARE(window.dialogs.count(FakeFileDialogs::Kind::Save), 1);
 }
@@ -264,12 +265,12 @@ void DocumentCommandsTest::dialogsRememberWhatWasAccepted()
     DocumentFixture window;
     TForm1& form = *window.form;
     window.AcceptOpen(window.Path("a.txt"), 1);
-    window.Run(form.FileOpen1);
+    window.Run(form.FileOpen1());
     window.dialogs.openAnswers << std::nullopt;
-    window.Run(form.FileOpen1);
+    window.Run(form.FileOpen1());
     window.AcceptSave(window.Path("b.rtf"));
-    window.Run(form.FileSaveAs1);
-    window.Run(form.FileSaveAs1);
+    window.Run(form.FileSaveAs1());
+    window.Run(form.FileSaveAs1());
 
     const auto& calls = window.dialogs.calls();
     QCOMPARE(calls.size(), 4);
@@ -302,7 +303,7 @@ void DocumentCommandsTest::openFailures()
     const QString before = window.Path("before.rtf");
     window.Evaluate({"1+1"});
     window.AcceptSave(before);
-    window.Run(form.FileSaveAs1);
+    window.Run(form.FileSaveAs1());
     window.Evaluate({"2+2"});
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
 
@@ -316,7 +317,7 @@ void DocumentCommandsTest::openFailures()
     else
         WriteBytes(chosen, "{\\rtf1 " + QByteArray(ferrolin::kMaxRtfGroupDepth + 1, '{') + "x}");
     window.AcceptOpen(chosen);
-    window.Run(form.FileOpen1);
+    window.Run(form.FileOpen1());
 
     QCOMPARE(window.boxes.errors().size(), 1);
     const QString message = window.boxes.errors().first();
@@ -351,10 +352,10 @@ void DocumentCommandsTest::saveFailures()
     const QString chosen = window.Path(target);
     if (throughSaveAs) {
         window.AcceptSave(chosen);
-        window.Run(form.FileSaveAs1);
+        window.Run(form.FileSaveAs1());
     } else {
         form.ResultsFile.SetFilename(chosen);
-        window.Run(form.SaveAction);
+        window.Run(form.SaveAction());
     }
     QCOMPARE(window.boxes.errors().size(), 1);
     const QString prefix = QStringLiteral("Cannot create file \"%1\". ").arg(QFileInfo(chosen).absoluteFilePath());
@@ -370,7 +371,7 @@ void DocumentCommandsTest::failedWriteKeepsTheOldFile()
     const QString file = window.Path("r.rtf");
     window.Evaluate({"1+1"});
     window.AcceptSave(file);
-    window.Run(form.FileSaveAs1);
+    window.Run(form.FileSaveAs1());
     const QByteArray old = ReadBytes(file);
     QVERIFY(!old.isEmpty());
 
@@ -386,7 +387,7 @@ void DocumentCommandsTest::failedWriteKeepsTheOldFile()
     rlimit small = saved;
     small.rlim_cur = 1000;
     setrlimit(RLIMIT_FSIZE, &small);
-    window.Run(form.SaveAction);
+    window.Run(form.SaveAction());
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
@@ -405,7 +406,7 @@ void DocumentCommandsTest::saveKeepsTheFilesPermissions()
     QVERIFY(QFile::setPermissions(file, permissions));
     window.Evaluate({"1+1"});
     window.AcceptSave(file);
-    window.Run(window.form->FileSaveAs1);
+    window.Run(window.form->FileSaveAs1());
     QVERIFY(ReadBytes(file).startsWith("{\\rtf"));
     QCOMPARE(QFile::permissions(file) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), permissions);
 }
@@ -418,17 +419,17 @@ void DocumentCommandsTest::dirtyFlagFollowsTheHistory()
     QVERIFY(form.ResultsFile.IsDirty());
     window.Evaluate({"1+1"});
     window.AcceptSave(file);
-    window.Run(form.FileSaveAs1);
+    window.Run(form.FileSaveAs1());
     QVERIFY(!form.ResultsFile.IsDirty());
     window.Evaluate({"2+2"});
     QVERIFY(form.ResultsFile.IsDirty());
-    window.Run(form.SaveAction);
+    window.Run(form.SaveAction());
     QVERIFY(!form.ResultsFile.IsDirty());
-    window.Run(form.ClearHistoryAction);
+    window.Run(form.ClearHistoryAction());
     QVERIFY(form.ResultsFile.IsDirty());
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
     window.AcceptOpen(file);
-    window.Run(form.FileOpen1);
+    window.Run(form.FileOpen1());
     QVERIFY(!form.ResultsFile.IsDirty());
     window.Evaluate({"1/0"});  // fails: the history is untouched
     QVERIFY(!form.ResultsFile.IsDirty());
@@ -475,8 +476,8 @@ void DocumentCommandsTest::unsavedHistoryIsNeverLostSilently()
     window.dialogs.saveAnswers << (saveDialogAccepts ? std::optional(FileDialogChoice{target, 0}) : std::nullopt);
     window.AcceptOpen(other);
 
-    QAction* action = command == QLatin1String("New") ? form.NewAction
-                    : command == QLatin1String("Open") ? form.FileOpen1 : form.FileExit1;
+    QAction* action = command == QLatin1String("New") ? form.NewAction()
+                    : command == QLatin1String("Open") ? form.FileOpen1() : form.FileExit1();
     window.Run(action);
 
     QCOMPARE(window.boxes.texts(FakeMessageBoxes::Kind::AskSaveChanges),
@@ -509,10 +510,10 @@ void DocumentCommandsTest::printWithEmptyHistory()
 {
     for (bool audio : {false, true}) {
         DocumentFixture window;
-        window.form->AudioOn = audio;
+        window.form->MnuAudio->setChecked(audio);
         QStringList spokenWhileNoticeOpen{"unset"};
         window.boxes.onShow = [&](const FakeMessageBoxes::Call&) { spokenWhileNoticeOpen = window.voice->spoken(); };
-        window.Run(window.form->PrintAction);
+        window.Run(window.form->PrintAction());
         QCOMPARE(window.boxes.notices(), QStringList{"Nothing in results history to print"});
         QCOMPARE(spokenWhileNoticeOpen, QStringList());
         QCOMPARE(window.voice->spoken(), audio ? QStringList{"Nothing to print in results "} : QStringList());
@@ -520,14 +521,26 @@ void DocumentCommandsTest::printWithEmptyHistory()
     }
 }
 
+void DocumentCommandsTest::printSendsOneJobNamedResults_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("a line and a line break") << QStringList{"1+1= 2.00", ""};  // not an empty history
+    // A long history shares paragraphs among its lines; the printout still has every line.
+    QStringList grouped;
+    for (int i = 0; i < ferrolin::kLinesGroupedFrom + 3; ++i)
+        grouped << QStringLiteral("%1*2= %2.00").arg(i).arg(2 * i);
+    QTest::newRow("long history") << grouped;
+}
+
 void DocumentCommandsTest::printSendsOneJobNamedResults()
 {
+    QFETCH(QStringList, lines);
     DocumentFixture window;
-    window.SetHistory({"1+1= 2.00", ""});  // a line break alone is not an empty history
-    window.Run(window.form->PrintAction);
+    window.SetHistory(lines);
+    window.Run(window.form->PrintAction());
     QCOMPARE(window.printing.jobs.size(), 1);
     QCOMPARE(window.printing.jobs[0].name, QStringLiteral("Results"));
-    QCOMPARE(window.printing.jobs[0].lines, (QStringList{"1+1= 2.00", ""}));
+    QCOMPARE(window.printing.jobs[0].lines, lines);
     QCOMPARE(window.printing.jobs[0].fontFamily, window.form->RichEditOutput->font().family());
     QCOMPARE(window.boxes.calls().size(), 0);
 }
@@ -545,7 +558,7 @@ void DocumentCommandsTest::printFailures()
     DocumentFixture window;
     window.Evaluate({"1+1"});
     window.printing.failWith = failure;
-    window.Run(window.form->PrintAction);
+    window.Run(window.form->PrintAction());
     QTRY_COMPARE(window.boxes.errors(), QStringList{failure + QLatin1Char('.')});
     QCOMPARE(window.History(), QStringList{"1+1= 2.00"});
 }
@@ -554,7 +567,7 @@ void DocumentCommandsTest::printSetupUsesThePrinterDialog()
 {
     DocumentFixture window;
     window.printing.setupAnswer = false;
-    window.Run(window.form->FilePrintSetup1);
+    window.Run(window.form->FilePrintSetup1());
     QCOMPARE(window.printing.setupCalls, 1);
     QCOMPARE(window.boxes.calls().size(), 0);
 }
@@ -583,9 +596,9 @@ void DocumentCommandsTest::clearHistory()
     form.LastExpression = QStringLiteral("1+1");
     form.RichEditInput->setPlainText(QStringLiteral("3"));
     form.ListBoxFunctions->setFocus();
-    form.AudioOn = audio;
+    form.MnuAudio->setChecked(audio);
 
-    window.Run(form.ClearHistoryAction);
+    window.Run(form.ClearHistoryAction());
 
     QCOMPARE(window.History(), QStringList());
     QCOMPARE(window.voice->spoken(), spoken);

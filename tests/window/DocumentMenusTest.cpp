@@ -19,7 +19,7 @@ namespace {
 
 QAction* ActionNamed(const TForm1& form, const QString& name)
 {
-    for (QAction* action : form.ActionList1)
+    for (QAction* action : form.ActionList1())
         if (action->objectName() == name)
             return action;
     return nullptr;
@@ -30,8 +30,8 @@ QString EnabledEditCommands(const TForm1& form)
 {
     QStringList enabled;
     const std::pair<QAction*, const char*> actions[] = {
-        {form.EditUndo1, "Undo"}, {form.EditCut1, "Cut"},     {form.EditCopy1, "Copy"},
-        {form.EditPaste1, "Paste"}, {form.EditDelete1, "Delete"}, {form.EditSelectAll1, "SelectAll"}};
+        {form.EditUndo1(), "Undo"}, {form.EditCut1(), "Cut"},     {form.EditCopy1(), "Copy"},
+        {form.EditPaste1(), "Paste"}, {form.EditDelete1(), "Delete"}, {form.EditSelectAll1(), "SelectAll"}};
     for (const auto& [action, name] : actions)
         if (action->isEnabled())
             enabled << QString::fromLatin1(name);
@@ -143,8 +143,8 @@ void DocumentMenusTest::actionList()
     QFETCH(QString, shortHint);
     QFETCH(QString, longHint);
     DocumentFixture window;
-    QCOMPARE(window.form->ActionList1.size(), 14);
-    QAction* action = window.form->ActionList1[index];
+    QCOMPARE(window.form->ActionList1().size(), 14);
+    QAction* action = window.form->ActionList1()[index];
     QCOMPARE(action->objectName(), name);
     QCOMPARE(action->property("category").toString(), category);
     QCOMPARE(action->statusTip(), longHint);
@@ -159,8 +159,8 @@ void DocumentMenusTest::fileCommandsAreAlwaysEnabled()
                            static_cast<QWidget*>(window.form->ListBoxFunctions)}) {
         focus->setFocus();
         emit window.form->FileMenu->aboutToShow();
-        for (QAction* action : window.form->ActionList1)
-            if (action->property("category") == QLatin1String("File") || action == window.form->ClearHistoryAction)
+        for (QAction* action : window.form->ActionList1())
+            if (action->property("category") == QLatin1String("File") || action == window.form->ClearHistoryAction())
                 QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
     }
 }
@@ -246,8 +246,8 @@ void DocumentMenusTest::menuBarFocusKeepsTheEditTarget()
     form.menuBar()->setFocus();
     QCOMPARE(form.EditTarget(), form.RichEditOutput);
     emit form.EditMenu->aboutToShow();
-    QVERIFY(form.EditCopy1->isEnabled());
-    form.EditCopy1->trigger();
+    QVERIFY(form.EditCopy1()->isEnabled());
+    form.EditCopy1()->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2+2= 4.00"));
 }
 

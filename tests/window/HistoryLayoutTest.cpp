@@ -9,7 +9,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "window/HistoryDocument.h"
+#include "window/ResultsHistory.h"
 #include "window/HistoryLayout.h"
 #include "window/support/DocumentFixture.h"
 
@@ -33,7 +33,7 @@ void Open(DocumentFixture& window, const QStringList& lines)
     const QString file = window.Path(QStringLiteral("history.txt"));
     WriteBytes(file, lines.join(QLatin1Char('\n')).toUtf8());
     window.AcceptOpen(file, 1);
-    window.Run(window.form->FileOpen1);
+    window.Run(window.form->FileOpen1());
 }
 
 int LineStart(const QStringList& lines, int index)

@@ -8,7 +8,7 @@
 #include <QTextEdit>
 
 #include "formats/RtfReader.h"
-#include "window/HistoryDocument.h"
+#include "window/ResultsHistory.h"
 #include "window/support/DocumentFixture.h"
 
 using ferrolin::TForm1;
@@ -81,7 +81,7 @@ void HistoryToolTest::printsWhatOpenLoads() {
     const QString file = window.Path("in.txt");
     WriteBytes(file, bytes);
     window.AcceptOpen(file);
-    window.Run(window.form->FileOpen1);
+    window.Run(window.form->FileOpen1());
     QCOMPARE(window.History(), lines);
 
     const ToolRun run = RunTool({file});
@@ -105,7 +105,7 @@ void HistoryToolTest::writesWhatSaveWrites() {
     window.SetHistory(lines);
     const QString saved = window.Path("saved.rtf");
     window.AcceptSave(saved);
-    window.Run(form.FileSaveAs1);
+    window.Run(form.FileSaveAs1());
 
     const QString written = window.Path("written.rtf");
     const QString font = form.RichEditOutput->document()->defaultFont().family();
@@ -117,9 +117,9 @@ void HistoryToolTest::writesWhatSaveWrites() {
     QCOMPARE(ReadBytes(written), ReadBytes(saved));
 
     // And what it wrote, the window opens as that history, and the tool reads back.
-    window.Run(form.NewAction);
+    window.Run(form.NewAction());
     window.AcceptOpen(written);
-    window.Run(form.FileOpen1);
+    window.Run(form.FileOpen1());
     QCOMPARE(window.History(), lines);
     QCOMPARE(Lines(RunTool({written}).out), lines);
 }
@@ -141,7 +141,7 @@ void HistoryToolTest::failsAsOpenAndSaveDo() {
     if (kind == QLatin1String("create")) {
         file = window.Path("missing/r.rtf");
         window.AcceptSave(file);
-        window.Run(form.FileSaveAs1);
+        window.Run(form.FileSaveAs1());
         run = RunTool({"--write", file}, "1\n");
     } else {
         if (kind == QLatin1String("deep")) {
@@ -155,7 +155,7 @@ void HistoryToolTest::failsAsOpenAndSaveDo() {
         window.Evaluate({"1+1"});
         window.boxes.saveChoice = ferrolin::MessageBoxes::SaveChoice::Discard;
         window.AcceptOpen(file);
-        window.Run(form.FileOpen1);
+        window.Run(form.FileOpen1());
         QCOMPARE(window.History(), QStringList{"1+1= 2.00"});  // the history is kept
         run = RunTool({file});
     }

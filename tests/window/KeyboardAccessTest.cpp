@@ -142,7 +142,7 @@ void KeyboardAccessTest::audioItemSaysCheckedAndNotChecked() {
         QCOMPARE(item->text(QAccessible::Name), on ? QStringLiteral("Audio") : QStringLiteral("Audio, not checked"));
         QCOMPARE(item->state().checkable, true);
         QCOMPARE(item->state().checked, on);
-        QCOMPARE(window.form->AudioOn, on);
+        QCOMPARE(window.form->Speech().IsOn(), on);
         // Pressed through the accessibility interface, as a screen reader would.
         item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     }

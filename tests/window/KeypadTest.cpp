@@ -276,10 +276,10 @@ void KeypadTest::audioItemToggles() {
     WindowFixture window;
     QVERIFY(window.form->MnuAudio->isCheckable());
     QVERIFY(!window.form->MnuAudio->isChecked());
-    QVERIFY(!window.form->AudioOn);
+    QVERIFY(!window.form->Speech().IsOn());
     for (bool expected : {true, false, true}) {
         window.form->MnuAudio->trigger();
-        QCOMPARE(window.form->AudioOn, expected);
+        QCOMPARE(window.form->Speech().IsOn(), expected);
         QCOMPARE(window.form->MnuAudio->isChecked(), expected);
     }
 }

@@ -1,5 +1,5 @@
 #include "window/support/DocumentFixture.h"
-#include "window/HistoryDocument.h"
+#include "window/ResultsHistory.h"
 
 #include <QAction>
 #include <QFile>
@@ -44,11 +44,11 @@ void DocumentFixture::Evaluate(const QStringList& expressions) const
 
 void DocumentFixture::SetHistory(const QStringList& lines) const
 {
-    form->RichEditOutput->setPlainText(lines.join(QLatin1Char('\n')));
+    form->History().Load(lines);
 }
 
 QStringList DocumentFixture::History() const {
-    return ferrolin::HistoryLines(*form->RichEditOutput->document());
+    return form->History().Lines();
 }
 
 void DocumentFixture::AcceptOpen(const QString& fileName, int filterIndex)

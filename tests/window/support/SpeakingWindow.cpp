@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "window/HistoryDocument.h"
+#include "window/ResultsHistory.h"
 
 namespace ferrolin::testing {
 
@@ -38,6 +38,6 @@ void SpeakingWindow::EvaluateWithKey(const QString& expression) const {
     QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("ButtonEvaluate")), Qt::LeftButton);
 }
 
-QStringList SpeakingWindow::History() const { return HistoryLines(*form->RichEditOutput->document()); }
+QStringList SpeakingWindow::History() const { return form->History().Lines(); }
 
 }  // namespace ferrolin::testing

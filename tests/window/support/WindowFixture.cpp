@@ -1,5 +1,6 @@
 #include "window/support/WindowFixture.h"
-#include "window/HistoryDocument.h"
+#include "window/ResultsHistory.h"
+#include "window/SpokenFeedback.h"
 
 #include <QAction>
 #include <QMenu>
@@ -21,7 +22,7 @@ WindowFixture::WindowFixture(QString decimalSeparator) : separator(std::move(dec
     };
     form = std::make_unique<TForm1>(platform);
     form->SetDecimalSeparatorSource([this] { return separator; });
-    form->ScreenReaderRunning = [this] { return screenReader; };
+    form->Speech().SetScreenReaderProbe([this] { return screenReader; });
     form->show();
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get())) {
@@ -58,7 +59,7 @@ void WindowFixture::SetInput(const QString& text) const {
 QString WindowFixture::Input() const { return form->RichEditInput->toPlainText(); }
 
 QStringList WindowFixture::HistoryLines() const {
-    return ferrolin::HistoryLines(*form->RichEditOutput->document());
+    return form->History().Lines();
 }
 
 void WindowFixture::ClickFunction(int row) const {
@@ -68,7 +69,7 @@ void WindowFixture::ClickFunction(int row) const {
 }
 
 void WindowFixture::SetAudio(bool on) const {
-    if (form->AudioOn != on) {
+    if (form->Speech().IsOn() != on) {
         form->MnuAudio->trigger();
     }
 }

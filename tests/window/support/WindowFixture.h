@@ -6,6 +6,7 @@
 
 #include "platform/fakes/FakeMessageBoxes.h"
 #include "platform/fakes/FakeVoice.h"
+#include "window/SpokenFeedback.h"
 #include "window/UnitMain.h"
 
 namespace ferrolin::testing {

@@ -1,0 +1,67 @@
+#include "window/SpokenFeedback.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QTimer>
+
+#include "platform/Voice.h"
+
+namespace ferrolin {
+
+SpokenFeedback::SpokenFeedback(QAction& audioItem, std::unique_ptr<Voice> voice,
+                               std::function<void(const QString&)> showFailure, QObject* parent)
+    : QObject(parent),
+      audioItem_(audioItem),
+      voice_(std::move(voice)),
+      showFailure_(std::move(showFailure)),
+      screenReaderRunning_([] { return QAccessible::isActive(); }) {
+    if (voice_) {
+        connect(voice_.get(), &Voice::Failed, this, &SpokenFeedback::ShowFailure);
+    }
+    connect(&audioItem_, &QAction::toggled, this, [this](bool on) {
+        if (on) {
+            failureShown_ = false;  // a new start: report the next failure again
+        }
+    });
+}
+
+SpokenFeedback::~SpokenFeedback() = default;
+
+bool SpokenFeedback::IsOn() const { return audioItem_.isChecked(); }
+
+void SpokenFeedback::Say(const QString& phrase) {
+    if (!IsOn() || phrase.isEmpty() || !voice_) {
+        return;
+    }
+    // A screen reader's own speech must never wait behind the window's phrases: at Text
+    // priority its speech cuts them short, and a newer phrase replaces an older one.
+    voice_->SetPriority(screenReaderRunning_() ? SpeechPriority::Text : SpeechPriority::Message);
+    voice_->Speak(phrase);  // a failure comes back later through Voice::Failed
+}
+
+void SpokenFeedback::SayResult(const QString& formattedValue) {
+    if (IsOn() && !screenReaderRunning_()) {
+        Say(QStringLiteral("Result = ") + formattedValue);
+    }
+}
+
+void SpokenFeedback::Purge() {
+    if (voice_) {
+        voice_->Purge();
+    }
+}
+
+void SpokenFeedback::SetScreenReaderProbe(std::function<bool()> probe) {
+    screenReaderRunning_ = probe ? std::move(probe) : std::function<bool()>([] { return QAccessible::isActive(); });
+}
+
+void SpokenFeedback::ShowFailure(const QString& message) {
+    if (failureShown_) {
+        return;
+    }
+    failureShown_ = true;
+    // Shown once the command that spoke has finished its work, so the failure never cuts it short.
+    QTimer::singleShot(0, this, [this, message] { showFailure_(message); });
+}
+
+}  // namespace ferrolin
