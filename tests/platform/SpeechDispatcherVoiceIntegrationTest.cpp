@@ -2,6 +2,7 @@
 // address in SPEECHD_ADDRESS). Timing is measured and printed, since the Guide depends on it.
 #include "platform/SpeechDispatcherVoice.h"
 #include "formats/SpeechMarkup.h"
+#include "platform/ScopedEnv.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -57,23 +58,6 @@ QString ManyWords(int count) {
     for (int i = 0; i < count; ++i) words.append(QStringLiteral("word%1").arg(i));
     return words.join(u' ');
 }
-
-// Restores an environment variable when the test leaves, however it leaves.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value) : name_(name) {
-        if (qEnvironmentVariableIsSet(name)) old_ = qgetenv(name);
-        qputenv(name, value);
-    }
-    ~ScopedEnv() {
-        if (old_) qputenv(name_, *old_);
-        else qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<QByteArray> old_;
-};
 
 // A unix socket that only listens, to see whether anybody knocks.
 class ListeningSocket {

@@ -6,6 +6,7 @@
 #include "formats/SpeechMarkup.h"
 #include "platform/SsipReader.h"
 #include "platform/fakes/FakeSpeechService.h"
+#include "platform/ScopedEnv.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -22,23 +23,6 @@ namespace {
 using Behaviour = FakeSpeechService::Behaviour;
 using Messages = QList<SsipMessage>;
 using Env = QHash<QString, QString>;
-
-// Restores an environment variable when the test leaves, however it leaves.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value) : name_(name) {
-        if (qEnvironmentVariableIsSet(name)) old_ = qgetenv(name);
-        qputenv(name, value);
-    }
-    ~ScopedEnv() {
-        if (old_) qputenv(name_, *old_);
-        else qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<QByteArray> old_;
-};
 
 // Every Speak and Purge must come back at once, whatever the service does.
 constexpr qint64 kCallBudgetMs = 20;

@@ -9,30 +9,11 @@
 #include "platform/fakes/FakeSpeechService.h"
 #include "window/support/EventLoopPing.h"
 #include "window/support/SpeakingWindow.h"
+#include "platform/ScopedEnv.h"
 
 using namespace ferrolin;
 using namespace ferrolin::testing;
 using Behaviour = FakeSpeechService::Behaviour;
-
-namespace {
-
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value) : name_(name) {
-        if (qEnvironmentVariableIsSet(name)) old_ = qgetenv(name);
-        qputenv(name, value);
-    }
-    ~ScopedEnv() {
-        if (old_) qputenv(name_, *old_);
-        else qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<QByteArray> old_;
-};
-
-}  // namespace
 
 class SpeechFaultsTest : public QObject {
     Q_OBJECT
