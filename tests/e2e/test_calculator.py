@@ -224,14 +224,21 @@ class Calculator:
         return "\n".join(lines)
 
     def close(self):
-        if self.process is not None and self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait(5)
+        if self.process is not None:
+            stop_process(self.process)
         self.log.close()
+
+
+
+def stop_process(process):
+    """Ends a child politely, then firmly; returns once it is gone."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(10)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait(5)
 
 
 def evaluate_typed(calc, expression):

@@ -18,7 +18,7 @@ import traceback
 from datetime import datetime
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from test_calculator import Calculator, Failure, wait_for  # noqa: E402
+from test_calculator import Calculator, Failure, stop_process, wait_for  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ORCA_RUN = os.path.join(HERE, "..", "..", "scripts", "test-env", "orca-run.py")
@@ -81,13 +81,7 @@ class Orca:
             raise Failure(f"{error}; it said {self.since_mark()}") from None
 
     def close(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait(5)
+        stop_process(self.process)
         self.output.close()
 
 
