@@ -12,8 +12,12 @@
 #include "formats/RtfReader.h"
 #include "window/ResultsHistory.h"
 #include "window/UnitMain.h"
+#include "tests/window/support/WindowParts.h"
 
 namespace {
+
+using namespace ferrolin::testing;
+using ferrolin::DocumentCommand;
 
 constexpr int kLines = 100000;
 
@@ -33,12 +37,12 @@ struct Window {
         lines.reserve(kLines);
         for (int i = 0; i < kLines; ++i)
             lines << QStringLiteral("sin(pi/%1)*%2= %3").arg(i % 90 + 1).arg(i).arg(i * 0.5, 0, 'f', 2);
-        form->RichEditOutput->setPlainText(lines.join(QLatin1Char('\n')));
-        form->ResultsFile.SetFilename(folder.filePath(QStringLiteral("history.rtf")));
+        HistoryBox(*form)->setPlainText(lines.join(QLatin1Char('\n')));
+        form->Documents().ResultsFile().SetFilename(folder.filePath(QStringLiteral("history.rtf")));
         form->show();
         QApplication::processEvents();
     }
-    ~Window() { form->ResultsFile.SetIsDirty(false); }
+    ~Window() { form->Documents().ResultsFile().SetIsDirty(false); }
 };
 
 // Made on first use and closed in main(), while the QApplication still exists.
@@ -55,7 +59,7 @@ void BM_SaveHistory(benchmark::State& state)
 {
     Window& window = SharedWindow();
     for (auto _ : state)
-        window.form->SaveAction()->trigger();
+        CommandAction(*window.form, DocumentCommand::Save)->trigger();
     if (!window.boxes.errors().isEmpty())
         state.SkipWithError(window.boxes.errors().first().toUtf8().constData());
     state.counters["lines"] = kLines;
@@ -65,12 +69,12 @@ BENCHMARK(BM_SaveHistory)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 void BM_OpenHistory(benchmark::State& state)
 {
     Window& window = SharedWindow();
-    window.form->SaveAction()->trigger();
-    const QString file = window.form->ResultsFile.Filename();
+    CommandAction(*window.form, DocumentCommand::Save)->trigger();
+    const QString file = window.form->Documents().ResultsFile().Filename();
     for (auto _ : state) {
         window.dialogs.openAnswers << ferrolin::FileDialogChoice{file, 0};
-        window.form->ResultsFile.SetIsDirty(false);  // nothing to ask about
-        window.form->FileOpen1()->trigger();
+        window.form->Documents().ResultsFile().SetIsDirty(false);  // nothing to ask about
+        CommandAction(*window.form, DocumentCommand::Open)->trigger();
         QApplication::processEvents();  // the opened history laid out and painted
     }
     if (!window.boxes.errors().isEmpty())
@@ -85,8 +89,8 @@ BENCHMARK(BM_OpenHistory)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 void BM_OpenPartReadAndParse(benchmark::State& state)
 {
     Window& window = SharedWindow();
-    window.form->SaveAction()->trigger();
-    QFile file(window.form->ResultsFile.Filename());
+    CommandAction(*window.form, DocumentCommand::Save)->trigger();
+    QFile file(window.form->Documents().ResultsFile().Filename());
     if (!file.open(QIODevice::ReadOnly)) {
         state.SkipWithError("cannot read the saved history");
         return;

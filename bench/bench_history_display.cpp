@@ -35,8 +35,12 @@
 #include "formats/RtfWriter.h"
 #include "window/ResultsHistory.h"
 #include "window/UnitMain.h"
+#include "tests/window/support/WindowParts.h"
 
 namespace {
+
+using namespace ferrolin::testing;
+using ferrolin::DocumentCommand;
 
 constexpr int kTickMs = 5;
 constexpr int kStallMs = 50;
@@ -134,22 +138,22 @@ struct Window {
         StalledMilliseconds(300);
         file = folder.filePath(rtf ? QStringLiteral("history.rtf") : QStringLiteral("history.txt"));
         const QStringList content = HistoryLines(lines);
-        const QByteArray bytes = rtf ? ferrolin::WriteRtf(content, form->RichEditOutput->document()->defaultFont().family())
+        const QByteArray bytes = rtf ? ferrolin::WriteRtf(content, HistoryBox(*form)->document()->defaultFont().family())
                                      : content.join(QLatin1Char('\n')).toUtf8();
         QFile out(file);
         if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
             std::abort();
     }
-    ~Window() { form->ResultsFile.SetIsDirty(false); }
+    ~Window() { form->Documents().ResultsFile().SetIsDirty(false); }
 
     // Opens the history file; returns how long the window was held.
     qint64 Open(qint64* command = nullptr)
     {
-        form->ResultsFile.SetIsDirty(false);
+        form->Documents().ResultsFile().SetIsDirty(false);
         dialogs.openAnswers << ferrolin::FileDialogChoice{file, 1};
         QElapsedTimer clock;
         clock.start();
-        form->FileOpen1()->trigger();
+        CommandAction(*form, DocumentCommand::Open)->trigger();
         const qint64 held = clock.elapsed();
         watchdog->Beat();
         if (command)
@@ -159,7 +163,7 @@ struct Window {
 
     QAccessibleTextInterface* Reader() const
     {
-        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(form->RichEditOutput);
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(HistoryBox(*form));
         return box ? box->textInterface() : nullptr;
     }
 };
@@ -233,18 +237,18 @@ void TimeAnswers(benchmark::State& state, Action action)
 void BM_ScrollHistory(benchmark::State& state)
 {
     TimeAnswers(state, [](Window& window, int step) {
-        QScrollBar* bar = window.form->RichEditOutput->verticalScrollBar();
+        QScrollBar* bar = HistoryBox(*window.form)->verticalScrollBar();
         // Top, end, and places between, so that every jump lands on lines not seen before.
         const int places[] = {bar->maximum(), 0, bar->maximum() / 2, bar->maximum() / 3 * 2, bar->maximum() / 7};
         bar->setValue(places[step % 5] - step % 97);
-        window.form->RichEditOutput->viewport()->repaint();
+        HistoryBox(*window.form)->viewport()->repaint();
     });
 }
 
 void BM_TypeInExpression(benchmark::State& state)
 {
     TimeAnswers(state, [](Window& window, int step) {
-        QWidget* box = window.form->RichEditInput;
+        QWidget* box = InputBox(*window.form);
         const Qt::Key key = step % 8 == 7 ? Qt::Key_Backspace : Qt::Key_1;
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_1 ? QStringLiteral("1") : QString());
         QApplication::sendEvent(box, &press);
@@ -257,9 +261,9 @@ void BM_TypeInExpression(benchmark::State& state)
 void BM_EnterAddsHistoryLine(benchmark::State& state)
 {
     TimeAnswers(state, [](Window& window, int) {
-        window.form->RichEditInput->setPlainText(QStringLiteral("2+3"));
+        InputBox(*window.form)->setPlainText(QStringLiteral("2+3"));
         window.form->EvaluateInput();
-        window.form->RichEditOutput->viewport()->repaint();
+        HistoryBox(*window.form)->viewport()->repaint();
     });
 }
 

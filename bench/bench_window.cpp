@@ -34,8 +34,11 @@
 #include "window/StartUpFonts.h"
 #include "window/SpokenFeedback.h"
 #include "window/UnitMain.h"
+#include "tests/window/support/WindowParts.h"
 
 namespace {
+
+using namespace ferrolin::testing;
 
 using Clock = std::chrono::steady_clock;
 
@@ -161,7 +164,7 @@ void BM_EnterToHistoryLine(benchmark::State& state) {
     platform.makeVoice = [] { return std::make_unique<ferrolin::FakeVoice>(); };
     ferrolin::TForm1 form(platform);
     {
-        QTextCursor end(form.RichEditOutput->document());
+        QTextCursor end(HistoryBox(form)->document());
         for (int i = 0; i < existingLines; ++i) {
             if (i > 0) {
                 end.insertBlock();
@@ -171,21 +174,21 @@ void BM_EnterToHistoryLine(benchmark::State& state) {
     }
     form.show();
     QApplication::processEvents();
-    QWidget* history = form.RichEditOutput->viewport();
+    QWidget* history = HistoryBox(form)->viewport();
     history->repaint();
 
     for (auto _ : state) {
         state.PauseTiming();
-        form.RichEditInput->setPlainText(QStringLiteral("sin(pi/2)*3"));
+        InputBox(form)->setPlainText(QStringLiteral("sin(pi/2)*3"));
         state.ResumeTiming();
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(form.RichEditInput, &press);
+        QApplication::sendEvent(InputBox(form), &press);
         history->repaint();  // the new line laid out and painted
     }
     if (boxes.calls().size() != 0) {
         state.SkipWithError("evaluation failed");
     }
-    state.counters["history_lines"] = form.RichEditOutput->document()->blockCount();
+    state.counters["history_lines"] = HistoryBox(form)->document()->blockCount();
 }
 
 }  // namespace

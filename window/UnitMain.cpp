@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCloseEvent>
 #include <QActionGroup>
 #include <QApplication>
 #include <QFontDatabase>
@@ -41,8 +42,10 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Voice.h"
 #include "window/ApplicationTitle.h"
-#include "window/EvaluateCycle.h"
 #include "window/CheckableMenuItemAccessible.h"
+#include "window/DocumentCommands.h"
+#include "window/EvaluateCycle.h"
+#include "window/HelpCommands.h"
 #include "window/KeypadKeys.h"
 #include "window/ResultsHistory.h"
 #include "window/ScreenReaderAnnouncer.h"
@@ -139,8 +142,6 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     InstallCheckableMenuItemAccessibility();
     announcer_ = new ScreenReaderAnnouncer(this);
 
-    // FormCreate
-    LastExpression.clear();
     precision_ = DecimalPlaces::kDefault;
 
 
@@ -165,8 +166,14 @@ TForm1::TForm1(Platform platform, QWidget* parent)
         *RichEditInput, *history_, *speech_,
         EvaluateCycle::Boxes{[this](const QString& text) { ShowNotice(text); },
                              [this](const QString& message) { ShowErrorBox(message); }});
-    CreateDocumentCommands();
-    CreateHelpCommands();
+    const auto error = [this](const QString& message) { ShowErrorBox(message); };
+    documents_ = std::make_unique<DocumentCommands>(
+        DocumentCommands::Window{*this, *RichEditInput, *RichEditOutput, *history_, *speech_, platform_,
+                                 applicationTitle_, [this](const QString& text) { ShowNotice(text); }, error},
+        *FileMenu, *EditMenu);
+    connect(documents_.get(), &DocumentCommands::Started, this, [this] { lastExpression_.clear(); });
+    connect(RichEditOutput, &QTextEdit::textChanged, this, &TForm1::RichEditOutputChange);
+    help_ = std::make_unique<HelpCommands>(*this, *HelpMenu, platform_, *speech_, applicationTitle_, error);
     BuildMenuKeys();
     RichEditInput->setFocus();
 }
@@ -434,8 +441,8 @@ void TForm1::EvaluateInput() {
     if (!expression) {
         return;
     }
-    LastExpression = *expression;
-    recall_.Add(LastExpression);
+    lastExpression_ = *expression;
+    recall_.Add(lastExpression_);
 
     RichEditInput->clear();
     RichEditInput->setFocus();
@@ -467,6 +474,33 @@ void TForm1::changeEvent(QEvent* event) {
         cycle_->ReadDecimalSeparator();
     }
     QMainWindow::changeEvent(event);
+}
+
+// ---- Document and Help commands ----
+
+void TForm1::NewActionExecute() { documents_->New(); }
+void TForm1::FileOpen1Execute() { documents_->Open(); }
+void TForm1::FileOpen1Accept(const QString& fileName) { documents_->OpenFile(fileName); }
+bool TForm1::FileSaveAs1Execute() { return documents_->SaveAs(); }
+void TForm1::FileSaveAs1Accept(const QString& fileName) { documents_->SaveAsFile(fileName); }
+void TForm1::SaveActionExecute() { documents_->Save(); }
+bool TForm1::SaveResults() { return documents_->SaveResults(); }
+void TForm1::PrintActionExecute() { documents_->Print(); }
+void TForm1::FilePrintSetup1Execute() { documents_->PrintSetup(); }
+void TForm1::FileExit1Execute() { documents_->Exit(); }
+void TForm1::ClearHistoryActionExecute() { documents_->ClearHistory(); }
+void TForm1::ActionListExecute(QAction* action) { documents_->Execute(action); }
+void TForm1::RichEditOutputChange() { documents_->HistoryChanged(); }
+void TForm1::MnuQuickStartGuideClick() { help_->ShowGuide(); }
+void TForm1::MnuAboutClick() { help_->ShowAbout(); }
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!documents_->MayClose()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 }  // namespace ferrolin

@@ -44,7 +44,7 @@ void TForm1::ButtonClearClick() {
 }
 
 void TForm1::ButtonRecallClick() {
-    InsertText(LastExpression);
+    InsertText(lastExpression_);
     speech_->Say(QStringLiteral(" recall last expression"));
 }
 

@@ -18,6 +18,8 @@
 #include "window/support/DocumentFixture.h"
 
 using ferrolin::FakeFileDialogs;
+using namespace ferrolin::testing;
+using ferrolin::DocumentCommand;
 using ferrolin::FakeMessageBoxes;
 using ferrolin::FileDialogChoice;
 using ferrolin::MessageBoxes;
@@ -80,18 +82,18 @@ void DocumentCommandsTest::newEmptiesEverythingButKeepsTheFile()
     TForm1& form = *window.form;
     window.Evaluate({"1+1", "2*3"});
     window.AcceptSave(window.Path("kept.rtf"));
-    window.Run(form.SaveAction());
-    form.RichEditInput->setPlainText(QStringLiteral("7-"));
-    form.ListBoxFunctions->setFocus();
-    form.MnuAudio->setChecked(true);
+    window.Run(CommandAction(form, DocumentCommand::Save));
+    InputBox(form)->setPlainText(QStringLiteral("7-"));
+    FunctionList(form)->setFocus();
+    ItemNamed(form, "MnuAudio")->setChecked(true);
 
-    window.Run(form.NewAction());
+    window.Run(CommandAction(form, DocumentCommand::New));
 
     QCOMPARE(window.History(), QStringList());
-    QCOMPARE(form.RichEditInput->toPlainText(), QString());
-    QCOMPARE(form.LastExpression, QString());
-    QCOMPARE(form.ResultsFile.Filename(), window.Path("kept.rtf"));
-    QVERIFY(form.RichEditInput->hasFocus());
+    QCOMPARE(InputBox(form)->toPlainText(), QString());
+    QCOMPARE(form.LastExpression(), QString());
+    QCOMPARE(form.Documents().ResultsFile().Filename(), window.Path("kept.rtf"));
+    QVERIFY(InputBox(form)->hasFocus());
     QCOMPARE(window.voice->spoken(), QStringList());
     QCOMPARE(window.boxes.calls().size(), 0);  // nothing was unsaved
 }
@@ -124,25 +126,25 @@ void DocumentCommandsTest::saveAndOpenRoundTrip()
     window.SetHistory(lines);
     const QString file = window.Path("results.rtf");
     window.AcceptSave(file);
-    window.Run(form.FileSaveAs1());
+    window.Run(CommandAction(form, DocumentCommand::SaveAs));
 
     const QByteArray bytes = ReadBytes(file);
     QVERIFY2(bytes.startsWith("{\\rtf"), bytes.left(40).constData());
     QVERIFY(bytes.trimmed().endsWith('}'));
-    QVERIFY(bytes.contains(form.RichEditOutput->document()->defaultFont().family().toLatin1()));
+    QVERIFY(bytes.contains(HistoryBox(form)->document()->defaultFont().family().toLatin1()));
 
-    window.Run(form.NewAction());
+    window.Run(CommandAction(form, DocumentCommand::New));
     window.AcceptOpen(file);
-    window.Run(form.FileOpen1());
+    window.Run(CommandAction(form, DocumentCommand::Open));
     QCOMPARE(window.History(), lines);
-    QCOMPARE(form.RichEditOutput->toPlainText(), lines.join(QLatin1Char('\n')));  // what Copy takes
-    QVERIFY(!form.ResultsFile.IsDirty());
+    QCOMPARE(HistoryBox(form)->toPlainText(), lines.join(QLatin1Char('\n')));  // what Copy takes
+    QVERIFY(!form.Documents().ResultsFile().IsDirty());
     QCOMPARE(window.boxes.errors(), QStringList());
 
     // Saved again, the opened history gives the same file.
     const QString again = window.Path("again.rtf");
     window.AcceptSave(again);
-    window.Run(form.FileSaveAs1());
+    window.Run(CommandAction(form, DocumentCommand::SaveAs));
     QCOMPARE(ReadBytes(again), bytes);
 
     // A new evaluation is a line of its own after the opened ones.
@@ -161,10 +163,10 @@ void DocumentCommandsTest::screenReaderReadsAnOpenedLongHistoryLineByLine()
     const QString file = window.Path("long.txt");
     WriteBytes(file, lines.join(QLatin1Char('\n')).toUtf8());
     window.AcceptOpen(file, 1);
-    window.Run(form.FileOpen1());
+    window.Run(CommandAction(form, DocumentCommand::Open));
     QCOMPARE(window.History(), lines);
 
-    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(form.RichEditOutput);
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(HistoryBox(form));
     QVERIFY(box && box->textInterface());
     int offset = 0;
     for (int i = 0; i < 2 * ferrolin::kLoadedLinesPerParagraph + 1; ++i) {
@@ -193,14 +195,15 @@ void DocumentCommandsTest::openPlainText()
     DocumentFixture window;
     const QString file = window.Path("plain.txt");
     WriteBytes(file, bytes);
-    window.form->RichEditInput->setPlainText(QStringLiteral("5+"));
-    window.form->LastExpression = QStringLiteral("4");
+    window.Evaluate({"4"});
+    window.form->Documents().ResultsFile().SetIsDirty(false);  // nothing to ask about
+    InputBox(*window.form)->setPlainText(QStringLiteral("5+"));
     window.AcceptOpen(file);
-    window.Run(window.form->FileOpen1());
+    window.Run(CommandAction(*window.form, DocumentCommand::Open));
     QCOMPARE(window.History(), lines);
-    QCOMPARE(window.form->ResultsFile.Filename(), file);
-    QCOMPARE(window.form->RichEditInput->toPlainText(), QStringLiteral("5+"));
-    QCOMPARE(window.form->LastExpression, QStringLiteral("4"));
+    QCOMPARE(window.form->Documents().ResultsFile().Filename(), file);
+    QCOMPARE(InputBox(*window.form)->toPlainText(), QStringLiteral("5+"));
+    QCOMPARE(window.form->LastExpression(), QStringLiteral("4"));
 }
 
 void DocumentCommandsTest::openNameOfMissingFileBecomesTheFile()
@@ -208,16 +211,16 @@ void DocumentCommandsTest::openNameOfMissingFileBecomesTheFile()
     DocumentFixture window;
     TForm1& form = *window.form;
     window.Evaluate({"3*3"});
-    form.ResultsFile.SetIsDirty(false);  // nothing to ask about
+    form.Documents().ResultsFile().SetIsDirty(false);  // nothing to ask about
     const QString file = window.Path("new.rtf");
     window.AcceptOpen(file);
-    window.Run(form.FileOpen1());
+    window.Run(CommandAction(form, DocumentCommand::Open));
     QCOMPARE(window.History(), QStringList{"3*3= 9.00"});
-    QCOMPARE(form.ResultsFile.Filename(), file);
-    QVERIFY(!form.ResultsFile.IsDirty());
+    QCOMPARE(form.Documents().ResultsFile().Filename(), file);
+    QVERIFY(!form.Documents().ResultsFile().IsDirty());
     QVERIFY(!QFile::exists(file));
 
-    window.Run(form.SaveAction());
+    window.Run(CommandAction(form, DocumentCommand::Save));
     QCOMPARE(window.dialogs.count(FakeFileDialogs::Kind::Save), 0);
     QVERIFY(ReadBytes(file).startsWith("{\\rtf"));
 }
@@ -230,14 +233,14 @@ void DocumentCommandsTest::saveWithoutANameAsksForOne()
     window.dialogs.saveAnswers << std::nullopt;
     QVERIFY(!form.SaveResults());
     QCOMPARE(window.dialogs.count(FakeFileDialogs::Kind::Save), 1);
-    QVERIFY(!form.ResultsFile.HasBeenSaved());
-    QVERIFY(form.ResultsFile.IsDirty());
+    QVERIFY(!form.Documents().ResultsFile().HasBeenSaved());
+    QVERIFY(form.Documents().ResultsFile().IsDirty());
     QCOMPARE(QDir(window.folder.path()).entryList(QDir::Files), QStringList());
 
     window.AcceptSave(window.Path("r.rtf"));
     QVERIFY(form.SaveResults());
-    QCOMPARE(form.ResultsFile.Filename(), window.Path("r.rtf"));
-    QVERIFY(!form.ResultsFile.IsDirty());
+    QCOMPARE(form.Documents().ResultsFile().Filename(), window.Path("r.rtf"));
+    QVERIFY(!form.Documents().ResultsFile().IsDirty());
 }
 
 void DocumentCommandsTest::saveAfterNewWritesTheEmptyHistoryWithoutAsking()
@@ -247,15 +250,15 @@ void DocumentCommandsTest::saveAfterNewWritesTheEmptyHistoryWithoutAsking()
     window.Evaluate({"1+2"});
     const QString file = window.Path("r.rtf");
     window.AcceptSave(file);
-    window.Run(form.FileSaveAs1());
-    window.Run(form.NewAction());
-    window.Run(form.SaveAction());
+    window.Run(CommandAction(form, DocumentCommand::SaveAs));
+    window.Run(CommandAction(form, DocumentCommand::New));
+    window.Run(CommandAction(form, DocumentCommand::Save));
     QCOMPARE(window.dialogs.count(FakeFileDialogs::Kind::Save), 1);
 
     window.Evaluate({"5"});
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
     window.AcceptOpen(file);
-    window.Run(form.FileOpen1());
+    window.Run(CommandAction(form, DocumentCommand::Open));
     QCOMPARE(window.History(), QStringList());
     QCOMPARE(window.dialogs.count(FakeFileDialogs::Kind::Save), 1);
 }
@@ -265,12 +268,12 @@ void DocumentCommandsTest::dialogsRememberWhatWasAccepted()
     DocumentFixture window;
     TForm1& form = *window.form;
     window.AcceptOpen(window.Path("a.txt"), 1);
-    window.Run(form.FileOpen1());
+    window.Run(CommandAction(form, DocumentCommand::Open));
     window.dialogs.openAnswers << std::nullopt;
-    window.Run(form.FileOpen1());
+    window.Run(CommandAction(form, DocumentCommand::Open));
     window.AcceptSave(window.Path("b.rtf"));
-    window.Run(form.FileSaveAs1());
-    window.Run(form.FileSaveAs1());
+    window.Run(CommandAction(form, DocumentCommand::SaveAs));
+    window.Run(CommandAction(form, DocumentCommand::SaveAs));
 
     const auto& calls = window.dialogs.calls();
     QCOMPARE(calls.size(), 4);
@@ -303,7 +306,7 @@ void DocumentCommandsTest::openFailures()
     const QString before = window.Path("before.rtf");
     window.Evaluate({"1+1"});
     window.AcceptSave(before);
-    window.Run(form.FileSaveAs1());
+    window.Run(CommandAction(form, DocumentCommand::SaveAs));
     window.Evaluate({"2+2"});
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
 
@@ -317,7 +320,7 @@ void DocumentCommandsTest::openFailures()
     else
         WriteBytes(chosen, "{\\rtf1 " + QByteArray(ferrolin::kMaxRtfGroupDepth + 1, '{') + "x}");
     window.AcceptOpen(chosen);
-    window.Run(form.FileOpen1());
+    window.Run(CommandAction(form, DocumentCommand::Open));
 
     QCOMPARE(window.boxes.errors().size(), 1);
     const QString message = window.boxes.errors().first();
@@ -327,9 +330,9 @@ void DocumentCommandsTest::openFailures()
     else
         QCOMPARE(message, text);
     // The file that failed never becomes the one a later Save replaces.
-    QCOMPARE(form.ResultsFile.Filename(), before);
+    QCOMPARE(form.Documents().ResultsFile().Filename(), before);
     QCOMPARE(window.History(), (QStringList{"1+1= 2.00", "2+2= 4.00"}));
-    QVERIFY(form.ResultsFile.IsDirty());
+    QVERIFY(form.Documents().ResultsFile().IsDirty());
 }
 
 void DocumentCommandsTest::saveFailures_data()
@@ -352,16 +355,16 @@ void DocumentCommandsTest::saveFailures()
     const QString chosen = window.Path(target);
     if (throughSaveAs) {
         window.AcceptSave(chosen);
-        window.Run(form.FileSaveAs1());
+        window.Run(CommandAction(form, DocumentCommand::SaveAs));
     } else {
-        form.ResultsFile.SetFilename(chosen);
-        window.Run(form.SaveAction());
+        form.Documents().ResultsFile().SetFilename(chosen);
+        window.Run(CommandAction(form, DocumentCommand::Save));
     }
     QCOMPARE(window.boxes.errors().size(), 1);
     const QString prefix = QStringLiteral("Cannot create file \"%1\". ").arg(QFileInfo(chosen).absoluteFilePath());
     QVERIFY2(window.boxes.errors().first().startsWith(prefix), qPrintable(window.boxes.errors().first()));
-    QVERIFY(form.ResultsFile.IsDirty());
-    QCOMPARE(form.ResultsFile.HasBeenSaved(), !throughSaveAs);
+    QVERIFY(form.Documents().ResultsFile().IsDirty());
+    QCOMPARE(form.Documents().ResultsFile().HasBeenSaved(), !throughSaveAs);
 }
 
 void DocumentCommandsTest::failedWriteKeepsTheOldFile()
@@ -371,7 +374,7 @@ void DocumentCommandsTest::failedWriteKeepsTheOldFile()
     const QString file = window.Path("r.rtf");
     window.Evaluate({"1+1"});
     window.AcceptSave(file);
-    window.Run(form.FileSaveAs1());
+    window.Run(CommandAction(form, DocumentCommand::SaveAs));
     const QByteArray old = ReadBytes(file);
     QVERIFY(!old.isEmpty());
 
@@ -387,13 +390,13 @@ void DocumentCommandsTest::failedWriteKeepsTheOldFile()
     rlimit small = saved;
     small.rlim_cur = 1000;
     setrlimit(RLIMIT_FSIZE, &small);
-    window.Run(form.SaveAction());
+    window.Run(CommandAction(form, DocumentCommand::Save));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
     QCOMPARE(window.boxes.errors(), QStringList{"Failed to Save Stream."});
     QCOMPARE(ReadBytes(file), old);
-    QVERIFY(form.ResultsFile.IsDirty());
+    QVERIFY(form.Documents().ResultsFile().IsDirty());
     QCOMPARE(QDir(window.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"r.rtf"});
 }
 
@@ -406,7 +409,7 @@ void DocumentCommandsTest::saveKeepsTheFilesPermissions()
     QVERIFY(QFile::setPermissions(file, permissions));
     window.Evaluate({"1+1"});
     window.AcceptSave(file);
-    window.Run(window.form->FileSaveAs1());
+    window.Run(CommandAction(*window.form, DocumentCommand::SaveAs));
     QVERIFY(ReadBytes(file).startsWith("{\\rtf"));
     QCOMPARE(QFile::permissions(file) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), permissions);
 }
@@ -416,23 +419,23 @@ void DocumentCommandsTest::dirtyFlagFollowsTheHistory()
     DocumentFixture window;
     TForm1& form = *window.form;
     const QString file = window.Path("r.rtf");
-    QVERIFY(form.ResultsFile.IsDirty());
+    QVERIFY(form.Documents().ResultsFile().IsDirty());
     window.Evaluate({"1+1"});
     window.AcceptSave(file);
-    window.Run(form.FileSaveAs1());
-    QVERIFY(!form.ResultsFile.IsDirty());
+    window.Run(CommandAction(form, DocumentCommand::SaveAs));
+    QVERIFY(!form.Documents().ResultsFile().IsDirty());
     window.Evaluate({"2+2"});
-    QVERIFY(form.ResultsFile.IsDirty());
-    window.Run(form.SaveAction());
-    QVERIFY(!form.ResultsFile.IsDirty());
-    window.Run(form.ClearHistoryAction());
-    QVERIFY(form.ResultsFile.IsDirty());
+    QVERIFY(form.Documents().ResultsFile().IsDirty());
+    window.Run(CommandAction(form, DocumentCommand::Save));
+    QVERIFY(!form.Documents().ResultsFile().IsDirty());
+    window.Run(CommandAction(form, DocumentCommand::ClearHistory));
+    QVERIFY(form.Documents().ResultsFile().IsDirty());
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
     window.AcceptOpen(file);
-    window.Run(form.FileOpen1());
-    QVERIFY(!form.ResultsFile.IsDirty());
+    window.Run(CommandAction(form, DocumentCommand::Open));
+    QVERIFY(!form.Documents().ResultsFile().IsDirty());
     window.Evaluate({"1/0"});  // fails: the history is untouched
-    QVERIFY(!form.ResultsFile.IsDirty());
+    QVERIFY(!form.Documents().ResultsFile().IsDirty());
 }
 
 void DocumentCommandsTest::unsavedHistoryIsNeverLostSilently_data()
@@ -471,13 +474,13 @@ void DocumentCommandsTest::unsavedHistoryIsNeverLostSilently()
     WriteBytes(other, "9= 9.00");
     const QString target = window.Path("unsaved.rtf");
     window.Evaluate({"1+1"});
-    form.ResultsFile.SetIsDirty(dirty);
+    form.Documents().ResultsFile().SetIsDirty(dirty);
     window.boxes.saveChoice = choice;
     window.dialogs.saveAnswers << (saveDialogAccepts ? std::optional(FileDialogChoice{target, 0}) : std::nullopt);
     window.AcceptOpen(other);
 
-    QAction* action = command == QLatin1String("New") ? form.NewAction()
-                    : command == QLatin1String("Open") ? form.FileOpen1() : form.FileExit1();
+    QAction* action = command == QLatin1String("New") ? CommandAction(form, DocumentCommand::New)
+                    : command == QLatin1String("Open") ? CommandAction(form, DocumentCommand::Open) : CommandAction(form, DocumentCommand::Exit);
     window.Run(action);
 
     QCOMPARE(window.boxes.texts(FakeMessageBoxes::Kind::AskSaveChanges),
@@ -499,7 +502,7 @@ void DocumentCommandsTest::closingTheWindowAsksToo()
     QVERIFY(!form.close());
     QVERIFY(form.isVisible());
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Save;
-    form.ResultsFile.SetFilename(window.Path("missing/r.rtf"));  // the save fails: stay open
+    form.Documents().ResultsFile().SetFilename(window.Path("missing/r.rtf"));  // the save fails: stay open
     QVERIFY(!form.close());
     QCOMPARE(window.boxes.errors().size(), 1);
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
@@ -510,10 +513,10 @@ void DocumentCommandsTest::printWithEmptyHistory()
 {
     for (bool audio : {false, true}) {
         DocumentFixture window;
-        window.form->MnuAudio->setChecked(audio);
+        ItemNamed(*window.form, "MnuAudio")->setChecked(audio);
         QStringList spokenWhileNoticeOpen{"unset"};
         window.boxes.onShow = [&](const FakeMessageBoxes::Call&) { spokenWhileNoticeOpen = window.voice->spoken(); };
-        window.Run(window.form->PrintAction());
+        window.Run(CommandAction(*window.form, DocumentCommand::Print));
         QCOMPARE(window.boxes.notices(), QStringList{"Nothing in results history to print"});
         QCOMPARE(spokenWhileNoticeOpen, QStringList());
         QCOMPARE(window.voice->spoken(), audio ? QStringList{"Nothing to print in results "} : QStringList());
@@ -537,11 +540,11 @@ void DocumentCommandsTest::printSendsOneJobNamedResults()
     QFETCH(QStringList, lines);
     DocumentFixture window;
     window.SetHistory(lines);
-    window.Run(window.form->PrintAction());
+    window.Run(CommandAction(*window.form, DocumentCommand::Print));
     QCOMPARE(window.printing.jobs.size(), 1);
     QCOMPARE(window.printing.jobs[0].name, QStringLiteral("Results"));
     QCOMPARE(window.printing.jobs[0].lines, lines);
-    QCOMPARE(window.printing.jobs[0].fontFamily, window.form->RichEditOutput->font().family());
+    QCOMPARE(window.printing.jobs[0].fontFamily, HistoryBox(*window.form)->font().family());
     QCOMPARE(window.boxes.calls().size(), 0);
 }
 
@@ -558,7 +561,7 @@ void DocumentCommandsTest::printFailures()
     DocumentFixture window;
     window.Evaluate({"1+1"});
     window.printing.failWith = failure;
-    window.Run(window.form->PrintAction());
+    window.Run(CommandAction(*window.form, DocumentCommand::Print));
     QTRY_COMPARE(window.boxes.errors(), QStringList{failure + QLatin1Char('.')});
     QCOMPARE(window.History(), QStringList{"1+1= 2.00"});
 }
@@ -567,7 +570,7 @@ void DocumentCommandsTest::printSetupUsesThePrinterDialog()
 {
     DocumentFixture window;
     window.printing.setupAnswer = false;
-    window.Run(window.form->FilePrintSetup1());
+    window.Run(CommandAction(*window.form, DocumentCommand::PrintSetup));
     QCOMPARE(window.printing.setupCalls, 1);
     QCOMPARE(window.boxes.calls().size(), 0);
 }
@@ -591,21 +594,21 @@ void DocumentCommandsTest::clearHistory()
     QFETCH(QStringList, spoken);
     DocumentFixture window;
     TForm1& form = *window.form;
+    window.Evaluate({"1+1"});
     window.SetHistory(history);
-    form.ResultsFile.SetFilename(window.Path("r.rtf"));
-    form.LastExpression = QStringLiteral("1+1");
-    form.RichEditInput->setPlainText(QStringLiteral("3"));
-    form.ListBoxFunctions->setFocus();
-    form.MnuAudio->setChecked(audio);
+    form.Documents().ResultsFile().SetFilename(window.Path("r.rtf"));
+    InputBox(form)->setPlainText(QStringLiteral("3"));
+    FunctionList(form)->setFocus();
+    ItemNamed(form, "MnuAudio")->setChecked(audio);
 
-    window.Run(form.ClearHistoryAction());
+    window.Run(CommandAction(form, DocumentCommand::ClearHistory));
 
     QCOMPARE(window.History(), QStringList());
     QCOMPARE(window.voice->spoken(), spoken);
-    QCOMPARE(form.LastExpression, QStringLiteral("1+1"));
-    QCOMPARE(form.RichEditInput->toPlainText(), QStringLiteral("3"));
-    QCOMPARE(form.ResultsFile.Filename(), window.Path("r.rtf"));
-    QCOMPARE(form.RichEditInput->hasFocus(), !history.isEmpty());
+    QCOMPARE(form.LastExpression(), QStringLiteral("1+1"));
+    QCOMPARE(InputBox(form)->toPlainText(), QStringLiteral("3"));
+    QCOMPARE(form.Documents().ResultsFile().Filename(), window.Path("r.rtf"));
+    QCOMPARE(InputBox(form)->hasFocus(), !history.isEmpty());
 }
 
 QTEST_MAIN(DocumentCommandsTest)

@@ -13,13 +13,15 @@
 #include "window/support/DocumentFixture.h"
 
 using ferrolin::TForm1;
+using namespace ferrolin::testing;
+using ferrolin::DocumentCommand;
 using ferrolin::testing::DocumentFixture;
 
 namespace {
 
 QAction* ActionNamed(const TForm1& form, const QString& name)
 {
-    for (QAction* action : form.ActionList1())
+    for (QAction* action : form.Documents().Actions())
         if (action->objectName() == name)
             return action;
     return nullptr;
@@ -30,8 +32,8 @@ QString EnabledEditCommands(const TForm1& form)
 {
     QStringList enabled;
     const std::pair<QAction*, const char*> actions[] = {
-        {form.EditUndo1(), "Undo"}, {form.EditCut1(), "Cut"},     {form.EditCopy1(), "Copy"},
-        {form.EditPaste1(), "Paste"}, {form.EditDelete1(), "Delete"}, {form.EditSelectAll1(), "SelectAll"}};
+        {CommandAction(form, DocumentCommand::Undo), "Undo"}, {CommandAction(form, DocumentCommand::Cut), "Cut"},     {CommandAction(form, DocumentCommand::Copy), "Copy"},
+        {CommandAction(form, DocumentCommand::Paste), "Paste"}, {CommandAction(form, DocumentCommand::Delete), "Delete"}, {CommandAction(form, DocumentCommand::SelectAll), "SelectAll"}};
     for (const auto& [action, name] : actions)
         if (action->isEnabled())
             enabled << QString::fromLatin1(name);
@@ -143,8 +145,8 @@ void DocumentMenusTest::actionList()
     QFETCH(QString, shortHint);
     QFETCH(QString, longHint);
     DocumentFixture window;
-    QCOMPARE(window.form->ActionList1().size(), 14);
-    QAction* action = window.form->ActionList1()[index];
+    QCOMPARE(window.form->Documents().Actions().size(), 14);
+    QAction* action = window.form->Documents().Actions()[index];
     QCOMPARE(action->objectName(), name);
     QCOMPARE(action->property("category").toString(), category);
     QCOMPARE(action->statusTip(), longHint);
@@ -155,12 +157,12 @@ void DocumentMenusTest::actionList()
 void DocumentMenusTest::fileCommandsAreAlwaysEnabled()
 {
     DocumentFixture window;
-    for (QWidget* focus : {static_cast<QWidget*>(window.form->RichEditInput),
-                           static_cast<QWidget*>(window.form->ListBoxFunctions)}) {
+    for (QWidget* focus : {static_cast<QWidget*>(InputBox(*window.form)),
+                           static_cast<QWidget*>(FunctionList(*window.form))}) {
         focus->setFocus();
-        emit window.form->FileMenu->aboutToShow();
-        for (QAction* action : window.form->ActionList1())
-            if (action->property("category") == QLatin1String("File") || action == window.form->ClearHistoryAction())
+        emit MenuNamed(*window.form, "FileMenu")->aboutToShow();
+        for (QAction* action : window.form->Documents().Actions())
+            if (action->property("category") == QLatin1String("File") || action == CommandAction(*window.form, DocumentCommand::ClearHistory))
                 QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
     }
 }
@@ -199,7 +201,7 @@ void DocumentMenusTest::editEnabledState()
     TForm1& form = *window.form;
     QApplication::clipboard()->setText(clipboard);
 
-    QTextEdit* box = focus == QLatin1String("history") ? form.RichEditOutput : form.RichEditInput;
+    QTextEdit* box = focus == QLatin1String("history") ? HistoryBox(form) : InputBox(form);
     box->setFocus();
     if (typed)
         QTest::keyClicks(box, text);
@@ -208,11 +210,11 @@ void DocumentMenusTest::editEnabledState()
     if (selectAll)
         box->selectAll();
     if (focus == QLatin1String("list"))
-        form.ListBoxFunctions->setFocus();
+        FunctionList(form)->setFocus();
     if (focus == QLatin1String("key"))
-        form.PanelKeyBoard->findChildren<QPushButton*>().first()->setFocus();
+        Keypad(form)->findChildren<QPushButton*>().first()->setFocus();
 
-    emit form.EditMenu->aboutToShow();
+    emit MenuNamed(form, "EditMenu")->aboutToShow();
     QCOMPARE(EnabledEditCommands(form), enabled);
 }
 
@@ -221,16 +223,16 @@ void DocumentMenusTest::enabledStateFollowsFocusWithoutOpeningAMenu()
     DocumentFixture window;
     TForm1& form = *window.form;
     QApplication::clipboard()->clear();
-    form.RichEditInput->setFocus();
-    form.RichEditInput->setPlainText(QStringLiteral("12"));
+    InputBox(form)->setFocus();
+    InputBox(form)->setPlainText(QStringLiteral("12"));
     QCOMPARE(EnabledEditCommands(form), QStringLiteral("SelectAll"));
-    form.RichEditInput->selectAll();
+    InputBox(form)->selectAll();
     QCOMPARE(EnabledEditCommands(form), QStringLiteral("Cut Copy Delete SelectAll"));
     QApplication::clipboard()->setText(QStringLiteral("3"));
     QCOMPARE(EnabledEditCommands(form), QStringLiteral("Cut Copy Paste Delete SelectAll"));
-    form.ListBoxFunctions->setFocus();
+    FunctionList(form)->setFocus();
     QCOMPARE(EnabledEditCommands(form), QString());
-    form.RichEditInput->setFocus();
+    InputBox(form)->setFocus();
     QCOMPARE(EnabledEditCommands(form), QStringLiteral("Cut Copy Paste Delete SelectAll"));
 }
 
@@ -240,14 +242,14 @@ void DocumentMenusTest::menuBarFocusKeepsTheEditTarget()
     // from the box the user was in.
     DocumentFixture window;
     TForm1& form = *window.form;
-    form.RichEditOutput->setPlainText(QStringLiteral("2+2= 4.00"));
-    form.RichEditOutput->setFocus();
-    form.RichEditOutput->selectAll();
+    HistoryBox(form)->setPlainText(QStringLiteral("2+2= 4.00"));
+    HistoryBox(form)->setFocus();
+    HistoryBox(form)->selectAll();
     form.menuBar()->setFocus();
-    QCOMPARE(form.EditTarget(), form.RichEditOutput);
-    emit form.EditMenu->aboutToShow();
-    QVERIFY(form.EditCopy1()->isEnabled());
-    form.EditCopy1()->trigger();
+    QCOMPARE(form.Documents().EditTarget(), HistoryBox(form));
+    emit MenuNamed(form, "EditMenu")->aboutToShow();
+    QVERIFY(CommandAction(form, DocumentCommand::Copy)->isEnabled());
+    CommandAction(form, DocumentCommand::Copy)->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2+2= 4.00"));
 }
 
@@ -285,15 +287,15 @@ void DocumentMenusTest::editCommands()
     DocumentFixture window;
     TForm1& form = *window.form;
     QApplication::clipboard()->setText(clipboardBefore);
-    form.RichEditInput->setFocus();
-    form.RichEditInput->setPlainText(text);
-    Select(form.RichEditInput, from, to);
+    InputBox(form)->setFocus();
+    InputBox(form)->setPlainText(text);
+    Select(InputBox(form), from, to);
 
     ActionNamed(form, action)->trigger();
 
-    QCOMPARE(form.RichEditInput->toPlainText(), textAfter);
+    QCOMPARE(InputBox(form)->toPlainText(), textAfter);
     QCOMPARE(QApplication::clipboard()->text(), clipboardAfter);
-    QCOMPARE(form.RichEditInput->textCursor().selectedText(), selectedAfter);
+    QCOMPARE(InputBox(form)->textCursor().selectedText(), selectedAfter);
 }
 
 void DocumentMenusTest::shortcutKeys_data()
@@ -341,7 +343,7 @@ void DocumentMenusTest::shortcutKeys()
     DocumentFixture window;
     TForm1& form = *window.form;
     QApplication::clipboard()->setText(clipboardBefore);
-    QTextEdit* target = box == QLatin1String("history") ? form.RichEditOutput : form.RichEditInput;
+    QTextEdit* target = box == QLatin1String("history") ? HistoryBox(form) : InputBox(form);
     target->setPlainText(text);
     target->setFocus();
     Select(target, from, to);
@@ -358,16 +360,19 @@ void DocumentMenusTest::fileShortcutsRunTheirCommands()
 {
     DocumentFixture window;
     TForm1& form = *window.form;
-    form.RichEditInput->setFocus();
-    QTest::keyClick(form.RichEditInput, Qt::Key_S, Qt::ControlModifier);
+    InputBox(form)->setFocus();
+    QTest::keyClick(InputBox(form), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(window.dialogs.count(ferrolin::FakeFileDialogs::Kind::Save), 1);
-    QTest::keyClick(form.RichEditInput, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(InputBox(form), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(window.dialogs.count(ferrolin::FakeFileDialogs::Kind::Open), 1);
-    QTest::keyClick(form.RichEditInput, Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(InputBox(form), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(window.boxes.notices(), QStringList{"Nothing in results history to print"});
-    form.LastExpression = QStringLiteral("1+1");
-    QTest::keyClick(form.RichEditInput, Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(form.LastExpression, QString());
+    InputBox(form)->setPlainText(QStringLiteral("1+1"));
+    form.EvaluateInput();
+    QCOMPARE(form.LastExpression(), QStringLiteral("1+1"));
+    form.Documents().ResultsFile().SetIsDirty(false);  // nothing to ask about
+    QTest::keyClick(InputBox(form), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(form.LastExpression(), QString());
 }
 
 QTEST_MAIN(DocumentMenusTest)

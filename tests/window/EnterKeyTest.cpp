@@ -8,6 +8,8 @@
 #include "window/support/WindowFixture.h"
 
 using ferrolin::FakeMessageBoxes;
+using namespace ferrolin::testing;
+using ferrolin::DocumentCommand;
 using ferrolin::testing::WindowFixture;
 
 class EnterKeyTest : public QObject {
@@ -43,16 +45,16 @@ void EnterKeyTest::enterEvaluatesFromEveryControl() {
     QCOMPARE(window.HistoryLines(), QStringList{"2+3= 5.00"});
     QCOMPARE(window.Input(), QString());
     QCOMPARE(window.voice->spoken(), (QStringList{" Evaluate ", "Result = 5.00"}));
-    QVERIFY(window.form->RichEditInput->hasFocus());
+    QVERIFY(InputBox(*window.form)->hasFocus());
 }
 
 void EnterKeyTest::typedEnterNeverInsertsALineBreak() {
     WindowFixture window;
     window.Type(QStringLiteral("1+"));
-    QTest::keyClick(window.form->RichEditInput, Qt::Key_Enter);  // the keypad's Enter
+    QTest::keyClick(InputBox(*window.form), Qt::Key_Enter);  // the keypad's Enter
     QCOMPARE(window.Input(), QStringLiteral("1+"));
-    QTest::keyClicks(window.form->RichEditInput, QStringLiteral("1"));
-    QTest::keyClick(window.form->RichEditInput, Qt::Key_Return);
+    QTest::keyClicks(InputBox(*window.form), QStringLiteral("1"));
+    QTest::keyClick(InputBox(*window.form), Qt::Key_Return);
 
     QCOMPARE(window.boxes.errors().size(), 1);
     QCOMPARE(window.HistoryLines(), QStringList{"1+1= 2.00"});
@@ -73,13 +75,13 @@ void EnterKeyTest::failedExpressionStaysHoweverTheBoxIsDismissed() {
     window.boxes.onShow = [&](const FakeMessageBoxes::Call&) {
         if (releaseReachesWindow) {
             // The box closes on the press of a second Enter; its release goes to the window.
-            window.ReleaseEnter(window.form->RichEditInput);
+            window.ReleaseEnter(InputBox(*window.form));
             releasedInBox = true;
         }
     };
 
-    window.PressEnter(window.form->RichEditInput);
-    window.ReleaseEnter(window.form->RichEditInput);
+    window.PressEnter(InputBox(*window.form));
+    window.ReleaseEnter(InputBox(*window.form));
 
     QCOMPARE(releasedInBox, releaseReachesWindow);
     QCOMPARE(window.boxes.errors(), QStringList{"sin30\n\r Unable to evaluate sin30."});
@@ -90,11 +92,11 @@ void EnterKeyTest::failedExpressionStaysHoweverTheBoxIsDismissed() {
 void EnterKeyTest::autoRepeatDoesNotEvaluateAgain() {
     WindowFixture window;
     window.Type(QStringLiteral("4*"));
-    window.PressEnter(window.form->RichEditInput);
+    window.PressEnter(InputBox(*window.form));
     for (int repeat = 0; repeat < 3; ++repeat) {
-        window.PressEnter(window.form->RichEditInput, /*autoRepeat=*/true);
+        window.PressEnter(InputBox(*window.form), /*autoRepeat=*/true);
     }
-    window.ReleaseEnter(window.form->RichEditInput);
+    window.ReleaseEnter(InputBox(*window.form));
 
     QCOMPARE(window.boxes.errors().size(), 1);
     QCOMPARE(window.Input(), QStringLiteral("4*"));
@@ -103,7 +105,7 @@ void EnterKeyTest::autoRepeatDoesNotEvaluateAgain() {
 void EnterKeyTest::emptyBoxSaysEvaluateOnly() {
     WindowFixture window;
     window.SetAudio(true);
-    QTest::keyClick(window.form->RichEditInput, Qt::Key_Return);
+    QTest::keyClick(InputBox(*window.form), Qt::Key_Return);
 
     QCOMPARE(window.voice->spoken(), QStringList{" Evaluate "});
     QCOMPARE(window.boxes.calls().size(), 0);
@@ -113,12 +115,12 @@ void EnterKeyTest::emptyBoxSaysEvaluateOnly() {
 void EnterKeyTest::shiftEnterBreaksTheLine() {
     WindowFixture window;
     window.Type(QStringLiteral("2+"));
-    QTest::keyClick(window.form->RichEditInput, Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(window.form->RichEditInput, QStringLiteral("3"));
+    QTest::keyClick(InputBox(*window.form), Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(InputBox(*window.form), QStringLiteral("3"));
     QCOMPARE(window.Input(), QStringLiteral("2+\n3"));
     QCOMPARE(window.HistoryLines(), QStringList{});
 
-    QTest::keyClick(window.form->RichEditInput, Qt::Key_Return);
+    QTest::keyClick(InputBox(*window.form), Qt::Key_Return);
     QCOMPARE(window.HistoryLines(), QStringList{"2+3= 5.00"});
 }
 

@@ -11,6 +11,8 @@
 #include "window/support/WindowFixture.h"
 
 using ferrolin::FakeMessageBoxes;
+using namespace ferrolin::testing;
+using ferrolin::DocumentCommand;
 using ferrolin::testing::WindowFixture;
 
 class EvaluateCycleTest : public QObject {
@@ -72,8 +74,8 @@ void EvaluateCycleTest::successfulEvaluation() {
     QCOMPARE(window.boxes.calls().size(), 0);
     QCOMPARE(window.HistoryLines(), QStringList{line});
     QCOMPARE(window.Input(), QString());
-    QCOMPARE(window.form->RichEditInput->textCursor().position(), 0);
-    QCOMPARE(window.form->LastExpression, line.left(line.indexOf(QStringLiteral("= "))));
+    QCOMPARE(InputBox(*window.form)->textCursor().position(), 0);
+    QCOMPARE(window.form->LastExpression(), line.left(line.indexOf(QStringLiteral("= "))));
 }
 
 void EvaluateCycleTest::failedEvaluation_data() {
@@ -249,13 +251,13 @@ void EvaluateCycleTest::caretStandsWhereReadingStopped() {
     QFETCH(int, caret);
     WindowFixture window;
     window.SetInput(input);
-    window.form->RichEditInput->moveCursor(QTextCursor::End);
+    InputBox(*window.form)->moveCursor(QTextCursor::End);
 
     window.form->EvaluateInput();
 
     QCOMPARE(window.boxes.errors().size(), 1);
-    QCOMPARE(window.form->RichEditInput->textCursor().position(), caret);
-    QCOMPARE(window.form->RichEditInput->textCursor().hasSelection(), false);
+    QCOMPARE(InputBox(*window.form)->textCursor().position(), caret);
+    QCOMPARE(InputBox(*window.form)->textCursor().hasSelection(), false);
     QCOMPARE(window.Input(), input);
 }
 
@@ -267,7 +269,7 @@ void EvaluateCycleTest::errorKeepsHistoryAndLastExpression() {
     window.form->EvaluateInput();
 
     QCOMPARE(window.HistoryLines(), QStringList{"6*7= 42.00"});
-    QCOMPARE(window.form->LastExpression, QStringLiteral("6*7"));
+    QCOMPARE(window.form->LastExpression(), QStringLiteral("6*7"));
     window.Click("ButtonRecall");
     QCOMPARE(window.Input(), QStringLiteral("6*6*7"));
 }
@@ -276,7 +278,7 @@ void EvaluateCycleTest::resultIsSpokenBeforeTheLineWhenAudioIsOn() {
     WindowFixture window;
     window.SetAudio(true);
     int linesWhenSpoken = -1;
-    connect(window.form->RichEditOutput, &QTextEdit::textChanged, this, [&] {
+    connect(HistoryBox(*window.form), &QTextEdit::textChanged, this, [&] {
         if (linesWhenSpoken < 0) {
             linesWhenSpoken = window.voice->spoken().size();
         }
@@ -317,13 +319,13 @@ void EvaluateCycleTest::speechFailureNeverStopsTheEvaluation() {
 
 void EvaluateCycleTest::precisionItemsAreOneGroupWithoutCheckMarks() {
     WindowFixture window;
-    const QList<QAction*> items = window.form->mnuPrecision->actions();
+    const QList<QAction*> items = MenuNamed(*window.form, "mnuPrecision")->actions();
     QCOMPARE(items.size(), 6);
     QCOMPARE(window.form->Precision(), 2);
     for (int places = 1; places <= 6; ++places) {
         QAction* item = items[places - 1];
         QCOMPARE(item->text().remove(QLatin1Char('&')), QStringLiteral("%1 Decimal Places").arg(places));
-        QCOMPARE(item->actionGroup(), window.form->PrecisionItems);
+        QCOMPARE(item->actionGroup(), items.front()->actionGroup());
         QVERIFY(!item->isCheckable());
         item->trigger();
         QCOMPARE(window.form->Precision(), places);

@@ -7,6 +7,8 @@
 #include "platform/fakes/FakeShell.h"
 #include "platform/fakes/FakeVoice.h"
 #include "window/UnitMain.h"
+#include "window/HelpCommands.h"
+#include "window/support/WindowParts.h"
 
 #include <QAction>
 #include <QMenu>
@@ -21,6 +23,8 @@
 #include <vector>
 
 using namespace ferrolin;
+using namespace ferrolin::testing;
+using ferrolin::DocumentCommand;
 
 namespace {
 
@@ -47,7 +51,7 @@ class HelpMenuTest : public QObject {
         FakeShell shell;
         std::vector<FakeVoice*> voices;  // [0] the main window's, then one per Guide; owned by their windows
         std::unique_ptr<TForm1> form;
-        QPointer<QDialog> shown;         // the window handed to ShowHelpWindow, while it lives
+        QPointer<QDialog> shown;         // the window handed to the window runner, while it lives
         int showCount = 0;
         WhileOpen whileOpen = [](QDialog&) { return int(QDialog::Rejected); };
 
@@ -62,14 +66,14 @@ class HelpMenuTest : public QObject {
                 return made;
             };
             form = std::make_unique<TForm1>(platform);
-            form->ShowHelpWindow = [this](QDialog& window) {
+            form->Help().SetWindowRunner([this](QDialog& window) {
                 ++showCount;
                 shown = &window;
                 window.show();
                 const int result = whileOpen(window);
                 window.done(result);
                 return result;
-            };
+            });
             form->show();
         }
 
@@ -89,11 +93,11 @@ private slots:
     {
         Main main;
         QStringList captions;
-        for (const QAction* item : main.form->HelpMenu->actions())
+        for (const QAction* item : MenuNamed(*main.form, "HelpMenu")->actions())
             captions << item->text().remove(QLatin1Char('&'));
         QCOMPARE(captions, (QStringList{"Quick Start Guide", "About"}));
-        QCOMPARE(main.form->HelpMenu->actions().at(0), main.form->MnuQuickStartGuide);
-        QCOMPARE(main.form->HelpMenu->actions().at(1), main.form->MnuAbout);
+        QCOMPARE(MenuNamed(*main.form, "HelpMenu")->actions().at(0), ItemNamed(*main.form, "MnuQuickStartGuide"));
+        QCOMPARE(MenuNamed(*main.form, "HelpMenu")->actions().at(1), ItemNamed(*main.form, "MnuAbout"));
     }
 
     void itemsOpenTheirWindowOnlyAfterTheTriggerReturns_data()
@@ -114,7 +118,7 @@ private slots:
             ownedByMain = window.parentWidget() == main.form.get();
             return int(QDialog::Accepted);
         };
-        QAction* item = guide ? main.form->MnuQuickStartGuide : main.form->MnuAbout;
+        QAction* item = guide ? ItemNamed(*main.form, "MnuQuickStartGuide") : ItemNamed(*main.form, "MnuAbout");
         item->trigger();
         QCOMPARE(main.showCount, 0);  // queued: an accessibility action that triggers it is not held up
         QCoreApplication::processEvents();
@@ -138,8 +142,8 @@ private slots:
         QFETCH(bool, audio);
         QFETCH(QStringList, spoken);
         Main main;
-        main.form->MnuAudio->setChecked(audio);
-        main.Choose(main.form->MnuQuickStartGuide);
+        ItemNamed(*main.form, "MnuAudio")->setChecked(audio);
+        main.Choose(ItemNamed(*main.form, "MnuQuickStartGuide"));
         QCOMPARE(main.showCount, 1);
         QCOMPARE(main.mainVoice().spoken(), spoken);
         QCOMPARE(main.mainVoice().events().size(), spoken.size());  // the main voice is not purged
@@ -152,7 +156,7 @@ private slots:
             QTest::mouseClick(static_cast<TFormHelp&>(window).BitBtnPlay, Qt::LeftButton);
             return int(QDialog::Rejected);
         };
-        main.Choose(main.form->MnuQuickStartGuide);
+        main.Choose(ItemNamed(*main.form, "MnuQuickStartGuide"));
         QCOMPARE(main.voices.size(), size_t(2));
         QVERIFY(main.mainVoice().events().isEmpty());
     }
@@ -168,7 +172,7 @@ private slots:
                 qWarning("no speech failure reported while the Guide was open");
             return int(QDialog::Rejected);
         };
-        main.Choose(main.form->MnuQuickStartGuide);
+        main.Choose(ItemNamed(*main.form, "MnuQuickStartGuide"));
         QCOMPARE(main.boxes.errors(), QStringList{kServiceDown + QLatin1Char('.')});
         QCOMPARE(main.boxes.calls().first().title, main.form->ApplicationTitle());
     }
@@ -200,13 +204,13 @@ private slots:
         QFETCH(WhileOpen, whileOpen);
         QFETCH(Events, events);
         Main main;
-        main.form->MnuAudio->setChecked(audio);
+        ItemNamed(*main.form, "MnuAudio")->setChecked(audio);
         Events whileShown;
         main.whileOpen = [&](QDialog& window) {
             whileShown = main.mainVoice().events();
             return whileOpen(window);
         };
-        main.Choose(main.form->MnuAbout);
+        main.Choose(ItemNamed(*main.form, "MnuAbout"));
         QCOMPARE(main.showCount, 1);
         QCOMPARE(whileShown, events.mid(0, events.size() - 1));  // the purge waits for the close
         QCOMPARE(main.mainVoice().events(), events);
@@ -233,7 +237,7 @@ private slots:
         QFETCH(bool, failPurgeOnly);
         QFETCH(Events, events);
         Main main;
-        main.form->MnuAudio->setChecked(audio);
+        ItemNamed(*main.form, "MnuAudio")->setChecked(audio);
         if (!failPurgeOnly)
             main.mainVoice().FailAlways(kServiceDown);
         int errorsWhileShown = -1;
@@ -244,7 +248,7 @@ private slots:
             return int(QDialog::Accepted);
         };
         QSignalSpy failures(&main.mainVoice(), &Voice::Failed);
-        main.Choose(main.form->MnuAbout);
+        main.Choose(ItemNamed(*main.form, "MnuAbout"));
         QCOMPARE(main.showCount, 1);
         QCOMPARE(errorsWhileShown, 0);
         QCOMPARE(main.mainVoice().events(), events);
@@ -264,7 +268,7 @@ private slots:
             QTest::mouseClick(static_cast<TFormAbout&>(window).LabelHomePage, Qt::LeftButton);
             return int(QDialog::Accepted);
         };
-        main.Choose(main.form->MnuAbout);
+        main.Choose(ItemNamed(*main.form, "MnuAbout"));
         QCOMPARE(main.shell.openedUrls.size(), 1);
         QCOMPARE(main.boxes.notices(), QStringList{"Website not available"});
         QCOMPARE(main.boxes.calls().first().title, main.form->ApplicationTitle());

@@ -14,6 +14,8 @@
 #include "window/support/DocumentFixture.h"
 
 using ferrolin::HistoryLayout;
+using namespace ferrolin::testing;
+using ferrolin::DocumentCommand;
 using ferrolin::testing::DocumentFixture;
 using ferrolin::testing::WriteBytes;
 
@@ -33,7 +35,7 @@ void Open(DocumentFixture& window, const QStringList& lines)
     const QString file = window.Path(QStringLiteral("history.txt"));
     WriteBytes(file, lines.join(QLatin1Char('\n')).toUtf8());
     window.AcceptOpen(file, 1);
-    window.Run(window.form->FileOpen1());
+    window.Run(CommandAction(*window.form, DocumentCommand::Open));
 }
 
 int LineStart(const QStringList& lines, int index)
@@ -84,7 +86,7 @@ void HistoryLayoutTest::everyLineIsFoundAtItsPlace()
     const QStringList lines = window.History();
     QCOMPARE(lines.size(), opened + evaluated.size());
 
-    QTextDocument& document = *window.form->RichEditOutput->document();
+    QTextDocument& document = *HistoryBox(*window.form)->document();
     auto* layout = qobject_cast<HistoryLayout*>(document.documentLayout());
     QVERIFY(layout);
     const qreal height = layout->lineHeight();
@@ -93,7 +95,7 @@ void HistoryLayoutTest::everyLineIsFoundAtItsPlace()
     QCOMPARE(layout->documentSize().height(), 2 * margin + lines.size() * height);
 
     const int group = ferrolin::kLoadedLinesPerParagraph;
-    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(window.form->RichEditOutput);
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(HistoryBox(*window.form));
     QVERIFY(reader && reader->textInterface());
     for (int index : {0, 1, group - 1, group, group + 1, 2 * group, opened - 1, opened, static_cast<int>(lines.size()) - 1}) {
         if (index < 0 || index >= lines.size())
@@ -104,7 +106,7 @@ void HistoryLayoutTest::everyLineIsFoundAtItsPlace()
         QCOMPARE(layout->hitTest(QPointF(margin + 1, middle), Qt::FuzzyHit), start);
         QTextCursor at(&document);
         at.setPosition(start);
-        QTextEdit& box = *window.form->RichEditOutput;
+        QTextEdit& box = *HistoryBox(*window.form);
         QCOMPARE(box.cursorRect(at).top() + box.verticalScrollBar()->value(), qRound(margin + index * height));
         // And a screen reader reads that line there.
         int from = -1, to = -1;
@@ -123,7 +125,7 @@ void HistoryLayoutTest::onlyWhatIsShownIsLaidOut()
     DocumentFixture window;
     const QStringList lines = Numbered(kLines);
     Open(window, lines);
-    QTextEdit& box = *window.form->RichEditOutput;
+    QTextEdit& box = *HistoryBox(*window.form);
     const QTextDocument& document = *box.document();
     box.viewport()->repaint();
     QVERIFY2(LaidOutBlocks(document) <= kFewBlocks, qPrintable(QString::number(LaidOutBlocks(document))));
@@ -157,7 +159,7 @@ void HistoryLayoutTest::aWrappedLineMovesTheLinesBelowIt()
     const int longLine = 3;
     lines[longLine] = QStringLiteral("1+").repeated(200) + QStringLiteral("1= 201.00");
     Open(window, lines);
-    QTextEdit& box = *window.form->RichEditOutput;
+    QTextEdit& box = *HistoryBox(*window.form);
     box.viewport()->repaint();  // lays out the top of the history, the long line with it
 
     QTextDocument& document = *box.document();

@@ -12,6 +12,8 @@
 #include "window/support/DocumentFixture.h"
 
 using ferrolin::TForm1;
+using namespace ferrolin::testing;
+using ferrolin::DocumentCommand;
 using ferrolin::testing::DocumentFixture;
 using ferrolin::testing::ReadBytes;
 using ferrolin::testing::WriteBytes;
@@ -81,7 +83,7 @@ void HistoryToolTest::printsWhatOpenLoads() {
     const QString file = window.Path("in.txt");
     WriteBytes(file, bytes);
     window.AcceptOpen(file);
-    window.Run(window.form->FileOpen1());
+    window.Run(CommandAction(*window.form, DocumentCommand::Open));
     QCOMPARE(window.History(), lines);
 
     const ToolRun run = RunTool({file});
@@ -105,10 +107,10 @@ void HistoryToolTest::writesWhatSaveWrites() {
     window.SetHistory(lines);
     const QString saved = window.Path("saved.rtf");
     window.AcceptSave(saved);
-    window.Run(form.FileSaveAs1());
+    window.Run(CommandAction(form, DocumentCommand::SaveAs));
 
     const QString written = window.Path("written.rtf");
-    const QString font = form.RichEditOutput->document()->defaultFont().family();
+    const QString font = HistoryBox(form)->document()->defaultFont().family();
     QByteArray input;
     for (const QString& line : lines) input += line.toUtf8() + '\n';
     const ToolRun run = RunTool({"--write", written, "--font", font}, input);
@@ -117,9 +119,9 @@ void HistoryToolTest::writesWhatSaveWrites() {
     QCOMPARE(ReadBytes(written), ReadBytes(saved));
 
     // And what it wrote, the window opens as that history, and the tool reads back.
-    window.Run(form.NewAction());
+    window.Run(CommandAction(form, DocumentCommand::New));
     window.AcceptOpen(written);
-    window.Run(form.FileOpen1());
+    window.Run(CommandAction(form, DocumentCommand::Open));
     QCOMPARE(window.History(), lines);
     QCOMPARE(Lines(RunTool({written}).out), lines);
 }
@@ -141,7 +143,7 @@ void HistoryToolTest::failsAsOpenAndSaveDo() {
     if (kind == QLatin1String("create")) {
         file = window.Path("missing/r.rtf");
         window.AcceptSave(file);
-        window.Run(form.FileSaveAs1());
+        window.Run(CommandAction(form, DocumentCommand::SaveAs));
         run = RunTool({"--write", file}, "1\n");
     } else {
         if (kind == QLatin1String("deep")) {
@@ -155,7 +157,7 @@ void HistoryToolTest::failsAsOpenAndSaveDo() {
         window.Evaluate({"1+1"});
         window.boxes.saveChoice = ferrolin::MessageBoxes::SaveChoice::Discard;
         window.AcceptOpen(file);
-        window.Run(form.FileOpen1());
+        window.Run(CommandAction(form, DocumentCommand::Open));
         QCOMPARE(window.History(), QStringList{"1+1= 2.00"});  // the history is kept
         run = RunTool({file});
     }

@@ -17,6 +17,8 @@
 #include "window/support/WindowFixture.h"
 
 using ferrolin::FakeVoice;
+using namespace ferrolin::testing;
+using ferrolin::DocumentCommand;
 using ferrolin::SpeechPriority;
 using ferrolin::testing::WindowFixture;
 
@@ -62,11 +64,11 @@ void KeyboardAccessTest::menusHaveAccessKeysAndKeepTheirWords() {
     auto& form = *window.form;
     const QStringList titles = Captions(form.menuBar()->actions());
     QCOMPARE(titles.mid(0, 4), (QStringList{"&File", "&Edit", "&Options", "&Help"}));
-    QCOMPARE(Captions(form.MnuOptions->actions()), (QStringList{"&Audio", "&Precision"}));
-    QCOMPARE(Captions(form.HelpMenu->actions()), (QStringList{"&Quick Start Guide", "&About"}));
-    QCOMPARE(Captions(form.mnuPrecision->actions()).first(), QStringLiteral("&1 Decimal Places"));
+    QCOMPARE(Captions(MenuNamed(form, "MnuOptions")->actions()), (QStringList{"&Audio", "&Precision"}));
+    QCOMPARE(Captions(MenuNamed(form, "HelpMenu")->actions()), (QStringList{"&Quick Start Guide", "&About"}));
+    QCOMPARE(Captions(MenuNamed(form, "mnuPrecision")->actions()).first(), QStringLiteral("&1 Decimal Places"));
     // One access key per letter within each menu, so each one opens or chooses at once.
-    for (QMenu* menu : {form.FileMenu, form.EditMenu, form.MnuOptions, form.HelpMenu, form.mnuPrecision}) {
+    for (QMenu* menu : {MenuNamed(form, "FileMenu"), MenuNamed(form, "EditMenu"), MenuNamed(form, "MnuOptions"), MenuNamed(form, "HelpMenu"), MenuNamed(form, "mnuPrecision")}) {
         QSet<QString> keys;
         for (const QAction* item : menu->actions()) {
             const QString key = QKeySequence::mnemonic(item->text()).toString();
@@ -91,7 +93,7 @@ void KeyboardAccessTest::altLetterOpensItsMenu() {
     WindowFixture window;
     window.Type(QStringLiteral("1+"));
     auto* opened = window.form->findChild<QMenu*>(menu);
-    QTest::keyClick(window.form->RichEditInput, Qt::Key(letter), Qt::AltModifier);
+    QTest::keyClick(InputBox(*window.form), Qt::Key(letter), Qt::AltModifier);
     QTRY_VERIFY_WITH_TIMEOUT(opened->isVisible(), 5000);
     opened->close();
     QCOMPARE(window.Input(), QStringLiteral("1+"));  // nothing typed into the expression
@@ -102,40 +104,40 @@ void KeyboardAccessTest::altAloneShowsTheActiveTitle() {
     QMenuBar* bar = window.form->menuBar();
     const QImage before = bar->grab().toImage();
 
-    QTest::keyPress(window.form->RichEditInput, Qt::Key_Alt, Qt::AltModifier);
-    QTest::keyRelease(window.form->RichEditInput, Qt::Key_Alt);
+    QTest::keyPress(InputBox(*window.form), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(InputBox(*window.form), Qt::Key_Alt);
 
-    QCOMPARE(bar->activeAction(), window.form->FileMenu->menuAction());
+    QCOMPARE(bar->activeAction(), MenuNamed(*window.form, "FileMenu")->menuAction());
     QVERIFY(bar->hasFocus());
-    const QRect title = bar->actionGeometry(window.form->FileMenu->menuAction());
+    const QRect title = bar->actionGeometry(MenuNamed(*window.form, "FileMenu")->menuAction());
     QVERIFY2(bar->grab().toImage().copy(title) != before.copy(title), "the active title looks as before");
     QTest::keyClick(bar, Qt::Key_Escape);
 }
 
 void KeyboardAccessTest::f10OpensTheFirstMenu() {
     WindowFixture window;
-    QTest::keyClick(window.form->RichEditInput, Qt::Key_F10);
-    QTRY_VERIFY_WITH_TIMEOUT(window.form->FileMenu->isVisible(), 5000);
-    window.form->FileMenu->close();
+    QTest::keyClick(InputBox(*window.form), Qt::Key_F10);
+    QTRY_VERIFY_WITH_TIMEOUT(MenuNamed(*window.form, "FileMenu")->isVisible(), 5000);
+    MenuNamed(*window.form, "FileMenu")->close();
 }
 
 void KeyboardAccessTest::f1OpensTheGuide() {
     WindowFixture window;
     QString opened;
-    window.form->ShowHelpWindow = [&](QDialog& shown) {
+    window.form->Help().SetWindowRunner([&](QDialog& shown) {
         opened = shown.windowTitle();
         return int(QDialog::Rejected);
-    };
-    QTest::keyClick(window.form->RichEditInput, Qt::Key_F1);
+    });
+    QTest::keyClick(InputBox(*window.form), Qt::Key_F1);
     QTRY_COMPARE_WITH_TIMEOUT(opened, QStringLiteral("Quick Start Guide"), 5000);
 }
 
 void KeyboardAccessTest::audioItemSaysCheckedAndNotChecked() {
     WindowFixture window;
-    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(window.form->MnuAudio);
+    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(ItemNamed(*window.form, "MnuAudio"));
     QVERIFY(item);
     QCOMPARE(item->role(), QAccessible::MenuItem);
-    QCOMPARE(item->parent()->object(), window.form->MnuOptions);
+    QCOMPARE(item->parent()->object(), MenuNamed(*window.form, "MnuOptions"));
     QCOMPARE(item->parent()->indexOfChild(item), 0);  // the screen reader finds it in its menu
     for (bool on : {false, true, false}) {
         // The screen reader adds "checked" for the checked state.
@@ -196,7 +198,7 @@ void KeyboardAccessTest::functionListBrowsesWithoutInserting() {
     QFETCH(QString, selected);
     WindowFixture window;
     window.SetAudio(true);
-    QListWidget* list = window.form->ListBoxFunctions;
+    QListWidget* list = FunctionList(*window.form);
     list->setFocus();
     for (int key : keys) QTest::keyClick(list, Qt::Key(key));
 
@@ -218,15 +220,15 @@ void KeyboardAccessTest::functionListInsertsOnEnterOrSpace() {
     WindowFixture window;
     window.SetAudio(true);
     window.Type(QStringLiteral("2*"));
-    QListWidget* list = window.form->ListBoxFunctions;
+    QListWidget* list = FunctionList(*window.form);
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);  // the first Down from Tab lands on cos()
 
     QTest::keyClick(list, Qt::Key(key));
 
     QCOMPARE(window.Input(), QStringLiteral("2*cos()"));
-    QCOMPARE(window.form->RichEditInput->textCursor().position(), 6);
-    QVERIFY(window.form->RichEditInput->hasFocus());
+    QCOMPARE(InputBox(*window.form)->textCursor().position(), 6);
+    QVERIFY(InputBox(*window.form)->hasFocus());
     QCOMPARE(window.voice->spoken(), QStringList{" cosine "});
     QCOMPARE(window.HistoryLines(), QStringList{});
 }
@@ -249,7 +251,7 @@ void KeyboardAccessTest::upAndDownRecall() {
     WindowFixture window;
     for (const QString& expression : {QStringLiteral("2+2"), QStringLiteral("sin 0"), QStringLiteral("3*3")}) {
         window.SetInput(expression);
-        QTest::keyClick(window.form->RichEditInput, Qt::Key_Return);
+        QTest::keyClick(InputBox(*window.form), Qt::Key_Return);
     }
     // "sin 0" failed, so it is never recalled.
     QCOMPARE(window.HistoryLines(), (QStringList{"2+2= 4.00", "3*3= 9.00"}));
@@ -257,41 +259,41 @@ void KeyboardAccessTest::upAndDownRecall() {
     window.Type(QStringLiteral("1-"));
     for (const QChar key : keys) {
         if (key == QLatin1Char('t'))
-            QTest::keyClicks(window.form->RichEditInput, QStringLiteral("9"));
+            QTest::keyClicks(InputBox(*window.form), QStringLiteral("9"));
         else
-            QTest::keyClick(window.form->RichEditInput, key == QLatin1Char('U') ? Qt::Key_Up : Qt::Key_Down);
+            QTest::keyClick(InputBox(*window.form), key == QLatin1Char('U') ? Qt::Key_Up : Qt::Key_Down);
     }
     QCOMPARE(window.Input(), shown);
-    QCOMPARE(window.form->RichEditInput->textCursor().position(), shown.size());
+    QCOMPARE(InputBox(*window.form)->textCursor().position(), shown.size());
 }
 
 void KeyboardAccessTest::upAndDownMoveBetweenLinesOfALongExpression() {
     WindowFixture window;
     window.Type(QStringLiteral("4/2"));
-    QTest::keyClick(window.form->RichEditInput, Qt::Key_Return);
+    QTest::keyClick(InputBox(*window.form), Qt::Key_Return);
     window.SetInput(QStringLiteral("1+\n2"));
-    QTest::keyClick(window.form->RichEditInput, Qt::Key_Up);  // to the first line
+    QTest::keyClick(InputBox(*window.form), Qt::Key_Up);  // to the first line
     QCOMPARE(window.Input(), QStringLiteral("1+\n2"));
-    QTest::keyClick(window.form->RichEditInput, Qt::Key_Up);  // now recalls
+    QTest::keyClick(InputBox(*window.form), Qt::Key_Up);  // now recalls
     QCOMPARE(window.Input(), QStringLiteral("4/2"));
-    QTest::keyClick(window.form->RichEditInput, Qt::Key_Down);
+    QTest::keyClick(InputBox(*window.form), Qt::Key_Down);
     QCOMPARE(window.Input(), QStringLiteral("1+\n2"));
 }
 
 void KeyboardAccessTest::everyResultIsAnnounced() {
     WindowFixture window;
-    QSignalSpy announced(window.form->Announcer(), &ferrolin::ScreenReaderAnnouncer::Announced);
+    QSignalSpy announced(window.form->findChild<ferrolin::ScreenReaderAnnouncer*>(), &ferrolin::ScreenReaderAnnouncer::Announced);
     window.Type(QStringLiteral("2+3"));
-    QTest::keyClick(window.form->RichEditInput, Qt::Key_Return);
+    QTest::keyClick(InputBox(*window.form), Qt::Key_Return);
     window.Click("ButtonNum7");
     window.Click("ButtonEvaluate");
     window.Type(QStringLiteral("sin 30"));
-    QTest::keyClick(window.form->RichEditInput, Qt::Key_Return);  // an error: its box is read, not announced
+    QTest::keyClick(InputBox(*window.form), Qt::Key_Return);  // an error: its box is read, not announced
 
     QStringList texts;
     for (const QList<QVariant>& call : announced) texts << call.at(0).toString();
     QCOMPARE(texts, (QStringList{"2+3= 5.00", "7= 7.00"}));
-    QVERIFY(window.form->RichEditInput->hasFocus());
+    QVERIFY(InputBox(*window.form)->hasFocus());
 }
 
 void KeyboardAccessTest::phrasesGiveWayToAScreenReader_data() {

@@ -9,6 +9,8 @@
 #include "window/support/WindowFixture.h"
 
 using ferrolin::testing::WindowFixture;
+using namespace ferrolin::testing;
+using ferrolin::DocumentCommand;
 
 class KeypadTest : public QObject {
     Q_OBJECT
@@ -63,16 +65,16 @@ void KeypadTest::textKeyInsertsAndSpeaks() {
     WindowFixture window;
     window.SetAudio(true);
     window.Type(QStringLiteral("12"));
-    QTextCursor caret = window.form->RichEditInput->textCursor();
+    QTextCursor caret = InputBox(*window.form)->textCursor();
     caret.setPosition(1);  // between the digits
-    window.form->RichEditInput->setTextCursor(caret);
+    InputBox(*window.form)->setTextCursor(caret);
 
     QCOMPARE(window.Key(qPrintable(key))->text(), caption);
     window.Click(qPrintable(key));
 
     QCOMPARE(window.Input(), QStringLiteral("1") + inserted + QStringLiteral("2"));
-    QCOMPARE(window.form->RichEditInput->textCursor().position(), 1 + inserted.size());
-    QVERIFY(window.form->RichEditInput->hasFocus());
+    QCOMPARE(InputBox(*window.form)->textCursor().position(), 1 + inserted.size());
+    QVERIFY(InputBox(*window.form)->hasFocus());
     QCOMPARE(window.voice->spoken(), QStringList{phrase});
     QCOMPARE(window.boxes.calls().size(), 0);
 }
@@ -80,10 +82,10 @@ void KeypadTest::textKeyInsertsAndSpeaks() {
 void KeypadTest::keyReplacesTheSelection() {
     WindowFixture window;
     window.SetInput(QStringLiteral("1+2+3"));
-    QTextCursor selection = window.form->RichEditInput->textCursor();
+    QTextCursor selection = InputBox(*window.form)->textCursor();
     selection.setPosition(1);
     selection.setPosition(4, QTextCursor::KeepAnchor);  // "+2+"
-    window.form->RichEditInput->setTextCursor(selection);
+    InputBox(*window.form)->setTextCursor(selection);
 
     window.Click("ButtonMultiply");
 
@@ -124,7 +126,7 @@ void KeypadTest::clearKey() {
 
     QCOMPARE(window.Input(), QString());
     QCOMPARE(window.voice->spoken(), spoken);
-    QCOMPARE(window.form->RichEditInput->hasFocus(), focusOnInput);
+    QCOMPARE(InputBox(*window.form)->hasFocus(), focusOnInput);
     QCOMPARE(window.Key("ButtonClear")->hasFocus(), !focusOnInput);
 }
 
@@ -153,16 +155,16 @@ void KeypadTest::recallKey() {
     window.SetAudio(true);
     window.SetInput(input);
     if (selectFrom >= 0) {
-        QTextCursor selection = window.form->RichEditInput->textCursor();
+        QTextCursor selection = InputBox(*window.form)->textCursor();
         selection.setPosition(selectFrom, QTextCursor::KeepAnchor);
-        window.form->RichEditInput->setTextCursor(selection);
+        InputBox(*window.form)->setTextCursor(selection);
     }
 
     window.Click("ButtonRecall");
 
     QCOMPARE(window.Input(), expected);
     QCOMPARE(window.voice->spoken(), QStringList{" recall last expression"});
-    QVERIFY(window.form->RichEditInput->hasFocus());
+    QVERIFY(InputBox(*window.form)->hasFocus());
 }
 
 void KeypadTest::evaluateKeyFocus_data() {
@@ -185,7 +187,7 @@ void KeypadTest::evaluateKeyFocus() {
     window.Click("ButtonEvaluate");
 
     QCOMPARE(window.HistoryLines().size(), historyLines);
-    QCOMPARE(window.form->RichEditInput->hasFocus(), focusOnInput);
+    QCOMPARE(InputBox(*window.form)->hasFocus(), focusOnInput);
     QCOMPARE(window.Key("ButtonEvaluate")->hasFocus(), !focusOnInput);
 }
 
@@ -222,8 +224,8 @@ void KeypadTest::functionListOrderAndPhrases() {
     QFETCH(QString, entry);
     QFETCH(QString, phrase);
     WindowFixture window;
-    QCOMPARE(window.form->ListBoxFunctions->count(), 39);
-    QCOMPARE(window.form->ListBoxFunctions->item(row)->text(), entry);
+    QCOMPARE(FunctionList(*window.form)->count(), 39);
+    QCOMPARE(FunctionList(*window.form)->item(row)->text(), entry);
     window.SetAudio(true);
 
     window.ClickFunction(row);
@@ -235,14 +237,14 @@ void KeypadTest::functionListOrderAndPhrases() {
 void KeypadTest::functionEntryPutsCaretBetweenBrackets() {
     WindowFixture window;
     window.Type(QStringLiteral("2*"));
-    QListWidget* list = window.form->ListBoxFunctions;
+    QListWidget* list = FunctionList(*window.form);
     const QRect sinRow = list->visualItemRect(list->item(0));
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, sinRow.center());
 
     QCOMPARE(window.Input(), QStringLiteral("2*sin()"));
-    QCOMPARE(window.form->RichEditInput->textCursor().position(), 6);
-    QVERIFY(window.form->RichEditInput->hasFocus());
+    QCOMPARE(InputBox(*window.form)->textCursor().position(), 6);
+    QVERIFY(InputBox(*window.form)->hasFocus());
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1"));
     QCOMPARE(window.Input(), QStringLiteral("2*sin(1)"));
 }
@@ -250,20 +252,20 @@ void KeypadTest::functionEntryPutsCaretBetweenBrackets() {
 void KeypadTest::functionEntryReplacesSelection() {
     WindowFixture window;
     window.SetInput(QStringLiteral("1+x+1"));
-    QTextCursor selection = window.form->RichEditInput->textCursor();
+    QTextCursor selection = InputBox(*window.form)->textCursor();
     selection.setPosition(2);
     selection.setPosition(3, QTextCursor::KeepAnchor);
-    window.form->RichEditInput->setTextCursor(selection);
+    InputBox(*window.form)->setTextCursor(selection);
 
     window.ClickFunction(31);  // sqrt()
 
     QCOMPARE(window.Input(), QStringLiteral("1+sqrt()+1"));
-    QCOMPARE(window.form->RichEditInput->textCursor().position(), 7);
+    QCOMPARE(InputBox(*window.form)->textCursor().position(), 7);
 }
 
 void KeypadTest::clickOnSelectedEntryInsertsAgain() {
     WindowFixture window;
-    QListWidget* list = window.form->ListBoxFunctions;
+    QListWidget* list = FunctionList(*window.form);
     const QPoint lnRow = list->visualItemRect(list->item(27)).center();
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, lnRow);
@@ -274,13 +276,13 @@ void KeypadTest::clickOnSelectedEntryInsertsAgain() {
 
 void KeypadTest::audioItemToggles() {
     WindowFixture window;
-    QVERIFY(window.form->MnuAudio->isCheckable());
-    QVERIFY(!window.form->MnuAudio->isChecked());
+    QVERIFY(ItemNamed(*window.form, "MnuAudio")->isCheckable());
+    QVERIFY(!ItemNamed(*window.form, "MnuAudio")->isChecked());
     QVERIFY(!window.form->Speech().IsOn());
     for (bool expected : {true, false, true}) {
-        window.form->MnuAudio->trigger();
+        ItemNamed(*window.form, "MnuAudio")->trigger();
         QCOMPARE(window.form->Speech().IsOn(), expected);
-        QCOMPARE(window.form->MnuAudio->isChecked(), expected);
+        QCOMPARE(ItemNamed(*window.form, "MnuAudio")->isChecked(), expected);
     }
 }
 

@@ -27,6 +27,8 @@
 #include <functional>
 
 using ferrolin::QtPrinting;
+using namespace ferrolin::testing;
+using ferrolin::DocumentCommand;
 using ferrolin::testing::DocumentFixture;
 using ferrolin::testing::EventLoopPing;
 
@@ -148,7 +150,7 @@ void PrintIntegrationTest::printsOneJobNamedResultsAndAPdf()
         lines << QStringLiteral("%1*%1= %2.00").arg(i).arg(i * i);
     window.SetHistory(lines);
     EventLoopPing ping;
-    window.Run(window.form->PrintAction());
+    window.Run(CommandAction(*window.form, DocumentCommand::Print));
     QTRY_COMPARE_WITH_TIMEOUT(printed.size(), 1, 60000);
     QCOMPARE(window.boxes.errors(), QStringList());
     QVERIFY2(ping.longestWaitMs() <= EventLoopPing::kLongestAllowedMs, qPrintable(QString::number(ping.longestWaitMs())));
@@ -222,7 +224,7 @@ void PrintIntegrationTest::printsOneJobNamedResultsAndAPdf()
     QVERIFY(printedLines.last().page > 1);
 
     // One line below the next at the font's line spacing (DejaVu Sans: 1.16 times its size).
-    const QFont font = window.form->RichEditOutput->font();
+    const QFont font = HistoryBox(*window.form)->font();
     const double points = font.pixelSize() > 0 ? font.pixelSize() * 72.0 / window.form->logicalDpiY() : font.pointSizeF();
     for (qsizetype i = 1; i < printedLines.size(); ++i) {
         if (printedLines[i - 1].page != printedLines[i].page)
@@ -282,7 +284,7 @@ void PrintIntegrationTest::printerSetupWithAHungPrintSystem()
     DocumentFixture window(&printing);
     window.Evaluate({"1+1"});
     EventLoopPing ping;
-    window.Run(window.form->FilePrintSetup1());
+    window.Run(CommandAction(*window.form, DocumentCommand::PrintSetup));
     QTRY_COMPARE_WITH_TIMEOUT(window.boxes.errors().size(), 1, 10000);
     QVERIFY2(window.boxes.errors().first().contains(QLatin1String("does not answer")), qPrintable(window.boxes.errors().first()));
     QCOMPARE(window.History(), QStringList{"1+1= 2.00"});
@@ -347,7 +349,7 @@ void PrintIntegrationTest::faultsAreReportedAndTheWindowAnswers()
     window.Evaluate({"1+1", "sin(pi/2)*3"});
     before(pid);
     EventLoopPing ping;
-    window.Run(window.form->PrintAction());
+    window.Run(CommandAction(*window.form, DocumentCommand::Print));
     during(pid);
     if (progress) {
         const auto progressShown = [] {

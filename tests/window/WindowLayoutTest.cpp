@@ -21,6 +21,8 @@
 #include "window/support/WindowFixture.h"
 
 using ferrolin::testing::WindowFixture;
+using namespace ferrolin::testing;
+using ferrolin::DocumentCommand;
 
 namespace {
 // Remembers the text-insert events posted on one object while accessibility is active.
@@ -76,17 +78,17 @@ void WindowLayoutTest::captionMenusAndToolbar() {
         menus.append(menu->text().remove(QLatin1Char('&')));
     }
     QCOMPARE(menus.mid(0, 4), (QStringList{"File", "Edit", "Options", "Help"}));
-    QCOMPARE(window.form->MnuOptions->actions().first(), window.form->MnuAudio);
-    QCOMPARE(window.form->MnuAudio->text().remove(QLatin1Char('&')), QStringLiteral("Audio"));
-    QCOMPARE(window.form->mnuPrecision->title().remove(QLatin1Char('&')), QStringLiteral("Precision"));
+    QCOMPARE(MenuNamed(*window.form, "MnuOptions")->actions().first(), ItemNamed(*window.form, "MnuAudio"));
+    QCOMPARE(ItemNamed(*window.form, "MnuAudio")->text().remove(QLatin1Char('&')), QStringLiteral("Audio"));
+    QCOMPARE(MenuNamed(*window.form, "mnuPrecision")->title().remove(QLatin1Char('&')), QStringLiteral("Precision"));
 
     const double scale = window.form->logicalDpiY() / 120.0;
-    QCOMPARE(window.form->ToolBar1->height(), qRound(29 * scale));
-    QCOMPARE(window.form->ToolBar1->actions().size(), 0);
-    QCOMPARE(window.form->RichEditInput->height(), qRound(119 * scale));
-    QCOMPARE(window.form->PanelKeyBoard->width(), qRound(225 * scale));
-    QVERIFY(window.form->RichEditOutput->isReadOnly());
-    QVERIFY(!window.form->RichEditInput->acceptRichText());
+    QCOMPARE(FindPart<QToolBar>(*window.form, "ToolBar1")->height(), qRound(29 * scale));
+    QCOMPARE(FindPart<QToolBar>(*window.form, "ToolBar1")->actions().size(), 0);
+    QCOMPARE(InputBox(*window.form)->height(), qRound(119 * scale));
+    QCOMPARE(Keypad(*window.form)->width(), qRound(225 * scale));
+    QVERIFY(HistoryBox(*window.form)->isReadOnly());
+    QVERIFY(!InputBox(*window.form)->acceptRichText());
 }
 
 void WindowLayoutTest::keyGeometryAndCaptions_data() {
@@ -106,7 +108,7 @@ void WindowLayoutTest::keyGeometryAndCaptions() {
     const ferrolin::KeyDefinition& key = ferrolin::KeypadKeys()[index];
     QPushButton* button = window.Key(key.objectName);
     QVERIFY(button);
-    QCOMPARE(button->parentWidget(), window.form->PanelKeyBoard);
+    QCOMPARE(button->parentWidget(), Keypad(*window.form));
     const double scale = window.form->logicalDpiY() / 120.0;
     QCOMPARE(button->geometry(), QRect(qRound(kX[index % 4] * scale), qRound(kY[index / 4] * scale),
                                        qRound(50 * scale), qRound(25 * scale)));
@@ -119,16 +121,16 @@ void WindowLayoutTest::captionsAndFunctionNamesShowWhole() {
     window.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
     const QFont windowFont = window.form->font();
-    for (const QFont& font : {window.form->PanelKeyBoard->font(), window.form->ListBoxFunctions->font(),
-                              window.form->RichEditOutput->font()}) {
+    for (const QFont& font : {Keypad(*window.form)->font(), FunctionList(*window.form)->font(),
+                              HistoryBox(*window.form)->font()}) {
         QCOMPARE(font.family(), windowFont.family());
     }
-    const QFontMetrics keyMetrics(window.form->PanelKeyBoard->font());
+    const QFontMetrics keyMetrics(Keypad(*window.form)->font());
     for (const ferrolin::KeyDefinition& key : ferrolin::KeypadKeys()) {
         QPushButton* button = window.Key(key.objectName);
         QVERIFY2(keyMetrics.horizontalAdvance(button->text()) <= button->width() - 6, key.objectName);
     }
-    QListWidget* list = window.form->ListBoxFunctions;
+    QListWidget* list = FunctionList(*window.form);
     const QFontMetrics listMetrics(list->font());
     for (int row = 0; row < list->count(); ++row) {
         const QString name = list->item(row)->text();
@@ -149,7 +151,7 @@ void WindowLayoutTest::everyControlHasAnAccessibleName() {
         QVERIFY2(widget, qPrintable(name));
         QCOMPARE(widget->accessibleName(), accessible);
     }
-    for (QPushButton* button : window.form->PanelKeyBoard->findChildren<QPushButton*>()) {
+    for (QPushButton* button : Keypad(*window.form)->findChildren<QPushButton*>()) {
         QVERIFY2(!button->accessibleName().isEmpty(), qPrintable(button->objectName()));
         QCOMPARE(button->focusPolicy(), Qt::StrongFocus);
     }
@@ -158,7 +160,7 @@ void WindowLayoutTest::everyControlHasAnAccessibleName() {
 void WindowLayoutTest::tabOrderRunsThroughTheKeysRowByRow() {
     WindowFixture window;
     QStringList order;
-    QWidget* widget = window.form->RichEditInput;
+    QWidget* widget = InputBox(*window.form);
     for (int step = 0; step < 27; ++step) {
         order.append(widget->objectName());
         widget = widget->nextInFocusChain();
@@ -173,13 +175,13 @@ void WindowLayoutTest::tabOrderRunsThroughTheKeysRowByRow() {
     expected.append("RichEditOutput");
     QCOMPARE(order, expected);
     // Tab leaves the boxes instead of typing a tab character.
-    QVERIFY(window.form->RichEditInput->tabChangesFocus());
-    QVERIFY(window.form->RichEditOutput->tabChangesFocus());
+    QVERIFY(InputBox(*window.form)->tabChangesFocus());
+    QVERIFY(HistoryBox(*window.form)->tabChangesFocus());
 }
 
 void WindowLayoutTest::appendedLineIsAnnouncedAtItsPosition() {
     WindowFixture window;
-    watchedForInserts = window.form->RichEditOutput;
+    watchedForInserts = HistoryBox(*window.form);
     inserts.clear();
     QAccessible::installUpdateHandler(RecordInserts);
     QAccessible::setActive(true);
@@ -219,7 +221,7 @@ void WindowLayoutTest::functionNamesShowWholeAtTheSmallestSize() {
     window.form->resize(window.form->minimumSize());
     QTRY_COMPARE_WITH_TIMEOUT(window.form->size(), window.form->minimumSize(), 5000);
     window.form->centralWidget()->layout()->activate();
-    QListWidget* list = window.form->ListBoxFunctions;
+    QListWidget* list = FunctionList(*window.form);
     const QFontMetrics metrics(list->font());
     for (int row = 0; row < list->count(); ++row) {
         const QString name = list->item(row)->text();

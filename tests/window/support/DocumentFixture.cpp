@@ -31,13 +31,13 @@ DocumentFixture::~DocumentFixture()
 {
     // Tests leave unsaved histories behind; the window must not ask about them on the way out.
     if (form)
-        form->ResultsFile.SetIsDirty(false);
+        form->Documents().ResultsFile().SetIsDirty(false);
 }
 
 void DocumentFixture::Evaluate(const QStringList& expressions) const
 {
     for (const QString& expression : expressions) {
-        form->RichEditInput->setPlainText(expression);
+        InputBox(*form)->setPlainText(expression);
         form->EvaluateInput();
     }
 }

@@ -21,20 +21,20 @@ SpeakingWindow::SpeakingWindow(SpeechDispatcherVoice::Options options) {
     failures = std::make_unique<QSignalSpy>(voice, &Voice::Failed);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) qWarning("main window was not shown");
-    form->MnuAudio->trigger();
+    ItemNamed(*form, "MnuAudio")->trigger();
 }
 
 void SpeakingWindow::EvaluateWithEnter(const QString& expression) const {
-    form->RichEditInput->setPlainText(expression);
-    form->RichEditInput->setFocus();
+    InputBox(*form)->setPlainText(expression);
+    InputBox(*form)->setFocus();
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QApplication::sendEvent(form->RichEditInput, &press);
+    QApplication::sendEvent(InputBox(*form), &press);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QApplication::sendEvent(form->RichEditInput, &release);
+    QApplication::sendEvent(InputBox(*form), &release);
 }
 
 void SpeakingWindow::EvaluateWithKey(const QString& expression) const {
-    form->RichEditInput->setPlainText(expression);
+    InputBox(*form)->setPlainText(expression);
     QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("ButtonEvaluate")), Qt::LeftButton);
 }
 

@@ -45,37 +45,37 @@ void WindowFixture::Click(const char* objectName) const {
 }
 
 void WindowFixture::Type(const QString& text) const {
-    form->RichEditInput->setFocus();
-    QTest::keyClicks(form->RichEditInput, text);
+    InputBox(*form)->setFocus();
+    QTest::keyClicks(InputBox(*form), text);
 }
 
 void WindowFixture::SetInput(const QString& text) const {
-    form->RichEditInput->setPlainText(text);
-    QTextCursor end = form->RichEditInput->textCursor();
+    InputBox(*form)->setPlainText(text);
+    QTextCursor end = InputBox(*form)->textCursor();
     end.movePosition(QTextCursor::End);
-    form->RichEditInput->setTextCursor(end);
+    InputBox(*form)->setTextCursor(end);
 }
 
-QString WindowFixture::Input() const { return form->RichEditInput->toPlainText(); }
+QString WindowFixture::Input() const { return InputBox(*form)->toPlainText(); }
 
 QStringList WindowFixture::HistoryLines() const {
     return form->History().Lines();
 }
 
 void WindowFixture::ClickFunction(int row) const {
-    QListWidget* list = form->ListBoxFunctions;
+    QListWidget* list = FunctionList(*form);
     list->scrollToItem(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
 void WindowFixture::SetAudio(bool on) const {
     if (form->Speech().IsOn() != on) {
-        form->MnuAudio->trigger();
+        ItemNamed(*form, "MnuAudio")->trigger();
     }
 }
 
 void WindowFixture::ChoosePrecision(int places) const {
-    for (QAction* item : form->mnuPrecision->actions()) {
+    for (QAction* item : MenuNamed(*form, "mnuPrecision")->actions()) {
         if (item->data().toInt() == places) {
             item->trigger();
             return;

@@ -8,6 +8,8 @@
 #include "platform/fakes/FakeVoice.h"
 #include "window/SpokenFeedback.h"
 #include "window/UnitMain.h"
+#include "window/HelpCommands.h"
+#include "window/support/WindowParts.h"
 
 namespace ferrolin::testing {
 

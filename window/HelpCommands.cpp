@@ -1,0 +1,71 @@
+#include "window/HelpCommands.h"
+
+#include "dialogs/UnitAbout.h"
+#include "dialogs/UnitHelp.h"
+#include "window/SpokenFeedback.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QKeySequence>
+#include <QMenu>
+
+#include <memory>
+
+namespace ferrolin {
+
+namespace {
+
+const QString kGuideLaunching =
+    QStringLiteral(" Quick start help launching. Press the play button for speach");
+
+QString AboutIntroduction()
+{
+    return QStringLiteral("I am Ferrolin version 2009. ") + QStringLiteral("  ..")
+           + QStringLiteral("  My parser and speach engine are different in this version");
+}
+
+}  // namespace
+
+HelpCommands::HelpCommands(QWidget& window, QMenu& helpMenu, const Platform& platform,
+                           SpokenFeedback& speech, QString applicationTitle,
+                           std::function<void(const QString&)> showError)
+    : window_(window),
+      platform_(platform),
+      speech_(speech),
+      applicationTitle_(std::move(applicationTitle)),
+      showError_(std::move(showError)),
+      runWindow_([](QDialog& shown) { return shown.exec(); })
+{
+    QAction* guide = helpMenu.addAction(QStringLiteral("&Quick Start Guide"));
+    guide->setObjectName(QStringLiteral("MnuQuickStartGuide"));
+    guide->setShortcut(QKeySequence(Qt::Key_F1));
+    QAction* about = helpMenu.addAction(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("MnuAbout"));
+
+    // Queued: both open a modal window, and a menu item triggered through the accessibility
+    // interface must return to its caller before that window's event loop starts.
+    connect(guide, &QAction::triggered, this, &HelpCommands::ShowGuide, Qt::QueuedConnection);
+    connect(about, &QAction::triggered, this, &HelpCommands::ShowAbout, Qt::QueuedConnection);
+}
+
+void HelpCommands::ShowGuide()
+{
+    speech_.Say(kGuideLaunching);
+    const auto guide = std::make_unique<TFormHelp>(&window_, platform_, showError_);
+    runWindow_(*guide);
+}
+
+void HelpCommands::ShowAbout()
+{
+    const QString introduction = AboutIntroduction();
+    auto about = std::make_unique<TFormAbout>(&window_, platform_, applicationTitle_);
+
+    speech_.Say(introduction);
+    runWindow_(*about);
+
+    // Whether Audio is on or not: the introduction must not outlast the window.
+    speech_.Purge();
+    about.reset();
+}
+
+}  // namespace ferrolin

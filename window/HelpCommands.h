@@ -1,0 +1,42 @@
+#pragma once
+// The main window's Help menu: the Quick Start Guide and the About window.
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "platform/Platform.h"
+
+class QAction;
+class QDialog;
+class QMenu;
+class QWidget;
+
+namespace ferrolin {
+
+class SpokenFeedback;
+
+class HelpCommands : public QObject {
+    Q_OBJECT
+public:
+    // Adds the two items to `helpMenu`. The Help windows belong to `window`; `showError` shows a
+    // speech failure of the Guide in the error box. All of it outlives the commands.
+    HelpCommands(QWidget& window, QMenu& helpMenu, const Platform& platform, SpokenFeedback& speech,
+                 QString applicationTitle, std::function<void(const QString&)> showError);
+
+    void ShowGuide();
+    void ShowAbout();
+
+    // Runs a Help window modally and returns its result (QDialog::exec by default); tests hand
+    // in their own to drive the window without a nested event loop.
+    void SetWindowRunner(std::function<int(QDialog&)> run) { runWindow_ = std::move(run); }
+
+private:
+    QWidget& window_;
+    const Platform& platform_;
+    SpokenFeedback& speech_;
+    QString applicationTitle_;
+    std::function<void(const QString&)> showError_;
+    std::function<int(QDialog&)> runWindow_;
+};
+
+}  // namespace ferrolin
