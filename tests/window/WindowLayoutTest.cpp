@@ -20,9 +20,8 @@
 #include "window/KeypadKeys.h"
 #include "window/support/WindowFixture.h"
 
-using ferrolin::testing::WindowFixture;
 using namespace ferrolin::testing;
-using ferrolin::DocumentCommand;
+using ferrolin::TForm1;
 
 namespace {
 // Remembers the text-insert events posted on one object while accessibility is active.
@@ -42,8 +41,8 @@ private slots:
     void applicationTitle_data();
     void applicationTitle();
     void captionMenusAndToolbar();
-    void keyGeometryAndCaptions_data();
-    void keyGeometryAndCaptions();
+    void historyTakesTheExtraHeight();
+    void keysFormAGridInTableOrder();
     void captionsAndFunctionNamesShowWhole();
     void everyControlHasAnAccessibleName();
     void tabOrderRunsThroughTheKeysRowByRow();
@@ -82,36 +81,61 @@ void WindowLayoutTest::captionMenusAndToolbar() {
     QCOMPARE(ItemNamed(*window.form, "MnuAudio")->text().remove(QLatin1Char('&')), QStringLiteral("Audio"));
     QCOMPARE(MenuNamed(*window.form, "mnuPrecision")->title().remove(QLatin1Char('&')), QStringLiteral("Precision"));
 
-    const double scale = window.form->logicalDpiY() / 120.0;
-    QCOMPARE(FindPart<QToolBar>(*window.form, "ToolBar1")->height(), qRound(29 * scale));
     QCOMPARE(FindPart<QToolBar>(*window.form, "ToolBar1")->actions().size(), 0);
-    QCOMPARE(InputBox(*window.form)->height(), qRound(119 * scale));
-    QCOMPARE(Keypad(*window.form)->width(), qRound(225 * scale));
     QVERIFY(HistoryBox(*window.form)->isReadOnly());
     QVERIFY(!InputBox(*window.form)->acceptRichText());
 }
 
-void WindowLayoutTest::keyGeometryAndCaptions_data() {
-    QTest::addColumn<int>("index");
-    const auto keys = ferrolin::KeypadKeys();
-    QCOMPARE(keys.size(), std::size_t{24});
-    for (int i = 0; i < 24; ++i) {
-        QTest::newRow(keys[i].objectName) << i;
-    }
+// Top to bottom: toolbar, expression, functions beside the keypad, history. A taller window
+// gives all its extra height to the history; the rest keep their size.
+void WindowLayoutTest::historyTakesTheExtraHeight() {
+    WindowFixture window;
+    TForm1& form = *window.form;
+    auto top = [&form](QWidget* part) { return part->mapTo(&form, QPoint(0, 0)).y(); };
+    QWidget* toolbar = FindPart<QToolBar>(form, "ToolBar1");
+    const QList<QWidget*> column{toolbar, InputBox(form), Keypad(form), HistoryBox(form)};
+    for (qsizetype i = 1; i < column.size(); ++i)
+        QVERIFY2(top(column[i - 1]) + column[i - 1]->height() <= top(column[i]), qPrintable(column[i]->objectName()));
+    QCOMPARE(top(FunctionList(form)), top(Keypad(form)));
+    QVERIFY(FunctionList(form)->mapTo(&form, QPoint(0, 0)).x() < Keypad(form)->mapTo(&form, QPoint(0, 0)).x());
+
+    QList<int> heights;
+    for (QWidget* part : column)
+        heights.append(part->height());
+    form.resize(form.width(), form.height() + 100);
+    form.centralWidget()->layout()->activate();
+    QTRY_COMPARE_WITH_TIMEOUT(HistoryBox(form)->height(), heights.back() + 100, 5000);
+    for (qsizetype i = 0; i + 1 < column.size(); ++i)
+        QCOMPARE(column[i]->height(), heights[i]);
 }
 
-void WindowLayoutTest::keyGeometryAndCaptions() {
-    QFETCH(int, index);
-    static constexpr int kX[] = {0, 56, 112, 168};
-    static constexpr int kY[] = {8, 39, 70, 101, 132, 163};
+// The 24 keys: one size, inside the keypad, none over another, four to a row in the order of the
+// key table (the order Tab goes through them).
+void WindowLayoutTest::keysFormAGridInTableOrder() {
     WindowFixture window;
-    const ferrolin::KeyDefinition& key = ferrolin::KeypadKeys()[index];
-    QPushButton* button = window.Key(key.objectName);
-    QVERIFY(button);
-    QCOMPARE(button->parentWidget(), Keypad(*window.form));
-    const double scale = window.form->logicalDpiY() / 120.0;
-    QCOMPARE(button->geometry(), QRect(qRound(kX[index % 4] * scale), qRound(kY[index / 4] * scale),
-                                       qRound(50 * scale), qRound(25 * scale)));
+    const auto keys = ferrolin::KeypadKeys();
+    QCOMPARE(keys.size(), std::size_t{24});
+    const QRect panel = Keypad(*window.form)->rect();
+    QList<QRect> placed;
+    for (const ferrolin::KeyDefinition& key : keys) {
+        QPushButton* button = window.Key(key.objectName);
+        QVERIFY2(button && button->parentWidget() == Keypad(*window.form), key.objectName);
+        const QRect at = button->geometry();
+        QVERIFY2(panel.contains(at), key.objectName);
+        if (!placed.isEmpty())
+            QCOMPARE(at.size(), placed.front().size());
+        for (const QRect& earlier : placed)
+            QVERIFY2(!earlier.intersects(at), key.objectName);
+        placed.append(at);
+    }
+    for (qsizetype i = 0; i < placed.size(); ++i) {
+        const QRect& rowStart = placed[i - i % 4];
+        QCOMPARE(placed[i].top(), rowStart.top());  // same row as the others of its four
+        if (i % 4 != 0)
+            QVERIFY(placed[i].left() > placed[i - 1].left());
+        if (i >= 4)
+            QVERIFY(placed[i].top() > placed[i - 4].top());
+    }
 }
 
 // The fonts are chosen from whatever the machine has installed; whichever it is, no key caption
