@@ -1,7 +1,6 @@
 #include "window/UnitMain.h"
 
 #include <algorithm>
-#include <future>
 
 #include <QFontMetrics>
 #include <QLayout>
@@ -11,7 +10,6 @@
 #include <QCloseEvent>
 #include <QActionGroup>
 #include <QApplication>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -21,15 +19,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QStyleOption>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QThreadPool>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -47,10 +42,11 @@
 #include "window/EvaluateCycle.h"
 #include "window/HelpCommands.h"
 #include "window/KeypadKeys.h"
+#include "window/MenuBarKeyboardStyle.h"
 #include "window/ResultsHistory.h"
 #include "window/ScreenReaderAnnouncer.h"
 #include "window/SpokenFeedback.h"
-#include "window/StartUpFonts.h"
+#include "window/WindowFonts.h"
 
 namespace ferrolin {
 
@@ -76,51 +72,6 @@ constexpr int kListRowHeight = 22;
 constexpr int kWindowFontPixels = 13;
 constexpr int kBoxFontPixels = 18;
 
-
-// Tahoma where it is installed, else the desktop's own sans font. Naming only a family that
-// exists spares Qt a fallback search through fontconfig for each size. Whether Tahoma exists is
-// known only once Qt has read every font on the system, the longest step of start-up, so that
-// runs beside the building of the menus, on Qt's global thread pool (the pool the raster engine
-// also splits large fills across, so its thread is used again rather than started for one job).
-std::shared_future<QString> PreferredFamily() {
-    static const std::shared_future<QString> family = [] {
-        auto promise = std::make_shared<std::promise<QString>>();
-        std::shared_future<QString> result = promise->get_future().share();
-        QThreadPool::globalInstance()->start(
-            [promise, fallback = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()] {
-                FinishReadingFontConfiguration();
-                promise->set_value(DesignMetrics::HasTahoma() ? QStringLiteral("Tahoma") : fallback);
-            });
-        return result;
-    }();
-    return family;
-}
-
-QFont PreferredFont(int pixels) {
-    QFont font(PreferredFamily().get());
-    font.setPixelSize(pixels);
-    return font;
-}
-
-
-// Fusion highlights a menu title only while its menu is open, so Alt alone (which makes the bar
-// take the keyboard) showed nothing. Here the title the keyboard is on is highlighted as well.
-class MenuBarKeyboardStyle : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override {
-        if (element == CE_MenuBarItem && widget && widget->hasFocus() && (option->state & State_Selected)) {
-            if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
-                QStyleOptionMenuItem shown(*item);
-                shown.state |= State_Sunken;
-                QProxyStyle::drawControl(element, &shown, painter, widget);
-                return;
-            }
-        }
-        QProxyStyle::drawControl(element, option, painter, widget);
-    }
-};
 
 std::string ToUtf8(const QString& text) { return text.toStdString(); }
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }

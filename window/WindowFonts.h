@@ -1,0 +1,14 @@
+#pragma once
+// The main window's font family: Tahoma where it is installed, else the desktop's sans font.
+#include <QFont>
+#include <QString>
+#include <future>
+
+namespace ferrolin {
+
+// The family, looked up once on a thread of its own; the first call starts the lookup.
+std::shared_future<QString> PreferredFamily();
+// The family at `pixels` pixels; waits for the lookup.
+QFont PreferredFont(int pixels);
+
+}  // namespace ferrolin
