@@ -383,7 +383,6 @@ void TForm1::SetDecimalSeparatorSource(std::function<QString()> source) {
     cycle_->SetDecimalSeparatorSource(std::move(source));
 }
 
-char32_t TForm1::DecimalSeparator() const { return cycle_->DecimalSeparator(); }
 
 // ---- The evaluate cycle ----
 

@@ -56,20 +56,14 @@ public:
     QString ApplicationTitle() const { return applicationTitle_; }
 
     // ---- Regional settings ----
-    // The decimal separator results are written with and comma lists are read with.
-    char32_t DecimalSeparator() const;
-    // Where the separator comes from (default: QLocale::system()); read now and on every
+    // Where the decimal separator of results and comma lists comes from (default: QLocale::system()); read now and on every
     // QEvent::LocaleChange. Tests hand in their own.
     void SetDecimalSeparatorSource(std::function<QString()> source);
 
     // ---- Commands ----
     void EvaluateInput();
-    // Replaces the input box's selection (or inserts at the caret) and focuses the box.
-    void InsertText(const QString& text);
     // The error box for a failure's message (a full stop is added by the usual rule).
     void ShowErrorBox(const QString& message);
-    // A plain notice with the application title.
-    void ShowNotice(const QString& text);
 
     // The document commands (DocumentCommands does the work). Failures throw DocumentError;
     // run through the actions, they end in the error box.
@@ -117,6 +111,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Replaces the input box's selection (or inserts at the caret) and focuses the box.
+    void InsertText(const QString& text);
+    // A plain notice with the application title.
+    void ShowNotice(const QString& text);
+
     void BuildMenus();
     void BuildControls();
     void BuildKeypad();
