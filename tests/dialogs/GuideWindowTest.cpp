@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 using namespace ferrolin;
 
@@ -22,6 +23,9 @@ namespace {
 using CloseWay = std::function<void(TFormHelp&)>;
 
 const QString kServiceDown = QStringLiteral("Can't connect to unix socket: Connection refused");
+
+// Where the words of "one two\nthree four" start, and how long they are.
+const std::pair<int, int> kFourWords[] = {{0, 3}, {4, 3}, {8, 5}, {14, 4}};
 
 }  // namespace
 
@@ -86,17 +90,6 @@ private slots:
         QVERIFY(guide.voice->events().isEmpty());  // nothing reaches the service until Play
     }
 
-    void guideTextIsTheFixedText()
-    {
-        const QStringList& lines = GuideLines();
-        QCOMPARE(lines.size(), 74);
-        QCOMPARE(lines.first(), QStringLiteral("Quick Start Guide"));
-        QCOMPARE(lines.at(16), QStringLiteral("'/'   = Division"));
-        QCOMPARE(lines.at(24), QStringLiteral("Example:        2+(5+6)+3+(8+7)"));
-        QCOMPARE(lines.last(), QStringLiteral("NAN =Not A Number."));
-        QVERIFY(!GuideText().endsWith(QLatin1Char('\n')));
-    }
-
     void playReadsTheBoxAsItIsNow_data()
     {
         QTest::addColumn<bool>("replace");
@@ -140,48 +133,73 @@ private slots:
     }
 
     // The guide reads at a priority a screen reader interrupts; after a silence it goes on from
-    // the last word heard, and never after a Stop or the end.
+    // the last word heard.
     void readingGoesOnAfterAnInterruption_data()
     {
         QTest::addColumn<int>("wordsHeard");
-        QTest::addColumn<bool>("stop");
         QTest::addColumn<QStringList>("spoken");  // each phrase once
-        QTest::addColumn<bool>("askedAgain");
         const QString text = QStringLiteral("one two\nthree four");
-        QTest::newRow("silent before the first word") << 0 << false << QStringList{text} << true;
-        QTest::newRow("interrupted after two words") << 2 << false << QStringList{text, "two\nthree four"} << true;
-        QTest::newRow("read to the end") << 4 << false << QStringList{text} << false;
-        QTest::newRow("stopped") << 2 << true << QStringList{text} << false;
+        QTest::newRow("silent before the first word") << 0 << QStringList{text};
+        QTest::newRow("interrupted after two words") << 2 << QStringList{text, "two\nthree four"};
     }
 
     void readingGoesOnAfterAnInterruption()
     {
         QFETCH(int, wordsHeard);
-        QFETCH(bool, stop);
         QFETCH(QStringList, spoken);
-        QFETCH(bool, askedAgain);
         Guide guide;
         guide.window->SetResumeAfterSilence(20);
         guide.window->RichEdit1->setPlainText(QStringLiteral("one two\nthree four"));
         QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
-        const QList<std::pair<int, int>> words{{0, 3}, {4, 3}, {8, 5}, {14, 4}};
         for (int i = 0; i < wordsHeard; ++i)
-            guide.voice->EmitWord(words[i].first, words[i].second);
-        if (stop)
-            QTest::mouseClick(guide.window->BitBtnStop, Qt::LeftButton);
-        QTest::qWait(200);  // ten silences long: whatever follows a silence has happened
+            guide.voice->EmitWord(kFourWords[i].first, kFourWords[i].second);
         // A silence after a resumed phrase asks for it again (the screen reader may still talk).
+        QTRY_VERIFY_WITH_TIMEOUT(guide.voice->spoken().size() > 1, 5000);
         QStringList distinct = guide.voice->spoken();
         distinct.removeDuplicates();
         QCOMPARE(distinct, spoken);
-        QCOMPARE(guide.voice->spoken().size() > 1, askedAgain);
         for (const auto& event : guide.voice->events())
             QCOMPARE(event.priority, SpeechPriority::Text);
-        if (spoken.size() == 2 && wordsHeard == 2) {
+        if (wordsHeard == 2) {
             // Positions in the resumed phrase count from where it starts.
             guide.voice->EmitWord(4, 5);
             QCOMPARE(guide.window->HighlightedWord(), QStringLiteral("three"));
         }
+    }
+
+    // A reading that was stopped or heard to its end is never taken up again. Nothing marks "no
+    // resumption", so a second reading is started, and the test waits until a silence has asked
+    // for that one again: by then a silence has passed for the first one too.
+    void aFinishedOrStoppedReadingIsNotTakenUpAgain_data()
+    {
+        QTest::addColumn<bool>("stop");
+        QTest::newRow("read to the end") << false;  // the second Play waits behind it
+        QTest::newRow("stopped") << true;
+    }
+
+    void aFinishedOrStoppedReadingIsNotTakenUpAgain()
+    {
+        QFETCH(bool, stop);
+        Guide guide;
+        guide.window->SetResumeAfterSilence(20);
+        const QString first = QStringLiteral("one two\nthree four");
+        const QString second = QStringLiteral("five six");
+        guide.window->RichEdit1->setPlainText(first);
+        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        guide.voice->EmitWord(kFourWords[0].first, kFourWords[0].second);
+        guide.voice->EmitWord(kFourWords[1].first, kFourWords[1].second);
+        if (stop) {
+            QTest::mouseClick(guide.window->BitBtnStop, Qt::LeftButton);
+        } else {
+            guide.voice->EmitWord(kFourWords[2].first, kFourWords[2].second);
+            guide.voice->EmitWord(kFourWords[3].first, kFourWords[3].second);
+        }
+        guide.window->RichEdit1->setPlainText(second);
+        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(guide.voice->spoken().count(second) >= 2, 5000);
+        QStringList others = guide.voice->spoken();
+        others.removeAll(second);
+        QCOMPARE(others, QStringList{first});
     }
 
     // The highlight is drawn, not selected: the caret and the selection stay where they were.
@@ -340,9 +358,13 @@ private slots:
         guide.voice->FailAlways(kServiceDown);
         closeWay(*guide.window);
         QVERIFY(!guide.window->isVisible());
-        QTRY_COMPARE(guide.errors, QStringList{kServiceDown});  // once, not once per handler
-        QTest::qWait(20);
-        QCOMPARE(guide.errors.size(), 1);
+        QCOMPARE(guide.purges(), 1);
+        // Failures are posted as they happen; once a call posted after closing has run, any
+        // second report would have arrived before it.
+        bool drained = false;
+        QMetaObject::invokeMethod(guide.window.get(), [&] { drained = true; }, Qt::QueuedConnection);
+        QTRY_VERIFY(drained);
+        QCOMPARE(guide.errors, QStringList{kServiceDown});  // once, not once per handler
     }
 
     void closingAWindowThatNeverReadLeavesTheServiceAlone_data() { addCloseWays(); }

@@ -34,13 +34,7 @@ TEST(Power, IntegerExponents) {
         {"2^(2.0)", 4},
         {"10^18", 1e18L},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.input);
-        Outcome outcome = Evaluate(c.input);
-        EXPECT_TRUE(outcome.ok) << Describe(outcome);
-        if (!outcome.ok) continue;
-        EXPECT_EQ(BitsOf(outcome.value), BitsOf(c.expected)) << Describe(outcome);
-    }
+    ExpectExactBits(cases);
 }
 
 // Exponents of 2^63 and beyond settle by the true value, not by the size of the exponent alone.
@@ -84,13 +78,7 @@ TEST(Power, FractionalExponents) {
     };
     ExpectNearValues(cases, 1e-16L);
     const ExactCase zeros[] = {{"0^0.5", 0}, {"0^(-0.5)", 0}, {"2^(-20000.5)", 0}};
-    for (const auto& c : zeros) {
-        SCOPED_TRACE(c.input);
-        Outcome outcome = Evaluate(c.input);
-        EXPECT_TRUE(outcome.ok) << Describe(outcome);
-        if (!outcome.ok) continue;
-        EXPECT_EQ(outcome.value, c.expected);
-    }
+    ExpectExactValues(zeros);
 }
 
 TEST(Power, FailsWithTheArithmeticMessages) {

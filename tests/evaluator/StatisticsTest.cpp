@@ -35,27 +35,13 @@ TEST(Statistics, MeanVarianceAndStddev) {
         {"variance(100000000000001,100000000000002,100000000000003)", 1},
         {"2*mean(1,3)+1", 5},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.input);
-        Outcome outcome = Evaluate(c.input);
-        EXPECT_TRUE(outcome.ok) << Describe(outcome);
-        if (!outcome.ok) continue;
-        EXPECT_EQ(outcome.value, c.expected) << Describe(outcome);
-        EXPECT_TRUE(outcome.notices.empty());
-    }
+    ExpectExactValues(cases);
 }
 
 // Too few values: the caller hears about it once and the evaluation goes on with NaN.
 TEST(Statistics, FewerThanTwoValuesGiveTheNoticeAndNaN) {
     const char* cases[] = {"mean(5)", "stddev(1)", "variance(7)", "mean(1,2,3+4)", "mean(pi)"};
-    for (const char* input : cases) {
-        SCOPED_TRACE(input);
-        Outcome outcome = Evaluate(input);
-        EXPECT_TRUE(outcome.ok) << Describe(outcome);
-        if (!outcome.ok) continue;
-        EXPECT_TRUE(std::isnan(outcome.value)) << Describe(outcome);
-        EXPECT_EQ(outcome.notices, std::vector<std::string>{kNotEnoughParameters});
-    }
+    ExpectNaNs(cases, {kNotEnoughParameters});
     Outcome twice = Evaluate("mean(1)+variance(2)");
     EXPECT_EQ(twice.notices.size(), 2u);
     EXPECT_TRUE(twice.ok);
@@ -77,14 +63,7 @@ TEST(Statistics, NoticeComesBackWithALaterFailure) {
 // A list means nothing outside a statistical call's own brackets.
 TEST(Statistics, ListsElsewhereAreNaN) {
     const char* cases[] = {"1,2", "1,2+3", "sin(1,2)", "(1,2)*0", "mean(1,2)+(3,4)", "sqrt(4,9)"};
-    for (const char* input : cases) {
-        SCOPED_TRACE(input);
-        Outcome outcome = Evaluate(input);
-        EXPECT_TRUE(outcome.ok) << Describe(outcome);
-        if (!outcome.ok) continue;
-        EXPECT_TRUE(std::isnan(outcome.value)) << Describe(outcome);
-        EXPECT_TRUE(outcome.notices.empty());
-    }
+    ExpectNaNs(cases);
     EXPECT_EQ(Evaluate("ceil(1,2)").error, kInvalidOperation);
 }
 

@@ -32,6 +32,15 @@ QStringList ManyLines(int count) {
     return lines;
 }
 
+// The tables of RTF and the lines read from it.
+void AddRtfColumns() {
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QStringList>("lines");
+}
+
+void Row(const char* name, const QByteArray& rtf, const QStringList& lines) {
+    QTest::newRow(name) << rtf << lines;
+}
 
 }  // namespace
 
@@ -184,125 +193,117 @@ void RtfTest::readsFilesOfOtherPrograms() {
 }
 
 void RtfTest::readsRtfConstructs_data() {
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QStringList>("lines");
-    const auto row = [](const char* name, QByteArray rtf, QStringList lines) {
-        QTest::newRow(name) << rtf << lines;
-    };
-    row("final paragraph without \\par", "{\\rtf1 a\\par b}", {"a", "b"});
-    row("\\line breaks", "{\\rtf1 a\\line b\\line\\line c\\par}", {"a", "b", "", "c"});
-    row("backslash before a line end", "{\\rtf1 a\\\nb}", {"a", "b"});
-    row("line ends in the file are not text", "{\\rtf1 a\r\nb\nc\\par}", {"abc"});
-    row("space after a control word is its delimiter", "{\\rtf1\\b  x\\b0 y\\par}", {" xy"});
-    row("numeric parameter ends the word", "{\\rtf1\\fs24x\\li-360y}", {"xy"});
-    row("control symbols", "{\\rtf1 a\\~b\\-c\\_d\\{\\}\\\\e\\|\\:}", {u"a\u00A0b\u00ADc\u2011d{}\\e"_qs});
-    row("named characters", "{\\rtf1\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote\\tab}",
+    AddRtfColumns();
+    Row("final paragraph without \\par", "{\\rtf1 a\\par b}", {"a", "b"});
+    Row("\\line breaks", "{\\rtf1 a\\line b\\line\\line c\\par}", {"a", "b", "", "c"});
+    Row("backslash before a line end", "{\\rtf1 a\\\nb}", {"a", "b"});
+    Row("line ends in the file are not text", "{\\rtf1 a\r\nb\nc\\par}", {"abc"});
+    Row("space after a control word is its delimiter", "{\\rtf1\\b  x\\b0 y\\par}", {" xy"});
+    Row("numeric parameter ends the word", "{\\rtf1\\fs24x\\li-360y}", {"xy"});
+    Row("control symbols", "{\\rtf1 a\\~b\\-c\\_d\\{\\}\\\\e\\|\\:}", {u"a\u00A0b\u00ADc\u2011d{}\\e"_qs});
+    Row("named characters", "{\\rtf1\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote\\tab}",
         {u"\u2014\u2013\u2022\u2018\u2019\u201C\u201D\t"_qs});
-    row("hex bytes in the default code page", "{\\rtf1\\ansi caf\\'e9 \\'80\\'9f}", {u"caf\u00E9 \u20AC\u0178"_qs});
-    row("hex digits in upper case", "{\\rtf1 \\'C9\\'e9}", {u"\u00C9\u00E9"_qs});
-    row("code page 1250", "{\\rtf1\\ansi\\ansicpg1250 \\'8a\\'e8\\'b3}", {u"\u0160\u010D\u0142"_qs});
-    row("code page 1251", "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8}", {u"\u041F\u0440\u0438"_qs});
-    row("code page 1253", "{\\rtf1\\ansi\\ansicpg1253 \\'d9\\'e1}", {u"\u03A9\u03B1"_qs});
-    row("code page 1254", "{\\rtf1\\ansi\\ansicpg1254 \\'f0\\'fd}", {u"\u011F\u0131"_qs});
-    row("code page 1255", "{\\rtf1\\ansi\\ansicpg1255 \\'f9\\'ec}", {u"\u05E9\u05DC"_qs});
-    row("code page 1256", "{\\rtf1\\ansi\\ansicpg1256 \\'c7}", {u"\u0627"_qs});
-    row("code page 1257", "{\\rtf1\\ansi\\ansicpg1257 \\'e0}", {u"\u0105"_qs});
-    row("code page 1258", "{\\rtf1\\ansi\\ansicpg1258 \\'d2}", {u"\u0309"_qs});
-    row("dos code page", "{\\rtf1\\pc \\'82\\'9c}", {u"\u00E9\u00A3"_qs});
-    row("utf-8 code page", "{\\rtf1\\ansi\\ansicpg65001 \\'c3\\'a9\\'e2\\'82\\'ac}", {u"\u00E9\u20AC"_qs});
-    row("unknown code page reads as 1252", "{\\rtf1\\ansi\\ansicpg12345 \\'e9}", {u"\u00E9"_qs});
-    row("raw 8-bit text in the code page", "{\\rtf1\\ansi\\ansicpg1251 \xcf\xf0}", {u"\u041F\u0440"_qs});
-    row("shift-jis byte pairs", "{\\rtf1\\ansi\\ansicpg932 \\'93\\'fa\\'96\\'7b}", {u"\u65E5\u672C"_qs});
-    row("font character set chooses the code page",
+    Row("hex bytes in the default code page", "{\\rtf1\\ansi caf\\'e9 \\'80\\'9f}", {u"caf\u00E9 \u20AC\u0178"_qs});
+    Row("hex digits in upper case", "{\\rtf1 \\'C9\\'e9}", {u"\u00C9\u00E9"_qs});
+    Row("code page 1250", "{\\rtf1\\ansi\\ansicpg1250 \\'8a\\'e8\\'b3}", {u"\u0160\u010D\u0142"_qs});
+    Row("code page 1251", "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8}", {u"\u041F\u0440\u0438"_qs});
+    Row("code page 1253", "{\\rtf1\\ansi\\ansicpg1253 \\'d9\\'e1}", {u"\u03A9\u03B1"_qs});
+    Row("code page 1254", "{\\rtf1\\ansi\\ansicpg1254 \\'f0\\'fd}", {u"\u011F\u0131"_qs});
+    Row("code page 1255", "{\\rtf1\\ansi\\ansicpg1255 \\'f9\\'ec}", {u"\u05E9\u05DC"_qs});
+    Row("code page 1256", "{\\rtf1\\ansi\\ansicpg1256 \\'c7}", {u"\u0627"_qs});
+    Row("code page 1257", "{\\rtf1\\ansi\\ansicpg1257 \\'e0}", {u"\u0105"_qs});
+    Row("code page 1258", "{\\rtf1\\ansi\\ansicpg1258 \\'d2}", {u"\u0309"_qs});
+    Row("dos code page", "{\\rtf1\\pc \\'82\\'9c}", {u"\u00E9\u00A3"_qs});
+    Row("utf-8 code page", "{\\rtf1\\ansi\\ansicpg65001 \\'c3\\'a9\\'e2\\'82\\'ac}", {u"\u00E9\u20AC"_qs});
+    Row("unknown code page reads as 1252", "{\\rtf1\\ansi\\ansicpg12345 \\'e9}", {u"\u00E9"_qs});
+    Row("raw 8-bit text in the code page", "{\\rtf1\\ansi\\ansicpg1251 \xcf\xf0}", {u"\u041F\u0440"_qs});
+    Row("shift-jis byte pairs", "{\\rtf1\\ansi\\ansicpg932 \\'93\\'fa\\'96\\'7b}", {u"\u65E5\u672C"_qs});
+    Row("font character set chooses the code page",
         "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset238 Arial CE;}{\\f2\\fcharset204 Arial Cyr;}}"
         "\\'e8{\\f1\\'e8}{\\f2\\'e8}\\f1\\'e8\\plain\\'e8}",
         {u"\u00E8\u010D\u0438\u010D\u00E8"_qs});
-    row("unicode with one fallback byte", "{\\rtf1 caf\\u233\\'e9 x}", {u"caf\u00E9 x"_qs});
-    row("unicode with a fallback character", "{\\rtf1 \\u233?\\u8364?}", {u"\u00E9\u20AC"_qs});
-    row("negative unicode", "{\\rtf1\\u-3?\\u-10179?\\u-8704?}", {u"\uFFFD\U0001F600"_qs});
-    row("unsigned surrogates", "{\\rtf1 \\u55357?\\u56832?}", {u"\U0001F600"_qs});
-    row("\\uc0 has no fallback", "{\\rtf1\\uc0\\u233 abc}", {u"\u00E9abc"_qs});
-    row("\\uc2 skips two, a control word counts as one", "{\\rtf1\\uc2\\u233\\'65\\'65x\\u233\\b y}",
+    Row("unicode with one fallback byte", "{\\rtf1 caf\\u233\\'e9 x}", {u"caf\u00E9 x"_qs});
+    Row("unicode with a fallback character", "{\\rtf1 \\u233?\\u8364?}", {u"\u00E9\u20AC"_qs});
+    Row("negative unicode", "{\\rtf1\\u-3?\\u-10179?\\u-8704?}", {u"\uFFFD\U0001F600"_qs});
+    Row("unsigned surrogates", "{\\rtf1 \\u55357?\\u56832?}", {u"\U0001F600"_qs});
+    Row("\\uc0 has no fallback", "{\\rtf1\\uc0\\u233 abc}", {u"\u00E9abc"_qs});
+    Row("\\uc2 skips two, a control word counts as one", "{\\rtf1\\uc2\\u233\\'65\\'65x\\u233\\b y}",
         {u"\u00E9x\u00E9"_qs});
-    row("\\uc is local to its group", "{\\rtf1{\\uc3\\u233 abc}\\u233?d}", {u"\u00E9\u00E9d"_qs});
-    row("fallback ends at a group", "{\\rtf1\\uc3\\u233{x}y}", {u"\u00E9xy"_qs});
-    row("\\upr takes the unicode part", "{\\rtf1{\\upr{caf\\'e9}{\\*\\ud{caf\\u233?}}}}", {u"caf\u00E9"_qs});
-    row("lone surrogate becomes a replacement", "{\\rtf1 a\\u-10179?b}", {u"a\uFFFDb"_qs});
-    row("out-of-range unicode", "{\\rtf1 \\u99999999999?x}", {u"\uFFFDx"_qs});
-    row("\\bin data is skipped", "{\\rtf1 a{\\bin5 }{\\\\}b\\par}", {"ab"});
-    row("\\bin longer than the file", "{\\rtf1 a\\bin999999 xyz", {"a"});
-    row("hidden destinations",
+    Row("\\uc is local to its group", "{\\rtf1{\\uc3\\u233 abc}\\u233?d}", {u"\u00E9\u00E9d"_qs});
+    Row("fallback ends at a group", "{\\rtf1\\uc3\\u233{x}y}", {u"\u00E9xy"_qs});
+    Row("\\upr takes the unicode part", "{\\rtf1{\\upr{caf\\'e9}{\\*\\ud{caf\\u233?}}}}", {u"caf\u00E9"_qs});
+    Row("lone surrogate becomes a replacement", "{\\rtf1 a\\u-10179?b}", {u"a\uFFFDb"_qs});
+    Row("out-of-range unicode", "{\\rtf1 \\u99999999999?x}", {u"\uFFFDx"_qs});
+    Row("\\bin data is skipped", "{\\rtf1 a{\\bin5 }{\\\\}b\\par}", {"ab"});
+    Row("\\bin longer than the file", "{\\rtf1 a\\bin999999 xyz", {"a"});
+    Row("hidden destinations",
         "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red0;}{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}}"
         "{\\header H\\par}{\\footerl F\\par}{\\pict 0123}{\\*\\generator G;}{\\*\\unknownword Q}"
         "{\\listtable{\\list x}}{\\listoverridetable y}{\\*\\rsidtbl z}{\\*\\themedata 00}{\\*\\datastore 00}"
         "{\\*\\latentstyles{\\lsdlockedexcept q}}shown\\par}",
         {"shown"});
-    row("field shows its result", "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}} text}", {"link text"});
-    row("formatting is ignored", "{\\rtf1\\pard\\plain\\ql\\b\\i\\ul\\fs40\\cf2 x{\\b0 y}\\par\\pard z\\par}",
+    Row("field shows its result", "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}} text}", {"link text"});
+    Row("formatting is ignored", "{\\rtf1\\pard\\plain\\ql\\b\\i\\ul\\fs40\\cf2 x{\\b0 y}\\par\\pard z\\par}",
         {"xy", "z"});
-    row("table cells and rows", "{\\rtf1\\trowd\\intbl a\\cell b\\cell\\row\\intbl c\\cell\\row}", {"a\tb", "c"});
-    row("section end is a paragraph end", "{\\rtf1 a\\sect b}", {"a", "b"});
-    row("text after the document is ignored", "{\\rtf1 a}trailing\\par{b}", {"a"});
-    row("extra closing braces end the document", "{\\rtf1 a}}}b", {"a"});
-    row("missing closing braces keep what was read", "{\\rtf1 a\\par{\\b b", {"a", "b"});
-    row("whitespace before the document", " \r\n\t{\\rtf1 x}", {"x"});
-    row("empty document", "{\\rtf1}", {});
-    row("NUL bytes are noise", QByteArray("{\\rtf1 a\0b}\0", 12), {"ab"});
-    row("unknown long word", "{\\rtf1\\" + QByteArray(100, 'z') + "123 x}", {"x"});
-    row("100,000 nested groups", Nested(100'000, "deep"), {"deep"});
-    row("as deep as the bound allows", Nested(kMaxRtfGroupDepth - 1, "deep"), {"deep"});
+    Row("table cells and rows", "{\\rtf1\\trowd\\intbl a\\cell b\\cell\\row\\intbl c\\cell\\row}", {"a\tb", "c"});
+    Row("section end is a paragraph end", "{\\rtf1 a\\sect b}", {"a", "b"});
+    Row("text after the document is ignored", "{\\rtf1 a}trailing\\par{b}", {"a"});
+    Row("extra closing braces end the document", "{\\rtf1 a}}}b", {"a"});
+    Row("missing closing braces keep what was read", "{\\rtf1 a\\par{\\b b", {"a", "b"});
+    Row("whitespace before the document", " \r\n\t{\\rtf1 x}", {"x"});
+    Row("empty document", "{\\rtf1}", {});
+    Row("NUL bytes are noise", QByteArray("{\\rtf1 a\0b}\0", 12), {"ab"});
+    Row("unknown long word", "{\\rtf1\\" + QByteArray(100, 'z') + "123 x}", {"x"});
+    Row("100,000 nested groups", Nested(100'000, "deep"), {"deep"});
+    Row("as deep as the bound allows", Nested(kMaxRtfGroupDepth - 1, "deep"), {"deep"});
 }
 
 // Each row is a fault once seen in a file another program wrote.
 void RtfTest::readsOtherProgramsLikeWord_data() {
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QStringList>("lines");
-    const auto row = [](const char* name, QByteArray rtf, QStringList lines) {
-        QTest::newRow(name) << rtf << lines;
-    };
-    row("A: western font in a Japanese document",
+    AddRtfColumns();
+    Row("A: western font in a Japanese document",
         "{\\rtf1\\ansi\\ansicpg932\\deff0{\\fonttbl{\\f0\\fcharset128 MS Mincho;}{\\f1\\fcharset0 Times;}}"
         "\\'93\\'fa{\\f1 J\\'e4rvi}\\f1 \\'e9\\plain\\'96\\'7b}",
         {u"\u65E5J\u00E4rvi\u00E9\u672C"_qs});
-    row("A: \\cpg wins over \\fcharset",
+    Row("A: \\cpg wins over \\fcharset",
         "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset0\\cpg1251 X;}}\\f0\\'cf}", {u"\u041F"_qs});
-    row("A: default font defined after \\deff", "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f1\\fcharset204 X;}}\\'cf}",
+    Row("A: default font defined after \\deff", "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f1\\fcharset204 X;}}\\'cf}",
         {u"\u041F"_qs});
-    row("B: lead byte cut off by a group", "{\\rtf1\\ansi\\ansicpg932 \\'93{\\b\\'fa}}", {u"\uFFFD\uFFFD"_qs});
-    row("B: bad byte pair", "{\\rtf1\\ansi\\ansicpg932 \\'81 x\\'93}", {u"\uFFFD x\uFFFD"_qs});
-    row("C: \\mac document", "{\\rtf1\\mac \\'8a\\'8e}", {u"\u00E4\u00E9"_qs});
-    row("C: \\mac document, ANSI font is still Mac Roman",
+    Row("B: lead byte cut off by a group", "{\\rtf1\\ansi\\ansicpg932 \\'93{\\b\\'fa}}", {u"\uFFFD\uFFFD"_qs});
+    Row("B: bad byte pair", "{\\rtf1\\ansi\\ansicpg932 \\'81 x\\'93}", {u"\uFFFD x\uFFFD"_qs});
+    Row("C: \\mac document", "{\\rtf1\\mac \\'8a\\'8e}", {u"\u00E4\u00E9"_qs});
+    Row("C: \\mac document, ANSI font is still Mac Roman",
         "{\\rtf1\\mac{\\fonttbl{\\f0\\fcharset0 Geneva;}}\\f0\\'8a}", {u"\u00E4"_qs});
-    row("C: Mac Japanese code page", "{\\rtf1\\ansi\\ansicpg10001 \\'82\\'a8\\'93\\'c7\\'82\\'dd}",
+    Row("C: Mac Japanese code page", "{\\rtf1\\ansi\\ansicpg10001 \\'82\\'a8\\'93\\'c7\\'82\\'dd}",
         {u"\u304A\u8AAD\u307F"_qs});
-    row("C: TextEdit's Mac Japanese font", "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset78 Hiragino;}}\\f0\\'82\\'a8}",
+    Row("C: TextEdit's Mac Japanese font", "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset78 Hiragino;}}\\f0\\'82\\'a8}",
         {u"\u304A"_qs});
-    row("D: \\* after other words means nothing", "{\\rtf1{\\b\\*\\unknown x}y}", {"xy"});
-    row("D: \\* at the start hides an unknown destination", "{\\rtf1{\\*\\unknown x{y}}z}", {"z"});
-    row("D: \\* before a known word keeps its meaning", "{\\rtf1{\\*\\bkmkstart b}x{\\*\\tab}y}", {"x\ty"});
-    row("F: list numbers and bullets", "{\\rtf1{\\listtext 1.\\tab}One\\par{\\pntext\\'b7\\tab}Two\\par}",
+    Row("D: \\* after other words means nothing", "{\\rtf1{\\b\\*\\unknown x}y}", {"xy"});
+    Row("D: \\* at the start hides an unknown destination", "{\\rtf1{\\*\\unknown x{y}}z}", {"z"});
+    Row("D: \\* before a known word keeps its meaning", "{\\rtf1{\\*\\bkmkstart b}x{\\*\\tab}y}", {"x\ty"});
+    Row("F: list numbers and bullets", "{\\rtf1{\\listtext 1.\\tab}One\\par{\\pntext\\'b7\\tab}Two\\par}",
         {"1.\tOne", u"\u00B7\tTwo"_qs});
-    row("F: text around the number stays hidden", "{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb x}{\\pntxta y}}a}", {"a"});
-    row("G: hidden text", "{\\rtf1 a{\\v hid\\u233?\\tab den}b\\v c\\v0 d\\v e\\plain f\\par}", {"abdf"});
-    row("G: paragraphs around hidden text stay two", "{\\rtf1 a\\par{\\v x}\\par b}", {"a", "", "b"});
-    row("H: list definitions outside the list table",
+    Row("F: text around the number stays hidden", "{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb x}{\\pntxta y}}a}", {"a"});
+    Row("G: hidden text", "{\\rtf1 a{\\v hid\\u233?\\tab den}b\\v c\\v0 d\\v e\\plain f\\par}", {"abdf"});
+    Row("G: paragraphs around hidden text stay two", "{\\rtf1 a\\par{\\v x}\\par b}", {"a", "", "b"});
+    Row("H: list definitions outside the list table",
         "{\\rtf1{\\list\\listtemplateid1{\\listlevel{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}}"
         "{\\listname L;}}{\\listoverride\\ls1{\\lfolevel x}}{\\*\\listpicture p}text\\par}",
         {"text"});
-    row("H: other metadata destinations",
+    Row("H: other metadata destinations",
         "{\\rtf1{\\*\\xmlnstbl{\\xmlns1 u}}{\\*\\datafield 0001ffff}{\\*\\panose 020b}{\\*\\falt Y}"
         "{\\*\\passwordhash 01}{\\*\\docvar{n}{v}}{\\*\\mmathPr\\mdispDef1}text}",
         {"text"});
-    row("H: control characters", "{\\rtf1 a\\'00b\\'1fc\\'7f\\'07\\u1?\\u159?d\\tab e\\par}", {"abcd\te"});
-    row("H: control bytes in a multi-byte code page", "{\\rtf1\\ansi\\ansicpg932 a\\'1a\\'7f\\'1c\\'93\\'fab}",
+    Row("H: control characters", "{\\rtf1 a\\'00b\\'1fc\\'7f\\'07\\u1?\\u159?d\\tab e\\par}", {"abcd\te"});
+    Row("H: control bytes in a multi-byte code page", "{\\rtf1\\ansi\\ansicpg932 a\\'1a\\'7f\\'1c\\'93\\'fab}",
         {u"a\u65E5b"_qs});
-    row("H: the writer's control characters do not come back",
+    Row("H: the writer's control characters do not come back",
         WriteRtf({u"bell\u0007 \u0001\u007F\u0085"_qs}, "Tahoma"), {"bell "});
-    row("Unicode line and paragraph separators end lines, as in the history box",
+    Row("Unicode line and paragraph separators end lines, as in the history box",
         "{\\rtf1 a\\u8232?b\\u8233?c\\par\\ansicpg65001 d\\'e2\\'80\\'a8e}", {"a", "b", "c", "d", "e"});
-    row("footnote numbers where the text refers to them",
+    Row("footnote numbers where the text refers to them",
         "{\\rtf1 a{\\chftn}{\\footnote{\\chftn} note}b{\\super\\chftn}{\\*\\footnote\\chftn x}}", {"a1b2"});
-    row("I: nested tables",
+    Row("I: nested tables",
         "{\\rtf1\\trowd a\\cell\\pard\\intbl\\itap2 n1\\nestcell n2\\nestcell"
         "{\\*\\nesttableprops\\trowd\\cellx1\\nestrow}{\\nonesttables fallback\\par}"
         "\\pard\\intbl\\itap1 b\\cell\\row}",

@@ -87,6 +87,30 @@ void ExpectExactValues(std::span<const ExactCase> cases) {
         EXPECT_TRUE(outcome.ok) << Describe(outcome);
         if (outcome.ok) {
             EXPECT_EQ(outcome.value, c.expected) << Describe(outcome);
+            EXPECT_TRUE(outcome.notices.empty());
+        }
+    }
+}
+
+void ExpectExactBits(std::span<const ExactCase> cases) {
+    for (const ExactCase& c : cases) {
+        SCOPED_TRACE(c.input);
+        const Outcome outcome = Evaluate(c.input);
+        EXPECT_TRUE(outcome.ok) << Describe(outcome);
+        if (outcome.ok) {
+            EXPECT_EQ(BitsOf(outcome.value), BitsOf(c.expected)) << Describe(outcome);
+        }
+    }
+}
+
+void ExpectNaNs(std::span<const char* const> inputs, const std::vector<std::string>& notices) {
+    for (const char* input : inputs) {
+        SCOPED_TRACE(input);
+        const Outcome outcome = Evaluate(input);
+        EXPECT_TRUE(outcome.ok) << Describe(outcome);
+        if (outcome.ok) {
+            EXPECT_TRUE(std::isnan(outcome.value)) << Describe(outcome);
+            EXPECT_EQ(outcome.notices, notices);
         }
     }
 }
@@ -110,6 +134,17 @@ void ExpectFailures(std::span<const ErrorCase> cases) {
         EXPECT_FALSE(outcome.ok) << Describe(outcome);
         if (!outcome.ok) {
             EXPECT_EQ(outcome.error, c.message);
+        }
+    }
+}
+
+void ExpectFailures(std::span<const char* const> inputs, std::string_view message) {
+    for (const char* input : inputs) {
+        SCOPED_TRACE(input);
+        const Outcome outcome = Evaluate(input);
+        EXPECT_FALSE(outcome.ok) << Describe(outcome);
+        if (!outcome.ok) {
+            EXPECT_EQ(outcome.error, message);
         }
     }
 }

@@ -44,9 +44,15 @@ struct NearCase {
     long double expected;
     long double relativeTolerance = 0;
 };
+// Exact values come with no notice.
 void ExpectExactValues(std::span<const ExactCase> cases);
+// The same to the bit: tells -0 from 0 and catches a value that only compares equal.
+void ExpectExactBits(std::span<const ExactCase> cases);
+// Each input evaluates, to NaN, owing exactly `notices`.
+void ExpectNaNs(std::span<const char* const> inputs, const std::vector<std::string>& notices = {});
 void ExpectNearValues(std::span<const NearCase> cases, long double tableTolerance);
 void ExpectFailures(std::span<const ErrorCase> cases);
+void ExpectFailures(std::span<const char* const> inputs, std::string_view message);
 void ExpectKinds(std::span<const KindCase> cases);
 
 // The 80-bit pattern: sign and exponent word, then the significand with its integer bit.
