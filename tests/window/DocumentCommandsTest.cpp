@@ -16,14 +16,8 @@
 #include "window/ResultsHistory.h"
 #include "window/support/DocumentFixture.h"
 
-using ferrolin::FakeFileDialogs;
+using namespace ferrolin;
 using namespace ferrolin::testing;
-using ferrolin::DocumentCommand;
-using ferrolin::FakeMessageBoxes;
-using ferrolin::FileDialogChoice;
-using ferrolin::MessageBoxes;
-using ferrolin::TForm1;
-using ferrolin::TTextFilename;
 
 Q_DECLARE_METATYPE(MessageBoxes::SaveChoice)
 
@@ -109,8 +103,7 @@ void DocumentCommandsTest::saveAndOpenRoundTrip()
     TForm1& form = *window.form;
     window.SetHistory(lines);
     const QString file = window.Path("results.rtf");
-    window.AcceptSave(file);
-    window.Run(CommandAction(form, DocumentCommand::SaveAs));
+    window.SaveAs(file);
 
     const QByteArray bytes = ReadBytes(file);
     QVERIFY2(bytes.startsWith("{\\rtf"), bytes.left(40).constData());
@@ -118,8 +111,7 @@ void DocumentCommandsTest::saveAndOpenRoundTrip()
     QVERIFY(bytes.contains(HistoryBox(form)->document()->defaultFont().family().toLatin1()));
 
     window.Run(CommandAction(form, DocumentCommand::New));
-    window.AcceptOpen(file);
-    window.Run(CommandAction(form, DocumentCommand::Open));
+    window.Open(file);
     QCOMPARE(window.History(), lines);
     QCOMPARE(HistoryBox(form)->toPlainText(), lines.join(QLatin1Char('\n')));  // what Copy takes
     QVERIFY(!form.Documents().ResultsFile().IsDirty());
@@ -127,8 +119,7 @@ void DocumentCommandsTest::saveAndOpenRoundTrip()
 
     // Saved again, the opened history gives the same file.
     const QString again = window.Path("again.rtf");
-    window.AcceptSave(again);
-    window.Run(CommandAction(form, DocumentCommand::SaveAs));
+    window.SaveAs(again);
     QCOMPARE(ReadBytes(again), bytes);
 
     // A new evaluation is a line of its own after the opened ones.
@@ -146,8 +137,7 @@ void DocumentCommandsTest::screenReaderReadsAnOpenedLongHistoryLineByLine()
     TForm1& form = *window.form;
     const QString file = window.Path("long.txt");
     WriteBytes(file, lines.join(QLatin1Char('\n')).toUtf8());
-    window.AcceptOpen(file, 1);
-    window.Run(CommandAction(form, DocumentCommand::Open));
+    window.Open(file, 1);
     QCOMPARE(window.History(), lines);
 
     QAccessibleInterface* box = QAccessible::queryAccessibleInterface(HistoryBox(form));
@@ -182,8 +172,7 @@ void DocumentCommandsTest::openPlainText()
     window.Evaluate({"4"});
     window.form->Documents().ResultsFile().SetIsDirty(false);  // nothing to ask about
     InputBox(*window.form)->setPlainText(QStringLiteral("5+"));
-    window.AcceptOpen(file);
-    window.Run(CommandAction(*window.form, DocumentCommand::Open));
+    window.Open(file);
     QCOMPARE(window.History(), lines);
     QCOMPARE(window.form->Documents().ResultsFile().Filename(), file);
     QCOMPARE(InputBox(*window.form)->toPlainText(), QStringLiteral("5+"));
@@ -197,8 +186,7 @@ void DocumentCommandsTest::openNameOfMissingFileBecomesTheFile()
     window.Evaluate({"3*3"});
     form.Documents().ResultsFile().SetIsDirty(false);  // nothing to ask about
     const QString file = window.Path("new.rtf");
-    window.AcceptOpen(file);
-    window.Run(CommandAction(form, DocumentCommand::Open));
+    window.Open(file);
     QCOMPARE(window.History(), QStringList{"3*3= 9.00"});
     QCOMPARE(form.Documents().ResultsFile().Filename(), file);
     QVERIFY(!form.Documents().ResultsFile().IsDirty());
@@ -233,16 +221,14 @@ void DocumentCommandsTest::saveAfterNewWritesTheEmptyHistoryWithoutAsking()
     TForm1& form = *window.form;
     window.Evaluate({"1+2"});
     const QString file = window.Path("r.rtf");
-    window.AcceptSave(file);
-    window.Run(CommandAction(form, DocumentCommand::SaveAs));
+    window.SaveAs(file);
     window.Run(CommandAction(form, DocumentCommand::New));
     window.Run(CommandAction(form, DocumentCommand::Save));
     QCOMPARE(window.dialogs.count(FakeFileDialogs::Kind::Save), 1);
 
     window.Evaluate({"5"});
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
-    window.AcceptOpen(file);
-    window.Run(CommandAction(form, DocumentCommand::Open));
+    window.Open(file);
     QCOMPARE(window.History(), QStringList());
     QCOMPARE(window.dialogs.count(FakeFileDialogs::Kind::Save), 1);
 }
@@ -251,12 +237,10 @@ void DocumentCommandsTest::dialogsRememberWhatWasAccepted()
 {
     DocumentFixture window;
     TForm1& form = *window.form;
-    window.AcceptOpen(window.Path("a.txt"), 1);
-    window.Run(CommandAction(form, DocumentCommand::Open));
+    window.Open(window.Path("a.txt"), 1);
     window.dialogs.openAnswers << std::nullopt;
     window.Run(CommandAction(form, DocumentCommand::Open));
-    window.AcceptSave(window.Path("b.rtf"));
-    window.Run(CommandAction(form, DocumentCommand::SaveAs));
+    window.SaveAs(window.Path("b.rtf"));
     window.Run(CommandAction(form, DocumentCommand::SaveAs));
 
     const auto& calls = window.dialogs.calls();
@@ -289,8 +273,7 @@ void DocumentCommandsTest::openFailures()
     TForm1& form = *window.form;
     const QString before = window.Path("before.rtf");
     window.Evaluate({"1+1"});
-    window.AcceptSave(before);
-    window.Run(CommandAction(form, DocumentCommand::SaveAs));
+    window.SaveAs(before);
     window.Evaluate({"2+2"});
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
 
@@ -303,8 +286,7 @@ void DocumentCommandsTest::openFailures()
         QVERIFY(QFile(chosen).open(QIODevice::WriteOnly) && QFile::resize(chosen, ferrolin::kMaxResultsFileBytes + 1));
     else
         WriteBytes(chosen, "{\\rtf1 " + QByteArray(ferrolin::kMaxRtfGroupDepth + 1, '{') + "x}");
-    window.AcceptOpen(chosen);
-    window.Run(CommandAction(form, DocumentCommand::Open));
+    window.Open(chosen);
 
     QCOMPARE(window.boxes.errors().size(), 1);
     const QString message = window.boxes.errors().first();
@@ -338,8 +320,7 @@ void DocumentCommandsTest::saveFailures()
     window.Evaluate({"1+1"});
     const QString chosen = window.Path(target);
     if (throughSaveAs) {
-        window.AcceptSave(chosen);
-        window.Run(CommandAction(form, DocumentCommand::SaveAs));
+        window.SaveAs(chosen);
     } else {
         form.Documents().ResultsFile().SetFilename(chosen);
         window.Run(CommandAction(form, DocumentCommand::Save));
@@ -357,8 +338,7 @@ void DocumentCommandsTest::failedWriteKeepsTheOldFile()
     TForm1& form = *window.form;
     const QString file = window.Path("r.rtf");
     window.Evaluate({"1+1"});
-    window.AcceptSave(file);
-    window.Run(CommandAction(form, DocumentCommand::SaveAs));
+    window.SaveAs(file);
     const QByteArray old = ReadBytes(file);
     QVERIFY(!old.isEmpty());
 
@@ -392,8 +372,7 @@ void DocumentCommandsTest::saveKeepsTheFilesPermissions()
     const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     QVERIFY(QFile::setPermissions(file, permissions));
     window.Evaluate({"1+1"});
-    window.AcceptSave(file);
-    window.Run(CommandAction(*window.form, DocumentCommand::SaveAs));
+    window.SaveAs(file);
     QVERIFY(ReadBytes(file).startsWith("{\\rtf"));
     QCOMPARE(QFile::permissions(file) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), permissions);
 }

@@ -17,14 +17,8 @@
 #include "window/ResultsHistory.h"
 #include "window/support/DocumentFixture.h"
 
-using ferrolin::FakeFileDialogs;
+using namespace ferrolin;
 using namespace ferrolin::testing;
-using ferrolin::DocumentCommand;
-using ferrolin::FakeMessageBoxes;
-using ferrolin::FileDialogChoice;
-using ferrolin::MessageBoxes;
-using ferrolin::TForm1;
-using ferrolin::TTextFilename;
 
 Q_DECLARE_METATYPE(MessageBoxes::SaveChoice)
 
@@ -52,8 +46,7 @@ void HistoryCommandsTest::dirtyFlagFollowsTheHistory()
     const QString file = window.Path("r.rtf");
     QVERIFY(form.Documents().ResultsFile().IsDirty());
     window.Evaluate({"1+1"});
-    window.AcceptSave(file);
-    window.Run(CommandAction(form, DocumentCommand::SaveAs));
+    window.SaveAs(file);
     QVERIFY(!form.Documents().ResultsFile().IsDirty());
     window.Evaluate({"2+2"});
     QVERIFY(form.Documents().ResultsFile().IsDirty());
@@ -62,8 +55,7 @@ void HistoryCommandsTest::dirtyFlagFollowsTheHistory()
     window.Run(CommandAction(form, DocumentCommand::ClearHistory));
     QVERIFY(form.Documents().ResultsFile().IsDirty());
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
-    window.AcceptOpen(file);
-    window.Run(CommandAction(form, DocumentCommand::Open));
+    window.Open(file);
     QVERIFY(!form.Documents().ResultsFile().IsDirty());
     window.Evaluate({"1/0"});  // fails: the history is untouched
     QVERIFY(!form.Documents().ResultsFile().IsDirty());

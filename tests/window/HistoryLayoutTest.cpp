@@ -34,8 +34,7 @@ void Open(DocumentFixture& window, const QStringList& lines)
 {
     const QString file = window.Path(QStringLiteral("history.txt"));
     WriteBytes(file, lines.join(QLatin1Char('\n')).toUtf8());
-    window.AcceptOpen(file, 1);
-    window.Run(CommandAction(*window.form, DocumentCommand::Open));
+    window.Open(file, 1);
 }
 
 int LineStart(const QStringList& lines, int index)

@@ -82,8 +82,7 @@ void HistoryToolTest::printsWhatOpenLoads() {
     DocumentFixture window;
     const QString file = window.Path("in.txt");
     WriteBytes(file, bytes);
-    window.AcceptOpen(file);
-    window.Run(CommandAction(*window.form, DocumentCommand::Open));
+    window.Open(file);
     QCOMPARE(window.History(), lines);
 
     const ToolRun run = RunTool({file});
@@ -106,8 +105,7 @@ void HistoryToolTest::writesWhatSaveWrites() {
     TForm1& form = *window.form;
     window.SetHistory(lines);
     const QString saved = window.Path("saved.rtf");
-    window.AcceptSave(saved);
-    window.Run(CommandAction(form, DocumentCommand::SaveAs));
+    window.SaveAs(saved);
 
     const QString written = window.Path("written.rtf");
     const QString font = HistoryBox(form)->document()->defaultFont().family();
@@ -120,8 +118,7 @@ void HistoryToolTest::writesWhatSaveWrites() {
 
     // And what it wrote, the window opens as that history, and the tool reads back.
     window.Run(CommandAction(form, DocumentCommand::New));
-    window.AcceptOpen(written);
-    window.Run(CommandAction(form, DocumentCommand::Open));
+    window.Open(written);
     QCOMPARE(window.History(), lines);
     QCOMPARE(Lines(RunTool({written}).out), lines);
 }
@@ -137,13 +134,11 @@ void HistoryToolTest::failsAsOpenAndSaveDo_data() {
 void HistoryToolTest::failsAsOpenAndSaveDo() {
     QFETCH(QString, kind);
     DocumentFixture window;
-    TForm1& form = *window.form;
     QString file = window.Path(kind);
     ToolRun run;
     if (kind == QLatin1String("create")) {
         file = window.Path("missing/r.rtf");
-        window.AcceptSave(file);
-        window.Run(CommandAction(form, DocumentCommand::SaveAs));
+        window.SaveAs(file);
         run = RunTool({"--write", file}, "1\n");
     } else {
         if (kind == QLatin1String("deep")) {
@@ -156,8 +151,7 @@ void HistoryToolTest::failsAsOpenAndSaveDo() {
         }
         window.Evaluate({"1+1"});
         window.boxes.saveChoice = ferrolin::MessageBoxes::SaveChoice::Discard;
-        window.AcceptOpen(file);
-        window.Run(CommandAction(form, DocumentCommand::Open));
+        window.Open(file);
         QCOMPARE(window.History(), QStringList{"1+1= 2.00"});  // the history is kept
         run = RunTool({file});
     }

@@ -61,6 +61,18 @@ void DocumentFixture::AcceptSave(const QString& fileName)
     dialogs.saveAnswers << FileDialogChoice{fileName, 0};
 }
 
+void DocumentFixture::Open(const QString& fileName, int filterIndex)
+{
+    AcceptOpen(fileName, filterIndex);
+    Run(CommandAction(*form, DocumentCommand::Open));
+}
+
+void DocumentFixture::SaveAs(const QString& fileName)
+{
+    AcceptSave(fileName);
+    Run(CommandAction(*form, DocumentCommand::SaveAs));
+}
+
 QByteArray ReadBytes(const QString& fileName)
 {
     QFile file(fileName);

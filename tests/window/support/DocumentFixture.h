@@ -39,6 +39,9 @@ struct DocumentFixture {
     // The next open / save dialog accepts `fileName` (filter entry `filterIndex`).
     void AcceptOpen(const QString& fileName, int filterIndex = 0);
     void AcceptSave(const QString& fileName);
+    // File > Open / File > Save As, with the dialog accepting `fileName`.
+    void Open(const QString& fileName, int filterIndex = 0);
+    void SaveAs(const QString& fileName);
 };
 
 QByteArray ReadBytes(const QString& fileName);
