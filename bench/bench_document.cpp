@@ -12,7 +12,7 @@
 #include "formats/RtfReader.h"
 #include "window/ResultsHistory.h"
 #include "window/UnitMain.h"
-#include "tests/window/support/WindowParts.h"
+#include "tests/window/support/WindowControls.h"
 
 namespace {
 
@@ -38,11 +38,11 @@ struct Window {
         for (int i = 0; i < kLines; ++i)
             lines << QStringLiteral("sin(pi/%1)*%2= %3").arg(i % 90 + 1).arg(i).arg(i * 0.5, 0, 'f', 2);
         HistoryBox(*form)->setPlainText(lines.join(QLatin1Char('\n')));
-        form->Documents().ResultsFile().SetFilename(folder.filePath(QStringLiteral("history.rtf")));
+        form->FileSaveAs1Accept(folder.filePath(QStringLiteral("history.rtf")));
+        boxes.saveChoice = ferrolin::MessageBoxes::SaveChoice::Discard;  // nothing to keep at the end
         form->show();
         QApplication::processEvents();
     }
-    ~Window() { form->Documents().ResultsFile().SetIsDirty(false); }
 };
 
 // Made on first use and closed in main(), while the QApplication still exists.
@@ -73,7 +73,6 @@ void BM_OpenHistory(benchmark::State& state)
     const QString file = window.form->Documents().ResultsFile().Filename();
     for (auto _ : state) {
         window.dialogs.openAnswers << ferrolin::FileDialogChoice{file, 0};
-        window.form->Documents().ResultsFile().SetIsDirty(false);  // nothing to ask about
         CommandAction(*window.form, DocumentCommand::Open)->trigger();
         QApplication::processEvents();  // the opened history laid out and painted
     }

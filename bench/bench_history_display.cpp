@@ -35,7 +35,7 @@
 #include "formats/RtfWriter.h"
 #include "window/ResultsHistory.h"
 #include "window/UnitMain.h"
-#include "tests/window/support/WindowParts.h"
+#include "tests/window/support/WindowControls.h"
 
 namespace {
 
@@ -132,6 +132,7 @@ struct Window {
         ferrolin::Platform platform;
         platform.messageBoxes = &boxes;
         platform.fileDialogs = &dialogs;
+        boxes.saveChoice = ferrolin::MessageBoxes::SaveChoice::Discard;  // each Open replaces the history
         form = std::make_unique<ferrolin::TForm1>(platform);
         form->show();
         form->activateWindow();
@@ -144,12 +145,10 @@ struct Window {
         if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
             std::abort();
     }
-    ~Window() { form->Documents().ResultsFile().SetIsDirty(false); }
 
     // Opens the history file; returns how long the window was held.
     qint64 Open(qint64* command = nullptr)
     {
-        form->Documents().ResultsFile().SetIsDirty(false);
         dialogs.openAnswers << ferrolin::FileDialogChoice{file, 1};
         QElapsedTimer clock;
         clock.start();

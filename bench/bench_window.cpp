@@ -34,7 +34,7 @@
 #include "window/StartUpFonts.h"
 #include "window/SpokenFeedback.h"
 #include "window/UnitMain.h"
-#include "tests/window/support/WindowParts.h"
+#include "tests/window/support/WindowControls.h"
 
 namespace {
 
@@ -175,14 +175,15 @@ void BM_EnterToHistoryLine(benchmark::State& state) {
     form.show();
     QApplication::processEvents();
     QWidget* history = HistoryBox(form)->viewport();
+    QTextEdit* input = InputBox(form);
     history->repaint();
 
     for (auto _ : state) {
         state.PauseTiming();
-        InputBox(form)->setPlainText(QStringLiteral("sin(pi/2)*3"));
+        input->setPlainText(QStringLiteral("sin(pi/2)*3"));
         state.ResumeTiming();
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(InputBox(form), &press);
+        QApplication::sendEvent(input, &press);
         history->repaint();  // the new line laid out and painted
     }
     if (boxes.calls().size() != 0) {

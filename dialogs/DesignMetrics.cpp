@@ -13,7 +13,12 @@ constexpr double kDesignDpi = 120.0;
 }
 
 DesignMetrics::DesignMetrics(const QWidget* widget)
-    : factor_(std::max(widget->logicalDpiY(), 1) / kDesignDpi)
+    : DesignMetrics(widget->logicalDpiY())
+{
+}
+
+DesignMetrics::DesignMetrics(int logicalDpi)
+    : factor_(std::max(logicalDpi, 1) / kDesignDpi)
 {
 }
 

@@ -12,6 +12,8 @@ namespace ferrolin {
 class DesignMetrics {
 public:
     explicit DesignMetrics(const QWidget* widget);
+    // For a screen of `logicalDpi` dots per inch (at least 1).
+    explicit DesignMetrics(int logicalDpi);
 
     int Px(int designPixels) const;
     QSize Size(int width, int height) const;

@@ -51,7 +51,8 @@ DocumentCommands::DocumentCommands(Window window, QMenu& fileMenu, QMenu& editMe
 {
     QList<MenuShortcutDispatch::Entry> dispatch;
     for (const ActionDefinition& definition : DocumentActionDefinitions()) {
-        auto* action = new QAction(QString::fromUtf8(definition.caption), this);
+        // In the window's object tree, where every other control and menu item is found by name.
+        auto* action = new QAction(QString::fromUtf8(definition.caption), &w_.window);
         action->setObjectName(QString::fromLatin1(definition.objectName));
         action->setProperty("category", QString::fromLatin1(definition.category));
         action->setData(static_cast<int>(definition.command));
@@ -76,9 +77,10 @@ DocumentCommands::DocumentCommands(Window window, QMenu& fileMenu, QMenu& editMe
                 menu.addSeparator()->setObjectName(name);
                 continue;
             }
-            QAction* action = Action(*entry.command);
-            action->setProperty("menuItemName", name);
-            menu.addAction(action);
+            if (QAction* action = Action(*entry.command)) {
+                action->setProperty("menuItemName", name);
+                menu.addAction(action);
+            }
         }
         connect(&menu, &QMenu::aboutToShow, this, &DocumentCommands::UpdateEditActions);
     };
@@ -98,6 +100,7 @@ DocumentCommands::DocumentCommands(Window window, QMenu& fileMenu, QMenu& editMe
         connect(box, &QTextEdit::textChanged, this, &DocumentCommands::UpdateEditActions);
         connect(box, &QTextEdit::undoAvailable, this, &DocumentCommands::UpdateEditActions);
     }
+    connect(&w_.historyBox, &QTextEdit::textChanged, this, &DocumentCommands::HistoryChanged);
     if (QClipboard* clipboard = QGuiApplication::clipboard()) {
         clipboardHoldsText_ = ClipboardHasText();
         connect(clipboard, &QClipboard::dataChanged, this, [this] {
@@ -109,7 +112,7 @@ DocumentCommands::DocumentCommands(Window window, QMenu& fileMenu, QMenu& editMe
         connect(w_.platform.printing, &Printing::Failed, this, [this](const QString& message) { w_.error(message); });
 
     // Owned by the commands: it calls back into them.
-    (new MenuShortcutDispatch(&w_.window, dispatch, [this] { UpdateEditActions(); }))->setParent(this);
+    new MenuShortcutDispatch(&w_.window, dispatch, [this] { UpdateEditActions(); }, this);
     UpdateEditActions();
 }
 

@@ -69,7 +69,6 @@ public:
     // The history changed: the results document is dirty.
     void HistoryChanged() { file_.SetIsDirty(true); }
     // The current results file and whether the history changed since it was saved or opened.
-    TTextFilename& ResultsFile() { return file_; }
     const TTextFilename& ResultsFile() const { return file_; }
 
     // Whether the window may close now: asks about unsaved changes (a failed save ends in the

@@ -8,8 +8,9 @@
 
 namespace ferrolin {
 
-MenuShortcutDispatch::MenuShortcutDispatch(QWidget* window, QList<Entry> entries, std::function<void()> refresh)
-    : QObject(window), window_(window), entries_(std::move(entries)), refresh_(std::move(refresh))
+MenuShortcutDispatch::MenuShortcutDispatch(QWidget* window, QList<Entry> entries, std::function<void()> refresh,
+                                           QObject* parent)
+    : QObject(parent), window_(window), entries_(std::move(entries)), refresh_(std::move(refresh))
 {
     QCoreApplication::instance()->installEventFilter(this);
 }

@@ -25,8 +25,9 @@ public:
     };
 
     // Watches the keys of `window` (application-wide filter). `refresh` brings the actions'
-    // enabled state up to date and runs before each decision.
-    MenuShortcutDispatch(QWidget* window, QList<Entry> entries, std::function<void()> refresh);
+    // enabled state up to date and runs before each decision. Owned by `parent`.
+    MenuShortcutDispatch(QWidget* window, QList<Entry> entries, std::function<void()> refresh,
+                         QObject* parent);
     ~MenuShortcutDispatch() override;
 
 protected:

@@ -123,7 +123,6 @@ TForm1::TForm1(Platform platform, QWidget* parent)
                                  applicationTitle_, [this](const QString& text) { ShowNotice(text); }, error},
         *FileMenu, *EditMenu);
     connect(documents_.get(), &DocumentCommands::Started, this, [this] { lastExpression_.clear(); });
-    connect(RichEditOutput, &QTextEdit::textChanged, this, &TForm1::RichEditOutputChange);
     help_ = std::make_unique<HelpCommands>(*this, *HelpMenu, platform_, *speech_, applicationTitle_, error);
     BuildMenuKeys();
     RichEditInput->setFocus();

@@ -36,14 +36,14 @@ public:
     explicit TForm1(Platform platform, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // ---- The window's parts ----
+    // ---- The window's units ----
     // Controls and menu items are found by their object names (RichEditInput, MnuAudio, ...).
     // The results history's lines: everything that reads or changes the history goes through it.
     ResultsHistory& History() const { return *history_; }
     // Spoken feedback: whether Audio is on, the window's voice and its failures.
     SpokenFeedback& Speech() const { return *speech_; }
     // The File and Edit menus' actions, the results file and its unsaved changes.
-    DocumentCommands& Documents() const { return *documents_; }
+    const DocumentCommands& Documents() const { return *documents_; }
     // The Help menu's windows.
     HelpCommands& Help() const { return *help_; }
 

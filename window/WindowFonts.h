@@ -6,7 +6,7 @@
 
 namespace ferrolin {
 
-// The family, looked up once on a thread of its own; the first call starts the lookup.
+// The family, looked up once on Qt's global thread pool; the first call starts the lookup.
 std::shared_future<QString> PreferredFamily();
 // The family at `pixels` pixels; waits for the lookup.
 QFont PreferredFont(int pixels);

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QTest>
 #include <QTextEdit>
 #include <csignal>
@@ -170,7 +169,7 @@ void DocumentCommandsTest::openPlainText()
     const QString file = window.Path("plain.txt");
     WriteBytes(file, bytes);
     window.Evaluate({"4"});
-    window.form->Documents().ResultsFile().SetIsDirty(false);  // nothing to ask about
+    window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
     InputBox(*window.form)->setPlainText(QStringLiteral("5+"));
     window.Open(file);
     QCOMPARE(window.History(), lines);
@@ -184,7 +183,7 @@ void DocumentCommandsTest::openNameOfMissingFileBecomesTheFile()
     DocumentFixture window;
     TForm1& form = *window.form;
     window.Evaluate({"3*3"});
-    form.Documents().ResultsFile().SetIsDirty(false);  // nothing to ask about
+    window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
     const QString file = window.Path("new.rtf");
     window.Open(file);
     QCOMPARE(window.History(), QStringList{"3*3= 9.00"});
@@ -307,7 +306,7 @@ void DocumentCommandsTest::saveFailures_data()
     QTest::addColumn<QString>("target");  // relative to the scratch folder
     QTest::newRow("save as, missing folder") << true << "missing/r.rtf";
     QTest::newRow("save as, onto a folder") << true << "folder";
-    QTest::newRow("save, folder gone") << false << "missing/r.rtf";
+    QTest::newRow("save, folder gone") << false << "gone/r.rtf";
 }
 
 void DocumentCommandsTest::saveFailures()
@@ -322,7 +321,11 @@ void DocumentCommandsTest::saveFailures()
     if (throughSaveAs) {
         window.SaveAs(chosen);
     } else {
-        form.Documents().ResultsFile().SetFilename(chosen);
+        // Saved once; then the folder is removed behind the program's back.
+        QVERIFY(QDir(window.folder.path()).mkdir(QStringLiteral("gone")));
+        window.SaveAs(chosen);
+        QVERIFY(QDir(window.Path("gone")).removeRecursively());
+        window.Evaluate({"2+2"});
         window.Run(CommandAction(form, DocumentCommand::Save));
     }
     QCOMPARE(window.boxes.errors().size(), 1);

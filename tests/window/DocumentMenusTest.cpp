@@ -15,7 +15,8 @@
 using ferrolin::TForm1;
 using namespace ferrolin::testing;
 using ferrolin::DocumentCommand;
-using ferrolin::testing::DocumentFixture;
+
+Q_DECLARE_METATYPE(ferrolin::DocumentCommand)
 
 namespace {
 
@@ -115,38 +116,40 @@ void DocumentMenusTest::menuItems()
 
 void DocumentMenusTest::actionList_data()
 {
-    QTest::addColumn<int>("index");
+    QTest::addColumn<DocumentCommand>("command");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("category");
     QTest::addColumn<QString>("shortHint");
     QTest::addColumn<QString>("longHint");
 
-    QTest::newRow("open") << 0 << "FileOpen1" << "File" << "Open" << "Opens an existing file";
-    QTest::newRow("save as") << 1 << "FileSaveAs1" << "File" << "Save As" << "Saves the active file with a new name";
-    QTest::newRow("print setup") << 2 << "FilePrintSetup1" << "File" << "Print Setup" << "Print Setup";
-    QTest::newRow("exit") << 3 << "FileExit1" << "File" << "Exit" << "Quits the application";
-    QTest::newRow("cut") << 4 << "EditCut1" << "Edit" << "Cut" << "Cuts the selection and puts it on the Clipboard";
-    QTest::newRow("copy") << 5 << "EditCopy1" << "Edit" << "Copy" << "Copies the selection and puts it on the Clipboard";
-    QTest::newRow("paste") << 6 << "EditPaste1" << "Edit" << "Paste" << "Inserts Clipboard contents";
-    QTest::newRow("select all") << 7 << "EditSelectAll1" << "Edit" << "Select All" << "Selects the entire document";
-    QTest::newRow("undo") << 8 << "EditUndo1" << "Edit" << "Undo" << "Reverts the last action";
-    QTest::newRow("delete") << 9 << "EditDelete1" << "Edit" << "Delete" << "Erases the selection";
-    QTest::newRow("new") << 10 << "NewAction" << "File" << "" << "";
-    QTest::newRow("print") << 11 << "PrintAction" << "File" << "" << "";
-    QTest::newRow("save") << 12 << "SaveAction" << "File" << "" << "";
-    QTest::newRow("clear history") << 13 << "ClearHistoryAction" << "Edit" << "" << "";
+    QTest::newRow("open") << DocumentCommand::Open << "FileOpen1" << "File" << "Open" << "Opens an existing file";
+    QTest::newRow("save as") << DocumentCommand::SaveAs << "FileSaveAs1" << "File" << "Save As" << "Saves the active file with a new name";
+    QTest::newRow("print setup") << DocumentCommand::PrintSetup << "FilePrintSetup1" << "File" << "Print Setup" << "Print Setup";
+    QTest::newRow("exit") << DocumentCommand::Exit << "FileExit1" << "File" << "Exit" << "Quits the application";
+    QTest::newRow("cut") << DocumentCommand::Cut << "EditCut1" << "Edit" << "Cut" << "Cuts the selection and puts it on the Clipboard";
+    QTest::newRow("copy") << DocumentCommand::Copy << "EditCopy1" << "Edit" << "Copy" << "Copies the selection and puts it on the Clipboard";
+    QTest::newRow("paste") << DocumentCommand::Paste << "EditPaste1" << "Edit" << "Paste" << "Inserts Clipboard contents";
+    QTest::newRow("select all") << DocumentCommand::SelectAll << "EditSelectAll1" << "Edit" << "Select All" << "Selects the entire document";
+    QTest::newRow("undo") << DocumentCommand::Undo << "EditUndo1" << "Edit" << "Undo" << "Reverts the last action";
+    QTest::newRow("delete") << DocumentCommand::Delete << "EditDelete1" << "Edit" << "Delete" << "Erases the selection";
+    QTest::newRow("new") << DocumentCommand::New << "NewAction" << "File" << "" << "";
+    QTest::newRow("print") << DocumentCommand::Print << "PrintAction" << "File" << "" << "";
+    QTest::newRow("save") << DocumentCommand::Save << "SaveAction" << "File" << "" << "";
+    QTest::newRow("clear history") << DocumentCommand::ClearHistory << "ClearHistoryAction" << "Edit" << "" << "";
 }
 
 void DocumentMenusTest::actionList()
 {
-    QFETCH(int, index);
+    QFETCH(DocumentCommand, command);
     QFETCH(QString, name);
     QFETCH(QString, category);
     QFETCH(QString, shortHint);
     QFETCH(QString, longHint);
     DocumentFixture window;
-    QCOMPARE(window.form->Documents().Actions().size(), 14);
-    QAction* action = window.form->Documents().Actions()[index];
+    QAction* action = CommandAction(*window.form, command);
+    QVERIFY(action);
+    QVERIFY(window.form->Documents().Actions().contains(action));
+    QCOMPARE(window.form->findChild<QAction*>(name), action);  // found by name like any control
     QCOMPARE(action->objectName(), name);
     QCOMPARE(action->property("category").toString(), category);
     QCOMPARE(action->statusTip(), longHint);
@@ -370,7 +373,7 @@ void DocumentMenusTest::fileShortcutsRunTheirCommands()
     InputBox(form)->setPlainText(QStringLiteral("1+1"));
     form.EvaluateInput();
     QCOMPARE(form.LastExpression(), QStringLiteral("1+1"));
-    form.Documents().ResultsFile().SetIsDirty(false);  // nothing to ask about
+    window.boxes.saveChoice = ferrolin::MessageBoxes::SaveChoice::Discard;
     QTest::keyClick(InputBox(form), Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(form.LastExpression(), QString());
 }

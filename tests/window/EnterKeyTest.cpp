@@ -9,8 +9,6 @@
 
 using ferrolin::FakeMessageBoxes;
 using namespace ferrolin::testing;
-using ferrolin::DocumentCommand;
-using ferrolin::testing::WindowFixture;
 
 class EnterKeyTest : public QObject {
     Q_OBJECT

@@ -12,8 +12,6 @@
 
 using ferrolin::FakeMessageBoxes;
 using namespace ferrolin::testing;
-using ferrolin::DocumentCommand;
-using ferrolin::testing::WindowFixture;
 
 class EvaluateCycleTest : public QObject {
     Q_OBJECT

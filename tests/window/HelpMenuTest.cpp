@@ -8,7 +8,7 @@
 #include "platform/fakes/FakeVoice.h"
 #include "window/UnitMain.h"
 #include "window/HelpCommands.h"
-#include "window/support/WindowParts.h"
+#include "window/support/WindowControls.h"
 
 #include <QAction>
 #include <QMenu>
@@ -24,7 +24,6 @@
 
 using namespace ferrolin;
 using namespace ferrolin::testing;
-using ferrolin::DocumentCommand;
 
 namespace {
 

@@ -1,19 +1,12 @@
 // The rest of the results document's commands: the dirty flag and the questions before unsaved
 // history would be lost (New, Open, Exit, closing), Print, Print Setup and Clear history.
-#include <QAccessible>
 #include <QAction>
-#include <QDir>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
-#include <QFileInfo>
-#include <QListWidget>
 #include <QTest>
 #include <QTextEdit>
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
-#include "formats/ResultsFile.h"
-#include "formats/RtfReader.h"
 #include "window/ResultsHistory.h"
 #include "window/support/DocumentFixture.h"
 
@@ -97,7 +90,8 @@ void HistoryCommandsTest::unsavedHistoryIsNeverLostSilently()
     WriteBytes(other, "9= 9.00");
     const QString target = window.Path("unsaved.rtf");
     window.Evaluate({"1+1"});
-    form.Documents().ResultsFile().SetIsDirty(dirty);
+    if (!dirty)
+        window.SaveAs(window.Path("saved.rtf"));
     window.boxes.saveChoice = choice;
     window.dialogs.saveAnswers << (saveDialogAccepts ? std::optional(FileDialogChoice{target, 0}) : std::nullopt);
     window.AcceptOpen(other);
@@ -125,11 +119,24 @@ void HistoryCommandsTest::closingTheWindowAsksToo()
     QVERIFY(!form.close());
     QVERIFY(form.isVisible());
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Save;
-    form.Documents().ResultsFile().SetFilename(window.Path("missing/r.rtf"));  // the save fails: stay open
+    window.AcceptSave(window.Path("missing/r.rtf"));  // the save fails: stay open
     QVERIFY(!form.close());
     QCOMPARE(window.boxes.errors().size(), 1);
+    // A second close request while the question is open (the desktop asking again) is refused,
+    // and asks nothing more.
+    int questions = 0;
+    bool secondAccepted = true;
+    window.boxes.onShow = [&](const FakeMessageBoxes::Call& call) {
+        if (call.kind != FakeMessageBoxes::Kind::AskSaveChanges || ++questions > 1)
+            return;
+        QCloseEvent second;
+        QApplication::sendEvent(&form, &second);
+        secondAccepted = second.isAccepted();
+    };
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
     QVERIFY(form.close());
+    QVERIFY(!secondAccepted);
+    QCOMPARE(questions, 1);
 }
 
 void HistoryCommandsTest::printWithEmptyHistory()
@@ -219,7 +226,7 @@ void HistoryCommandsTest::clearHistory()
     TForm1& form = *window.form;
     window.Evaluate({"1+1"});
     window.SetHistory(history);
-    form.Documents().ResultsFile().SetFilename(window.Path("r.rtf"));
+    window.SaveAs(window.Path("r.rtf"));
     InputBox(form)->setPlainText(QStringLiteral("3"));
     FunctionList(form)->setFocus();
     ItemNamed(form, "MnuAudio")->setChecked(audio);

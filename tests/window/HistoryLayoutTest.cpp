@@ -15,9 +15,6 @@
 
 using ferrolin::HistoryLayout;
 using namespace ferrolin::testing;
-using ferrolin::DocumentCommand;
-using ferrolin::testing::DocumentFixture;
-using ferrolin::testing::WriteBytes;
 
 namespace {
 

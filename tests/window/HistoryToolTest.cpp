@@ -14,9 +14,6 @@
 using ferrolin::TForm1;
 using namespace ferrolin::testing;
 using ferrolin::DocumentCommand;
-using ferrolin::testing::DocumentFixture;
-using ferrolin::testing::ReadBytes;
-using ferrolin::testing::WriteBytes;
 
 namespace {
 

@@ -18,9 +18,7 @@
 
 using ferrolin::FakeVoice;
 using namespace ferrolin::testing;
-using ferrolin::DocumentCommand;
 using ferrolin::SpeechPriority;
-using ferrolin::testing::WindowFixture;
 
 Q_DECLARE_METATYPE(ferrolin::SpeechPriority)
 

@@ -8,9 +8,7 @@
 #include "evaluator/FunctionTable.h"
 #include "window/support/WindowFixture.h"
 
-using ferrolin::testing::WindowFixture;
 using namespace ferrolin::testing;
-using ferrolin::DocumentCommand;
 
 class KeypadTest : public QObject {
     Q_OBJECT

@@ -30,8 +30,6 @@
 using ferrolin::QtPrinting;
 using namespace ferrolin::testing;
 using ferrolin::DocumentCommand;
-using ferrolin::testing::DocumentFixture;
-using ferrolin::testing::EventLoopPing;
 
 namespace {
 

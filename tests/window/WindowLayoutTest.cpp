@@ -81,7 +81,7 @@ void WindowLayoutTest::captionMenusAndToolbar() {
     QCOMPARE(ItemNamed(*window.form, "MnuAudio")->text().remove(QLatin1Char('&')), QStringLiteral("Audio"));
     QCOMPARE(MenuNamed(*window.form, "mnuPrecision")->title().remove(QLatin1Char('&')), QStringLiteral("Precision"));
 
-    QCOMPARE(FindPart<QToolBar>(*window.form, "ToolBar1")->actions().size(), 0);
+    QCOMPARE(FindControl<QToolBar>(*window.form, "ToolBar1")->actions().size(), 0);
     QVERIFY(HistoryBox(*window.form)->isReadOnly());
     QVERIFY(!InputBox(*window.form)->acceptRichText());
 }
@@ -92,7 +92,7 @@ void WindowLayoutTest::historyTakesTheExtraHeight() {
     WindowFixture window;
     TForm1& form = *window.form;
     auto top = [&form](QWidget* part) { return part->mapTo(&form, QPoint(0, 0)).y(); };
-    QWidget* toolbar = FindPart<QToolBar>(form, "ToolBar1");
+    QWidget* toolbar = FindControl<QToolBar>(form, "ToolBar1");
     const QList<QWidget*> column{toolbar, InputBox(form), Keypad(form), HistoryBox(form)};
     for (qsizetype i = 1; i < column.size(); ++i)
         QVERIFY2(top(column[i - 1]) + column[i - 1]->height() <= top(column[i]), qPrintable(column[i]->objectName()));

@@ -29,9 +29,10 @@ DocumentFixture::DocumentFixture(Printing* realPrinting)
 
 DocumentFixture::~DocumentFixture()
 {
-    // Tests leave unsaved histories behind; the window must not ask about them on the way out.
-    if (form)
-        form->Documents().ResultsFile().SetIsDirty(false);
+    // Tests leave unsaved histories behind; should the window ask about them on the way out, they
+    // are dropped.
+    boxes.nextChoices.clear();
+    boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
 }
 
 void DocumentFixture::Evaluate(const QStringList& expressions) const

@@ -11,7 +11,7 @@
 #include "platform/fakes/FakePrinting.h"
 #include "platform/fakes/FakeVoice.h"
 #include "window/UnitMain.h"
-#include "window/support/WindowParts.h"
+#include "window/support/WindowControls.h"
 
 namespace ferrolin::testing {
 

@@ -9,7 +9,7 @@
 #include "platform/SpeechDispatcherVoice.h"
 #include "platform/fakes/FakeMessageBoxes.h"
 #include "window/UnitMain.h"
-#include "window/support/WindowParts.h"
+#include "window/support/WindowControls.h"
 
 namespace ferrolin::testing {
 

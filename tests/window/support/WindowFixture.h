@@ -9,7 +9,7 @@
 #include "window/SpokenFeedback.h"
 #include "window/UnitMain.h"
 #include "window/HelpCommands.h"
-#include "window/support/WindowParts.h"
+#include "window/support/WindowControls.h"
 
 namespace ferrolin::testing {
 
