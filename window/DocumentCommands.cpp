@@ -109,7 +109,7 @@ DocumentCommands::DocumentCommands(Window window, QMenu& fileMenu, QMenu& editMe
         });
     }
     if (w_.platform.printing)
-        connect(w_.platform.printing, &Printing::Failed, this, [this](const QString& message) { w_.error(message); });
+        connect(w_.platform.printing, &Printing::Failed, this, w_.error);
 
     // Owned by the commands: it calls back into them.
     new MenuShortcutDispatch(&w_.window, dispatch, [this] { UpdateEditActions(); }, this);

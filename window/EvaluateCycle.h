@@ -34,9 +34,8 @@ public:
     // where reading stopped.
     std::optional<QString> Run(int places);
 
-    // The separator results are written with and comma lists are read with.
-    char32_t DecimalSeparator() const { return separator_; }
-    // Where it comes from (null: QLocale::system()); read now and on every ReadDecimalSeparator.
+    // Where the decimal separator of results and comma lists comes from (null: QLocale::system());
+    // read now and on every ReadDecimalSeparator.
     void SetDecimalSeparatorSource(std::function<QString()> source);
     void ReadDecimalSeparator();
 

@@ -95,10 +95,10 @@ TForm1::TForm1(Platform platform, QWidget* parent)
 
     precision_ = DecimalPlaces::kDefault;
 
-
     BuildMenus();
-    speech_ = new SpokenFeedback(*MnuAudio, platform_.makeVoice ? platform_.makeVoice() : nullptr,
-                                 [this](const QString& message) { ShowErrorBox(message); }, this);
+    const auto notice = [this](const QString& text) { ShowNotice(text); };
+    const auto error = [this](const QString& message) { ShowErrorBox(message); };
+    speech_ = new SpokenFeedback(*MnuAudio, platform_.makeVoice ? platform_.makeVoice() : nullptr, error, this);
     // Before any control exists, so that none of them has to be told of a new font.
     setFont(PreferredFont(DesignMetrics(this).Px(kWindowFontPixels)));
     BuildControls();
@@ -114,13 +114,10 @@ TForm1::TForm1(Platform platform, QWidget* parent)
 
     history_ = std::make_unique<ResultsHistory>(*RichEditOutput, *announcer_);
     cycle_ = std::make_unique<EvaluateCycle>(
-        *RichEditInput, *history_, *speech_,
-        EvaluateCycle::Boxes{[this](const QString& text) { ShowNotice(text); },
-                             [this](const QString& message) { ShowErrorBox(message); }});
-    const auto error = [this](const QString& message) { ShowErrorBox(message); };
+        *RichEditInput, *history_, *speech_, EvaluateCycle::Boxes{notice, error});
     documents_ = std::make_unique<DocumentCommands>(
         DocumentCommands::Window{*this, *RichEditInput, *RichEditOutput, *history_, *speech_, platform_,
-                                 applicationTitle_, [this](const QString& text) { ShowNotice(text); }, error},
+                                 applicationTitle_, notice, error},
         *FileMenu, *EditMenu);
     connect(documents_.get(), &DocumentCommands::Started, this, [this] { lastExpression_.clear(); });
     help_ = std::make_unique<HelpCommands>(*this, *HelpMenu, platform_, *speech_, applicationTitle_, error);
