@@ -12,6 +12,7 @@
 #include "platform/Platform.h"
 #include "platform/Printing.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/ScreenReaderPresence.h"
 #include "platform/Shell.h"
 #include "platform/SpeechDispatcherVoice.h"
 #include "window/StartUpFonts.h"
@@ -77,6 +78,8 @@ int main(int argc, char* argv[]) {
     platform.printing = &printing;
     ferrolin::DesktopShell shell;
     platform.shell = &shell;
+    ferrolin::ScreenReaderPresence screenReader;
+    platform.screenReaderRunning = [&screenReader] { return screenReader.IsRunning(); };
 
     ferrolin::TForm1 form(platform);
     app.mainWindow = &form;

@@ -127,7 +127,8 @@ struct Window {
     int lines;
 
     // The history file is plain text, or RTF as Save writes it.
-    explicit Window(int lineCount, bool rtf = false) : lines(lineCount)
+    explicit Window(int lineCount, bool rtf = false) : Window(HistoryLines(lineCount), rtf) {}
+    explicit Window(const QStringList& content, bool rtf = false) : lines(static_cast<int>(content.size()))
     {
         ferrolin::Platform platform;
         platform.messageBoxes = &boxes;
@@ -138,7 +139,6 @@ struct Window {
         form->activateWindow();
         StalledMilliseconds(300);
         file = folder.filePath(rtf ? QStringLiteral("history.rtf") : QStringLiteral("history.txt"));
-        const QStringList content = HistoryLines(lines);
         const QByteArray bytes = rtf ? ferrolin::WriteRtf(content, HistoryBox(*form)->document()->defaultFont().family())
                                      : content.join(QLatin1Char('\n')).toUtf8();
         QFile out(file);
@@ -211,6 +211,47 @@ void BM_OpenOnDisplay(benchmark::State& state)
 }
 BENCHMARK(BM_OpenOnDisplay)->ArgsProduct({{100000, 500000, 1000000}, {0, 1}})->ArgNames({"lines", "rtf"})
     ->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// One line of `length` characters without a break opportunity ("1+1+..."): how long Open, then
+// Enter and a scroll through the line, hold the window.
+void BM_OpenLongLine(benchmark::State& state)
+{
+    const int length = static_cast<int>(state.range(0));
+    shared.reset();
+    QString line = QStringLiteral("1+").repeated(length / 2);
+    line.truncate(length - 1);
+    line += QLatin1Char('1');
+    Window window(QStringList{line});
+    qint64 worstHeld = 0, worstEnter = 0, worstScroll = 0;
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        const qint64 held = window.Open();
+        worstHeld = std::max(worstHeld, held);
+        clock.start();
+        InputBox(*window.form)->setPlainText(QStringLiteral("2+2"));
+        window.form->EvaluateInput();
+        HistoryBox(*window.form)->viewport()->repaint();
+        QApplication::processEvents();
+        worstEnter = std::max(worstEnter, clock.elapsed());
+        clock.start();
+        QScrollBar* bar = HistoryBox(*window.form)->verticalScrollBar();
+        bar->setValue(bar->maximum() / 2);
+        HistoryBox(*window.form)->viewport()->repaint();
+        QApplication::processEvents();
+        worstScroll = std::max(worstScroll, clock.elapsed());
+        watchdog->Beat();
+        state.SetIterationTime(static_cast<double>(held) / 1000);
+    }
+    const QStringList history = window.form->History().Lines();
+    if (history.size() != 2 || history.first() != line)
+        state.SkipWithError("the long line was not kept whole");
+    Counters(state, 1);
+    state.counters["worst_held_ms"] = static_cast<double>(worstHeld);
+    state.counters["enter_ms"] = static_cast<double>(worstEnter);
+    state.counters["scroll_ms"] = static_cast<double>(worstScroll);
+}
+BENCHMARK(BM_OpenLongLine)->Arg(300000)->Arg(1000000)->Arg(10000000)->ArgNames({"chars"})
+    ->Iterations(2)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Each answer below is timed to the end of the event-loop pass that paints it; "worst_ms" is the
 // slowest single answer (the first visit of a place lays it out).

@@ -104,9 +104,10 @@ void TFormAbout::LayOut()
 
 void TFormAbout::LabelHomePageClick()
 {
-    const bool opened = shell_ && shell_->OpenUrl(QUrl(HomePageAddress));
-    if (!opened)
-        messageBoxes_->ShowNotice(noticeTitle_, QStringLiteral("Website not available"));
+    const std::optional<QString> failure = shell_ ? shell_->OpenUrl(QUrl(HomePageAddress)) : QString();
+    if (failure)
+        messageBoxes_->ShowNotice(noticeTitle_, failure->isEmpty() ? QStringLiteral("Website not available")
+                                                                   : QStringLiteral("Website not available\n\n") + *failure);
 }
 
 void TFormAbout::LabelHomePageMouseEnter()

@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace ferrolin {
@@ -18,6 +21,30 @@ QString CannotCreateMessage(const QString& fileName, const QString& reason) {
     return QStringLiteral("Cannot create file \"%1\". %2").arg(QFileInfo(fileName).absoluteFilePath(), reason);
 }
 
+QString FailedStreamMessage(const char* failure, const QString& cause) {
+    const QString first = QString::fromLatin1(failure) + QLatin1Char('.');
+    return cause.isEmpty() ? first : first + QLatin1Char('\n') + cause;
+}
+
+QString TooLargeReason(qint64 bytes) {
+    return QStringLiteral("The file is too large to show as a results history (%1 MB; the largest is %2 MB).")
+        .arg((bytes + (1 << 20) - 1) >> 20)
+        .arg(kMaxResultsFileBytes >> 20);
+}
+
+namespace {
+
+// Why bytes that look like RTF could not be read as RTF.
+QString RtfFailureCause(QByteArrayView bytes) {
+    const qsizetype header = bytes.indexOf("{\\rtf");
+    const qsizetype afterHeader = header + 5;
+    if (header < 0 || (afterHeader < bytes.size() && std::isalpha(static_cast<unsigned char>(bytes[afterHeader]))))
+        return QStringLiteral("The file starts like an RTF document but is not one.");
+    return QStringLiteral("Its groups are nested more than %1 deep.").arg(kMaxRtfGroupDepth);
+}
+
+}  // namespace
+
 ReadResults ReadResultsFile(const QString& fileName) {
     const QFileInfo info(fileName);
     // A pipe would block the window until some writer came, a device could never end.
@@ -25,32 +52,40 @@ ReadResults ReadResultsFile(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, CannotOpenMessage(fileName, file.errorString())};
     // Asked of the open file: the size by name could be another file's by now.
-    if (file.size() > kMaxResultsFileBytes) {
-        return {std::nullopt,
-                CannotOpenMessage(fileName, QStringLiteral("The file is too large to show as a results history "
-                                                           "(%1 MB; the largest is %2 MB).")
-                                                .arg((file.size() + (1 << 20) - 1) >> 20)
-                                                .arg(kMaxResultsFileBytes >> 20))};
-    }
+    if (file.size() > kMaxResultsFileBytes) return {std::nullopt, CannotOpenMessage(fileName, TooLargeReason(file.size()))};
     // Bounded even if the file grows while it is read.
     QByteArray bytes = file.read(kMaxResultsFileBytes);
     if (file.error() != QFileDevice::NoError) return {std::nullopt, CannotOpenMessage(fileName, file.errorString())};
     std::optional<HistoryText> history = ReadResultsHistory(bytes);
-    if (!history) return {std::nullopt, QString::fromLatin1(kFailedToLoadMessage)};
+    if (!history) return {std::nullopt, FailedStreamMessage(kFailedToLoadMessage, RtfFailureCause(bytes))};
     return {std::move(history), QString()};
 }
 
-QString WriteResultsFile(const QString& fileName, const QStringList& lines, const QString& fontName) {
+std::optional<QString> WriteResultsFile(const QString& fileName, const QStringList& lines, const QString& fontName) {
+    // Replacing a pipe or a device node with a regular file would break whatever it served (as
+    // root, a device of the system's); Open refuses them too.
+    const QFileInfo target(fileName);
+    if (target.exists() && !target.isFile()) return CannotCreateMessage(fileName, QStringLiteral("Not a regular file"));
     const QByteArray bytes = WriteRtf(lines, fontName);
+    // A file Open would refuse is not written: the history stays in the window, the old file whole.
+    if (bytes.size() > kMaxResultsFileBytes)
+        return CannotCreateMessage(fileName, QStringLiteral("The history is too large for a results file that can be "
+                                                            "opened again (%1 MB; the largest is %2 MB).")
+                                                 .arg((bytes.size() + (1 << 20) - 1) >> 20)
+                                                 .arg(kMaxResultsFileBytes >> 20));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) return CannotCreateMessage(fileName, file.errorString());
+    // The system's reason, taken before anything else can change errno: Qt's own error text for
+    // a failed write of a save file is "Unknown error".
+    errno = 0;
     const bool written = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
     if (!written) {
+        const QString cause = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
         file.cancelWriting();
-        return QString::fromLatin1(kFailedToSaveMessage);
+        return FailedStreamMessage(kFailedToSaveMessage, cause);
     }
-    if (!file.commit()) return QString::fromLatin1(kFailedToSaveMessage);
-    return QString();
+    if (!file.commit()) return FailedStreamMessage(kFailedToSaveMessage, file.errorString());
+    return std::nullopt;
 }
 
 }  // namespace ferrolin

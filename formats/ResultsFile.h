@@ -19,6 +19,10 @@ QString CannotOpenMessage(const QString& fileName, const QString& reason);
 QString CannotCreateMessage(const QString& fileName, const QString& reason);
 inline constexpr const char* kFailedToLoadMessage = "Failed to Load Stream";
 inline constexpr const char* kFailedToSaveMessage = "Failed to Save Stream";
+// "Failed to Load Stream." or "Failed to Save Stream." with the cause on a line of its own.
+QString FailedStreamMessage(const char* failure, const QString& cause);
+// The reason a file of `bytes` bytes is refused: more than kMaxResultsFileBytes.
+QString TooLargeReason(qint64 bytes);
 
 // What reading a results file gave: its lines, or the message to show instead.
 struct ReadResults {
@@ -33,7 +37,9 @@ ReadResults ReadResultsFile(const QString& fileName);
 
 // Writes `lines` as an RTF results file naming `fontName`. The bytes go to a temporary file
 // beside the target that replaces it only once all of them are on the disk, so a failed or
-// interrupted save leaves the old file whole. An empty string on success, else the message.
-QString WriteResultsFile(const QString& fileName, const QStringList& lines, const QString& fontName);
+// interrupted save leaves the old file whole. Refused, before anything is written: a target that
+// exists but is not a regular file (a pipe, a device, a folder), and a file larger than Open
+// reads. nullopt on success, else the message.
+std::optional<QString> WriteResultsFile(const QString& fileName, const QStringList& lines, const QString& fontName);
 
 }  // namespace ferrolin

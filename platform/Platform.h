@@ -18,6 +18,9 @@ struct Platform {
     FileDialogs* fileDialogs = nullptr;
     Printing* printing = nullptr;
     Shell* shell = nullptr;
+    // Whether a screen reader runs, for the window's voice to give way to it; unset: whenever
+    // Qt's accessibility bridge is active.
+    std::function<bool()> screenReaderRunning;
 };
 
 }  // namespace ferrolin

@@ -1,6 +1,8 @@
 #pragma once
 // The desktop shell: hands web addresses to the user's default browser.
+#include <QString>
 #include <QUrl>
+#include <optional>
 
 namespace ferrolin {
 
@@ -8,14 +10,15 @@ class Shell {
 public:
     virtual ~Shell() = default;
 
-    // Asks the desktop to show `url` (non-blocking). False when nothing could be started for it.
-    virtual bool OpenUrl(const QUrl& url) = 0;
+    // Asks the desktop to show `url` (non-blocking). nullopt when it was handed on; else what is
+    // wrong and what to do, in the user's words (empty when nothing more is known).
+    virtual std::optional<QString> OpenUrl(const QUrl& url) = 0;
 };
 
 // The real shell, through the desktop's URL handler (xdg-open on Linux desktops).
 class DesktopShell final : public Shell {
 public:
-    bool OpenUrl(const QUrl& url) override;
+    std::optional<QString> OpenUrl(const QUrl& url) override;
 };
 
 }  // namespace ferrolin

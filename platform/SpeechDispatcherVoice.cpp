@@ -10,6 +10,9 @@
 #include <QProcess>
 
 #include <atomic>
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
 
 namespace ferrolin {
 
@@ -19,6 +22,8 @@ std::atomic<std::uint32_t> nextVoiceSerial{1};
 
 // A started service polls for its socket this often until it appears.
 constexpr int kSpawnRetryMs = 100;
+// How long a service that never opened its socket has to end once asked to.
+constexpr int kStopGraceMs = 1000;
 
 const char* PriorityName(SpeechPriority priority) {
     switch (priority) {
@@ -48,6 +53,10 @@ QString SocketReason(QLocalSocket::LocalSocketError error, const QString& fallba
     case QLocalSocket::SocketAccessError: return QStringLiteral("Permission denied");
     default: return fallback;
     }
+}
+
+QString AnsweredWhatItShouldNot(const QString& socketPath) {
+    return QStringLiteral("The speech service at %1 answered something it should not: a message that never ends").arg(socketPath);
 }
 
 // The command a refused reply answered, for the message.
@@ -163,13 +172,18 @@ void SpeechDispatcherVoice::Spawn(const QString& reason) {
     deadline_.start(options_.spawnTimeoutMs);
     spawn_ = new QProcess(this);
     spawn_->setStandardOutputFile(QProcess::nullDevice());
+    // A group of its own: if it never opens its socket, giving up stops it and whatever it forked
+    // (Lose), and a Ctrl+C meant for this program in a terminal does not reach the service.
+    spawn_->setChildProcessModifier([] { ::setpgid(0, 0); });
     spawn_->setProgram(options_.spawnProgram);
     spawn_->setArguments({QStringLiteral("--spawn"), QStringLiteral("--communication-method"),
                           QStringLiteral("unix_socket"), QStringLiteral("--socket-path"), socketPath_});
     QProcess* const process = spawn_;
     connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart || process != spawn_ || state_ != State::Spawning) return;
-        Lose(QStringLiteral("Can't connect to unix socket %1: %2. Autospawn: %3 could not be started: %4")
+        Lose(QStringLiteral("Speech is not available: the speech service is not installed. Install the "
+                            "speech-dispatcher package to hear the calculator.\n"
+                            "Can't connect to unix socket %1: %2. Autospawn: %3 could not be started: %4")
                  .arg(socketPath_, connectFailure_, options_.spawnProgram, process->errorString()));
     });
     connect(process, &QProcess::finished, this, [this, process](int exitCode, QProcess::ExitStatus status) {
@@ -186,6 +200,7 @@ void SpeechDispatcherVoice::Spawn(const QString& reason) {
         TryConnect();
     });
     process->start();
+    spawnGroup_ = process->processId();
 }
 
 void SpeechDispatcherVoice::OnConnected() {
@@ -227,12 +242,19 @@ void SpeechDispatcherVoice::OnSocketError() {
 void SpeechDispatcherVoice::OnReadyRead() {
     if (!socket_) return;
     if (!reader_.Feed(socket_->readAll())) {
-        Lose(QStringLiteral("The speech service at %1 does not answer in speech-dispatcher's protocol").arg(socketPath_));
+        Lose(reader_.failure() == SsipReader::Failure::TooLong
+                 ? AnsweredWhatItShouldNot(socketPath_)
+                 : QStringLiteral("The speech service at %1 does not answer in speech-dispatcher's protocol").arg(socketPath_));
         return;
     }
     while (const std::optional<SsipMessage> message = reader_.Take()) {
         OnMessage(*message);
         if (state_ == State::Failing) return;
+    }
+    // A message begun outside any reply must still end in time: nothing else would ever end it.
+    if (!inFlight_) {
+        if (!reader_.midMessage()) deadline_.stop();
+        else if (!deadline_.isActive()) deadline_.start(options_.replyTimeoutMs);
     }
 }
 
@@ -258,6 +280,10 @@ void SpeechDispatcherVoice::OnMessage(const SsipMessage& message) {
 }
 
 void SpeechDispatcherVoice::OnReplyTimeout() {
+    if (linked_ && !inFlight_ && reader_.midMessage()) {
+        Lose(AnsweredWhatItShouldNot(socketPath_));
+        return;
+    }
     const double seconds = (state_ == State::Spawning ? options_.spawnTimeoutMs : options_.replyTimeoutMs) / 1000.0;
     if (state_ == State::Spawning && !linked_) {
         Lose(QStringLiteral("Can't connect to unix socket %1: %2. Autospawn: the speech service did not open its socket within %3 s")
@@ -282,6 +308,13 @@ void SpeechDispatcherVoice::Pump() {
 void SpeechDispatcherVoice::Lose(const QString& message) {
     deadline_.stop();
     retry_.stop();
+    // A service this attempt started that has not opened its socket by now never will: it would
+    // stay behind, one more with every attempt, after this program has gone.
+    if (state_ == State::Spawning && !linked_ && spawnGroup_ > 0 && ::kill(-spawnGroup_, SIGTERM) == 0) {
+        const pid_t group = pid_t(spawnGroup_);
+        QTimer::singleShot(kStopGraceMs, QCoreApplication::instance(), [group] { ::kill(-group, SIGKILL); });
+    }
+    spawnGroup_ = 0;
     if (socket_) {
         socket_->disconnect(this);
         socket_->abort();

@@ -78,6 +78,7 @@ private:
     QLocalSocket* socket_ = nullptr;
     QString socketPath_;
     QProcess* spawn_ = nullptr;
+    qint64 spawnGroup_ = 0;         // the process group of the service this attempt started
     bool spawned_ = false;          // this connection attempt has started the service
     bool spawnSucceeded_ = false;   // ... and the start reported success
     bool linked_ = false;           // the socket is connected

@@ -3,28 +3,27 @@
 namespace ferrolin {
 
 namespace {
-// Longer than any reply or index mark this program causes; a peer that sends more without a line
-// end is not speech-dispatcher.
-constexpr qsizetype kMaxLine = 64 * 1024;
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 bool SsipReader::Feed(const QByteArray& bytes) {
-    if (failed_) return false;
+    if (failed()) return false;
     partial_ += bytes;
     qsizetype start = 0;
     for (qsizetype end; (end = partial_.indexOf('\n', start)) >= 0; start = end + 1) {
         QByteArray line = partial_.mid(start, end - start);
         if (line.endsWith('\r')) line.chop(1);
-        if (!ReadLine(line)) {
-            failed_ = true;
+        if (line.size() > kMaxLineBytes) failure_ = Failure::TooLong;
+        else if (!ReadLine(line)) failure_ = failure_ == Failure::None ? Failure::NotTheProtocol : failure_;
+        if (failed()) {
+            partial_.clear();
+            building_ = {};
             return false;
         }
     }
     partial_.remove(0, start);
-    if (partial_.size() > kMaxLine) failed_ = true;
-    return !failed_;
+    if (partial_.size() > kMaxLineBytes) failure_ = Failure::TooLong;
+    return !failed();
 }
 
 bool SsipReader::ReadLine(const QByteArray& line) {
@@ -34,6 +33,10 @@ bool SsipReader::ReadLine(const QByteArray& line) {
     const int code = (line[0] - '0') * 100 + (line[1] - '0') * 10 + (line[2] - '0');
     if (code < 100) return false;
     if (!building_.lines.isEmpty() && building_.code != code) return false;
+    if (building_.lines.size() >= kMaxMessageLines) {
+        failure_ = Failure::TooLong;
+        return false;
+    }
     building_.code = code;
     building_.lines.append(line.mid(4));
     if (line[3] == ' ') {

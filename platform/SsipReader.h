@@ -17,12 +17,27 @@ struct SsipMessage {
 
 class SsipReader {
 public:
-    // Takes the next bytes off the socket. False once the bytes cannot be the protocol: a line
-    // without a code, a message whose lines change code, or a line that never ends.
+    enum class Failure {
+        None,
+        NotTheProtocol,  // a line without a code, or a message whose lines change code
+        TooLong,         // a line or a message longer than any the service sends
+    };
+
+    // Takes the next bytes off the socket. False once the bytes cannot be the protocol. Memory
+    // stays bounded whatever the peer sends: a message may hold kMaxMessageLines lines of
+    // kMaxLineBytes at most.
     bool Feed(const QByteArray& bytes);
     // The next complete message, oldest first.
     std::optional<SsipMessage> Take();
-    bool failed() const { return failed_; }
+    bool failed() const { return failure_ != Failure::None; }
+    Failure failure() const { return failure_; }
+    // Part of a message has come and the rest has not yet.
+    bool midMessage() const { return !partial_.isEmpty() || !building_.lines.isEmpty(); }
+
+    // Longer than any reply or event the service sends this program (an index mark event is four
+    // lines, a reply two).
+    static constexpr qsizetype kMaxLineBytes = 64 * 1024;
+    static constexpr qsizetype kMaxMessageLines = 64;
 
 private:
     bool ReadLine(const QByteArray& line);
@@ -30,7 +45,7 @@ private:
     QByteArray partial_;
     SsipMessage building_;
     QList<SsipMessage> done_;
-    bool failed_ = false;
+    Failure failure_ = Failure::None;
 };
 
 }  // namespace ferrolin

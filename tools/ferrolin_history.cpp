@@ -10,9 +10,13 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
 #include "ferrolin/Version.h"
@@ -75,17 +79,35 @@ int PrintHistories(const std::vector<QString>& files) {
     return status;
 }
 
-int WriteHistory(const QString& file, const QString& fontName) {
-    QFile input;
-    if (!input.open(stdin, QIODevice::ReadOnly)) {
-        PrintError(QStringLiteral("Cannot read standard input."));
-        return 1;
+// Standard input, whole, or why not: a folder or a closed descriptor must not read as an empty
+// history that then replaces the file, and endless input must not take all memory.
+std::optional<QByteArray> ReadStandardInput() {
+    QByteArray bytes;
+    char chunk[64 * 1024];
+    while (true) {
+        const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (got == 0) return bytes;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            PrintError(QStringLiteral("Cannot read standard input: %1.").arg(QString::fromLocal8Bit(std::strerror(errno))));
+            return std::nullopt;
+        }
+        if (bytes.size() + got > kMaxResultsFileBytes) {
+            PrintError(QStringLiteral("Cannot read standard input: more than %1 MB, the most a results file holds.")
+                           .arg(kMaxResultsFileBytes >> 20));
+            return std::nullopt;
+        }
+        bytes.append(chunk, got);
     }
+}
+
+int WriteHistory(const QString& file, const QString& fontName) {
+    const std::optional<QByteArray> input = ReadStandardInput();
+    if (!input) return 1;
     // The lines the window would hold had it opened this text as a file.
-    const QStringList lines = DecodePlainTextLines(input.readAll());
-    const QString error = WriteResultsFile(file, lines, fontName);
-    if (!error.isEmpty()) {
-        PrintError(error);
+    const QStringList lines = DecodePlainTextLines(*input);
+    if (const std::optional<QString> error = WriteResultsFile(file, lines, fontName)) {
+        PrintError(*error);
         return 1;
     }
     return 0;

@@ -39,9 +39,8 @@ DocumentCommand CommandOf(const QAction* action)
 // window's error box.
 void WriteHistoryFile(const QString& fileName, const ResultsHistory& history)
 {
-    const QString error = WriteResultsFile(fileName, history.Lines(), history.FontFamily());
-    if (!error.isEmpty())
-        throw DocumentError(error.toStdString());
+    if (const std::optional<QString> error = WriteResultsFile(fileName, history.Lines(), history.FontFamily()))
+        throw DocumentError(error->toStdString());
 }
 
 }  // namespace

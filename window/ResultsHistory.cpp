@@ -6,6 +6,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <algorithm>
+#include <vector>
 
 #include "window/HistoryLayout.h"
 #include "window/ScreenReaderAnnouncer.h"
@@ -14,39 +16,75 @@ namespace ferrolin {
 
 namespace {
 
-// The text for QTextEdit::setPlainText that shows `lines`, one per visual line.
-QString LoadedHistoryText(const QStringList& lines)
-{
-    if (lines.size() < kLinesGroupedFrom)
-        return lines.join(QLatin1Char('\n'));
-    qsizetype size = 0;
-    for (const QString& line : lines)
-        size += line.size() + 1;
+// The text for QTextEdit::setPlainText that shows a history, and the paragraphs in it that
+// continue a long line.
+struct ShownText {
     QString text;
-    text.reserve(size);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            text += i % kLoadedLinesPerParagraph == 0 ? QChar(u'\n') : QChar(QChar::LineSeparator);
-        text += lines[i];
+    std::vector<int> pieces;
+};
+
+bool HasLongLine(const QString& joined)
+{
+    qsizetype start = 0;
+    for (qsizetype at = joined.indexOf(u'\n'); at >= 0; at = joined.indexOf(u'\n', start)) {
+        if (at - start > kLongestShownPiece)
+            return true;
+        start = at + 1;
     }
-    return text;
+    return joined.size() - start > kLongestShownPiece;
 }
 
-// The same for a file's history, made in place in its text.
-QString LoadedHistoryText(HistoryText&& history)
+// Where a piece of `rest` may end: never between the two halves of a character.
+qsizetype PieceLength(QStringView rest)
 {
-    QString text = std::move(history.text);
-    if (history.lineCount < kLinesGroupedFrom)
-        return text;
-    QChar* chars = text.data();
-    qsizetype line = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (chars[i] != u'\n')
-            continue;
-        if (++line % kLoadedLinesPerParagraph != 0)
-            chars[i] = QChar::LineSeparator;
+    qsizetype cut = kLongestShownPiece;
+    if (rest[cut - 1].isHighSurrogate() && rest[cut].isLowSurrogate())
+        --cut;
+    return cut;
+}
+
+// `joined` holds the history's lines joined by '\n'. Long histories get their lines grouped
+// (see kLinesGroupedFrom), long lines are cut into pieces (see kLongestShownPiece).
+ShownText Shown(QString&& joined, qsizetype lineCount)
+{
+    const bool grouped = lineCount >= kLinesGroupedFrom;
+    if (!HasLongLine(joined)) {
+        if (grouped) {
+            QChar* chars = joined.data();
+            qsizetype line = 0;
+            for (qsizetype i = 0; i < joined.size(); ++i) {
+                if (chars[i] == u'\n' && ++line % kLoadedLinesPerParagraph != 0)
+                    chars[i] = QChar::LineSeparator;
+            }
+        }
+        return {std::move(joined), {}};
     }
-    return text;
+    ShownText shown;
+    shown.text.reserve(joined.size() + joined.size() / kLongestShownPiece + 1);
+    int paragraph = 0;
+    qsizetype line = 0;
+    qsizetype start = 0;
+    for (qsizetype at = 0; at <= joined.size(); ++at) {
+        if (at < joined.size() && joined[at] != u'\n')
+            continue;
+        if (line > 0) {
+            const bool newParagraph = !grouped || line % kLoadedLinesPerParagraph == 0;
+            shown.text += newParagraph ? QChar(u'\n') : QChar(QChar::LineSeparator);
+            paragraph += newParagraph;
+        }
+        QStringView rest = QStringView(joined).sliced(start, at - start);
+        while (rest.size() > kLongestShownPiece) {
+            const qsizetype cut = PieceLength(rest);
+            shown.text += rest.first(cut);
+            shown.text += u'\n';
+            shown.pieces.push_back(++paragraph);
+            rest = rest.sliced(cut);
+        }
+        shown.text += rest;
+        ++line;
+        start = at + 1;
+    }
+    return shown;
 }
 
 }  // namespace
@@ -63,15 +101,30 @@ void ResultsHistory::Append(const QString& line)
     QTextDocument* history = box_.document();
     QTextCursor cursor(history);
     cursor.movePosition(QTextCursor::End);
+    const bool long_ = line.size() > kLongestShownPiece;
+    if (long_)
+        cursor.beginEditBlock();  // the layout hears of all the pieces at once
     if (!history->isEmpty())
         cursor.insertBlock();
     const int position = cursor.position();
-    cursor.insertText(line);
+    const int firstPiece = cursor.blockNumber() + 1;
+    QStringView rest(line);
+    while (rest.size() > kLongestShownPiece) {
+        const qsizetype cut = PieceLength(rest);
+        cursor.insertText(rest.first(cut).toString());
+        cursor.insertBlock();
+        rest = rest.sliced(cut);
+    }
+    cursor.insertText(rest.toString());
+    if (long_) {
+        cursor.endEditBlock();
+        MarkPieces(firstPiece);
+    }
 
     box_.setTextCursor(cursor);
     box_.ensureCursorVisible();
 
-    QAccessibleTextInsertEvent inserted(&box_, position, line);
+    QAccessibleTextInsertEvent inserted(&box_, position, long_ ? TextBetween(*history, position, cursor.position()) : line);
     QAccessible::updateAccessibility(&inserted);
     // The history box has no focus, so a screen reader ignores its text event: say it aloud.
     announcer_.Announce(line);
@@ -79,17 +132,41 @@ void ResultsHistory::Append(const QString& line)
 
 void ResultsHistory::Load(const QStringList& lines)
 {
-    box_.setPlainText(LoadedHistoryText(lines));
+    Show(lines.join(QLatin1Char('\n')), lines.size());
 }
 
 void ResultsHistory::Load(HistoryText&& file)
 {
-    box_.setPlainText(LoadedHistoryText(std::move(file)));
+    Show(std::move(file.text), file.lineCount);
+}
+
+void ResultsHistory::Show(QString&& joined, qsizetype lineCount)
+{
+    ShownText shown = Shown(std::move(joined), lineCount);
+    box_.setPlainText(shown.text);
+    hasPieces_ = !shown.pieces.empty();
+    if (!hasPieces_)
+        return;
+    int number = shown.pieces.front();
+    QTextBlock block = box_.document()->findBlockByNumber(number);
+    for (const int piece : shown.pieces) {
+        for (; number < piece; ++number)
+            block = block.next();
+        block.setUserState(kContinuesLine);
+    }
+}
+
+void ResultsHistory::MarkPieces(int from)
+{
+    hasPieces_ = true;
+    for (QTextBlock block = box_.document()->findBlockByNumber(from); block.isValid(); block = block.next())
+        block.setUserState(kContinuesLine);
 }
 
 void ResultsHistory::Clear()
 {
     box_.clear();
+    hasPieces_ = false;
 }
 
 bool ResultsHistory::IsEmpty() const
@@ -106,7 +183,23 @@ QStringList ResultsHistory::Lines() const
     // The whole text at once: paragraphs joined by paragraph separators, grouped lines by line
     // separators. Asking each paragraph for its text looks its place up again every time, which
     // was a third of a long history's Save.
-    const QString text = history.toRawText();
+    QString text = history.toRawText();
+    if (hasPieces_) {
+        // The pieces of a long line join again: out with the separators before them.
+        QTextBlock next = history.begin().next();
+        qsizetype kept = 0;
+        for (qsizetype at = 0; at < text.size(); ++at) {
+            const QChar character = text[at];
+            if (character == QChar::ParagraphSeparator) {
+                const bool continues = next.userState() == kContinuesLine;
+                next = next.next();
+                if (continues)
+                    continue;
+            }
+            text[kept++] = character;
+        }
+        text.truncate(kept);
+    }
     lines.reserve(history.blockCount());
     qsizetype start = 0;
     for (qsizetype at = 0; at < text.size(); ++at) {
@@ -128,6 +221,20 @@ QString ResultsHistory::FontFamily() const
 const QTextDocument& ResultsHistory::Printable() const
 {
     return *box_.document();
+}
+
+QString ResultsHistory::TextBetween(const QTextDocument& document, int from, int to)
+{
+    QString text;
+    for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() <= to; block = block.next()) {
+        if (block.position() > from && block.userState() != kContinuesLine)
+            text += u'\n';
+        const int start = std::max(from - block.position(), 0);
+        const int end = std::min(to - block.position(), block.length() - 1);
+        text += QStringView(block.text()).sliced(start, std::max(end - start, 0));
+    }
+    text.replace(QChar::LineSeparator, u'\n');
+    return text;
 }
 
 int ResultsHistory::LinesIn(const QTextBlock& paragraph)

@@ -26,6 +26,14 @@ class ScreenReaderAnnouncer;
 inline constexpr int kLinesGroupedFrom = 2048;
 inline constexpr int kLoadedLinesPerParagraph = 32;
 
+// Laying out a paragraph takes time that grows with the square of its longest run without a
+// break opportunity ("1+1+1+..."): a 300 KB line froze the window for seconds at every paint.
+// A line longer than this is therefore shown as pieces of this length, each a paragraph of its
+// own marked as continuing the line before (kContinuesLine), and only the pieces on screen are
+// ever laid out. Save, copy and the line count read the pieces as the one line they are.
+inline constexpr qsizetype kLongestShownPiece = 1024;
+inline constexpr int kContinuesLine = 1;  // QTextBlock::userState of a piece after the first
+
 class ResultsHistory {
 public:
     // `box` shows the history; `announcer` tells screen readers of each appended line. Both
@@ -46,16 +54,23 @@ public:
     QStringList Lines() const;
     // The family of the font the history is shown in; Save names it in the file.
     QString FontFamily() const;
-    // The history as shown, for printing: its plain text (QTextDocument::toPlainText) has one
-    // line per history line.
+    // The history as shown, for printing; a long line is printed wrapped, as it is shown.
     const QTextDocument& Printable() const;
 
-    // How many history lines `paragraph` of the box's document holds, before it is laid out.
+    // How many visual lines `paragraph` of the box's document takes, before it is laid out.
     static int LinesIn(const QTextBlock& paragraph);
+    // The history text between two positions of the box's document, pieces of a long line joined.
+    static QString TextBetween(const QTextDocument& document, int from, int to);
 
 private:
+    // Shows a history whose lines `joined` holds, split by '\n'.
+    void Show(QString&& joined, qsizetype lineCount);
+    // Marks the paragraphs from `from` to the end as pieces that continue a line.
+    void MarkPieces(int from);
+
     QTextEdit& box_;
     ScreenReaderAnnouncer& announcer_;
+    bool hasPieces_ = false;  // some line is shown as pieces
 };
 
 }  // namespace ferrolin

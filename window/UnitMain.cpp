@@ -44,6 +44,7 @@
 #include "window/KeypadKeys.h"
 #include "window/MenuBarKeyboardStyle.h"
 #include "window/ResultsHistory.h"
+#include "window/HistoryBox.h"
 #include "window/ScreenReaderAnnouncer.h"
 #include "window/SpokenFeedback.h"
 #include "window/WindowFonts.h"
@@ -99,6 +100,7 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     const auto notice = [this](const QString& text) { ShowNotice(text); };
     const auto error = [this](const QString& message) { ShowErrorBox(message); };
     speech_ = new SpokenFeedback(*MnuAudio, platform_.makeVoice ? platform_.makeVoice() : nullptr, error, this);
+    speech_->SetScreenReaderProbe(platform_.screenReaderRunning);
     // Before any control exists, so that none of them has to be told of a new font.
     setFont(PreferredFont(DesignMetrics(this).Px(kWindowFontPixels)));
     BuildControls();
@@ -207,6 +209,10 @@ void TForm1::BuildControls() {
     RichEditInput->setAccessibleDescription(
         QStringLiteral("Type an expression and press Enter to evaluate it"));
     RichEditInput->setAcceptRichText(false);
+    // Word wrapping looks ahead through the rest of a run without a break opportunity for every
+    // line it makes, which an expression ("1+2*3-...") is from end to end: a pasted 300 KB one
+    // froze the window for seconds. An expression may break anywhere.
+    RichEditInput->setWordWrapMode(QTextOption::WrapAnywhere);
     RichEditInput->setTabChangesFocus(true);
     RichEditInput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEditInput->setFixedHeight(metrics.Px(kInputHeight));
@@ -229,7 +235,7 @@ void TForm1::BuildControls() {
     row->addWidget(PanelKeyBoard);
     column->addWidget(band);
 
-    RichEditOutput = new QTextEdit(PanelMain);
+    RichEditOutput = new HistoryBox(PanelMain);
     RichEditOutput->setObjectName(QStringLiteral("RichEditOutput"));
     RichEditOutput->setAccessibleName(QStringLiteral("Results history"));
     RichEditOutput->setReadOnly(true);

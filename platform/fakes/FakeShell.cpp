@@ -2,10 +2,12 @@
 
 namespace ferrolin {
 
-bool FakeShell::OpenUrl(const QUrl& url)
+std::optional<QString> FakeShell::OpenUrl(const QUrl& url)
 {
     openedUrls.append(url);
-    return succeeds;
+    if (succeeds)
+        return std::nullopt;
+    return reason;
 }
 
 }  // namespace ferrolin

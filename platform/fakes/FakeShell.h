@@ -8,9 +8,10 @@ namespace ferrolin {
 
 class FakeShell final : public Shell {
 public:
-    bool OpenUrl(const QUrl& url) override;
+    std::optional<QString> OpenUrl(const QUrl& url) override;
 
-    bool succeeds = true;      // what OpenUrl answers
+    bool succeeds = true;      // whether OpenUrl hands the address on
+    QString reason;            // what it says when it does not
     QList<QUrl> openedUrls;    // every call, in order, whatever was answered
 };
 

@@ -82,6 +82,14 @@ void FakeSpeechService::Answer(Client& client, const QByteArray& line) {
     case Behaviour::Refuses:
         client.socket->write("510 ERR NOT A VALID COMMAND\r\n");
         return;
+    case Behaviour::EndlessReply: {
+        // More lines, each time the last ones are on their way, for as long as the client listens.
+        QLocalSocket* socket = client.socket;
+        auto more = [socket] { socket->write(QByteArray("208-more\r\n").repeated(1000)); };
+        connect(socket, &QLocalSocket::bytesWritten, socket, more);
+        more();
+        return;
+    }
     case Behaviour::ClosesMidReply:
         client.socket->write("208-OK");
         client.socket->flush();

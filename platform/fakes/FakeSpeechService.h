@@ -26,6 +26,7 @@ public:
         ClosesAtOnce,    // accepts and closes the connection straight away
         ClosesMidReply,  // sends the first line of a reply, then closes
         Refuses,         // answers every command with an error code
+        EndlessReply,    // answers the first command with a reply whose lines never end
     };
 
     FakeSpeechService(const QString& socketPath, Behaviour behaviour, QObject* parent = nullptr);

@@ -232,6 +232,17 @@ private slots:
         QTest::mouseClick(about.window->LabelHomePage, Qt::LeftButton);
         QCOMPARE(about.boxes.notices(), QStringList{QStringLiteral("Website not available")});
     }
+
+    // What the shell knows of the failure (no opener installed) follows the fixed text.
+    void theShellsReasonFollowsTheNotice()
+    {
+        About about;
+        about.shell.succeeds = false;
+        about.shell.reason = QStringLiteral("No program to open web pages is installed.");
+        QTest::mouseClick(about.window->LabelHomePage, Qt::LeftButton);
+        QCOMPARE(about.boxes.notices(),
+                 QStringList{QStringLiteral("Website not available\n\nNo program to open web pages is installed.")});
+    }
 };
 
 QTEST_MAIN(AboutWindowTest)

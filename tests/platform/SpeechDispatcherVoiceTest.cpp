@@ -9,6 +9,7 @@
 #include "platform/ScopedEnv.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHash>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -83,6 +84,8 @@ private slots:
         QTest::newRow("code below 100") << QList<QByteArray>{"042 OK\r\n"} << Messages{} << false;
         QTest::newRow("lines change code") << QList<QByteArray>{"225-17\r\n226 OK\r\n"} << Messages{} << false;
         QTest::newRow("line that never ends") << QList<QByteArray>{QByteArray(70000, 'x')} << Messages{} << false;
+        QTest::newRow("message that never ends")
+            << QList<QByteArray>{QByteArray("225-17\r\n").repeated(SsipReader::kMaxMessageLines + 1)} << Messages{} << false;
     }
     void readerSplitsMessages() {
         QFETCH(QList<QByteArray>, chunks);
@@ -220,12 +223,15 @@ private slots:
         const std::optional<Behaviour> none;
         QTest::newRow("accepts and never answers") << std::optional(Behaviour::Silent) << QByteArray() << false << "" << "did not answer";
         QTest::newRow("answers garbage") << std::optional(Behaviour::Garbage) << QByteArray() << false << "" << "protocol";
+        QTest::newRow("a reply that never ends")
+            << std::optional(Behaviour::EndlessReply) << QByteArray() << false << "" << "answered something it should not";
         QTest::newRow("closes at once") << std::optional(Behaviour::ClosesAtOnce) << QByteArray() << false << "" << "closed";
         QTest::newRow("closes mid-reply") << std::optional(Behaviour::ClosesMidReply) << QByteArray() << false << "" << "closed";
         QTest::newRow("refuses every command") << std::optional(Behaviour::Refuses) << QByteArray() << false << "" << "refused";
         QTest::newRow("no socket, autospawn off") << none << QByteArray() << false << "" << "Autospawn disabled";
         QTest::newRow("no socket, service program missing")
-            << none << QByteArray() << true << "/nonexistent/speech-dispatcher" << "could not be started";
+            << none << QByteArray() << true << "/nonexistent/speech-dispatcher"
+            << "Speech is not available: the speech service is not installed. Install the speech-dispatcher package";
         QTest::newRow("no socket, service refuses to start") << none << QByteArray() << true << "/bin/false" << "refused to start";
         QTest::newRow("no socket, service starts but never listens")
             << none << QByteArray() << true << "/bin/true" << "did not open its socket";
@@ -264,6 +270,34 @@ private slots:
         QCOMPARE(failed.size(), 2);
         QCOMPARE(words.size(), 0);
         if (service) QCOMPARE(service->connections(), 2);
+    }
+
+    // A started service that forks and never opens its socket is stopped, with what it forked,
+    // once the voice gives up on it: nothing of it outlives the attempt.
+    void aStartedServiceThatNeverListensIsStopped() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("s.sock");
+        const QString script = dir.filePath("never-listens");
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        // Called with --spawn --communication-method unix_socket --socket-path PATH.
+        file.write("#!/bin/sh\nsleep 600 &\necho $! > \"$5.pid\"\n");
+        file.close();
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        ScopedEnv env("SPEECHD_ADDRESS", "unix_socket:" + path.toLocal8Bit());
+        SpeechDispatcherVoice voice(FastOptions(true, script));
+        QSignalSpy failed(&voice, &Voice::Failed);
+        voice.Speak(QStringLiteral("never heard"));
+        QVERIFY(failed.wait(5000));
+        QFile pidFile(path + ".pid");
+        QVERIFY(pidFile.open(QIODevice::ReadOnly));
+        const QByteArray pid = pidFile.readAll().trimmed();
+        // Gone, or a zombie its new parent has yet to reap.
+        auto alive = [&pid] {
+            QFile stat("/proc/" + pid + "/stat");
+            return stat.open(QIODevice::ReadOnly) && !stat.readAll().contains(") Z ");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!alive(), 5000);
     }
 
     // After a lost service, the next phrase reaches a working one.

@@ -3,6 +3,8 @@
 // the history.
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -59,6 +61,8 @@ private slots:
     void everyLineIsFoundAtItsPlace();
     void onlyWhatIsShownIsLaidOut();
     void aWrappedLineMovesTheLinesBelowIt();
+    void aLongLineIsShownInPiecesAndKeptWhole_data();
+    void aLongLineIsShownInPiecesAndKeptWhole();
 };
 
 void HistoryLayoutTest::everyLineIsFoundAtItsPlace_data()
@@ -173,6 +177,41 @@ void HistoryLayoutTest::aWrappedLineMovesTheLinesBelowIt()
     }
     // Wrapping is only how it looks: the history still holds it as one line.
     QCOMPARE(window.History(), lines);
+}
+
+// A line with no break opportunity costs the square of its length to lay out: it is shown in
+// pieces, and Save (History()), the copy and the line count still see the one line.
+void HistoryLayoutTest::aLongLineIsShownInPiecesAndKeptWhole_data()
+{
+    QTest::addColumn<int>("opened");       // lines opened first (grouped from kLinesGroupedFrom)
+    QTest::addColumn<QString>("long_");    // opened as line 1, and evaluated after
+    const QString sum = QStringLiteral("1+").repeated(1500) + QStringLiteral("1");
+    // A character of two UTF-16 halves across the place a piece would end.
+    const QString halves = QString(ferrolin::kLongestShownPiece - 1, u'7') + QStringLiteral("\U0001F600") + sum;
+    QTest::newRow("short history") << 5 << sum;
+    QTest::newRow("grouped history") << ferrolin::kLinesGroupedFrom + 40 << sum;
+    QTest::newRow("two halves at the cut") << 5 << halves;
+}
+
+void HistoryLayoutTest::aLongLineIsShownInPiecesAndKeptWhole()
+{
+    QFETCH(int, opened);
+    QFETCH(QString, long_);
+    DocumentFixture window;
+    QStringList lines = Numbered(opened);
+    lines[1] = long_;
+    Open(window, lines);
+    window.Evaluate({QStringLiteral("1+").repeated(1500) + QStringLiteral("1")});
+    lines << QStringLiteral("1+").repeated(1500) + QStringLiteral("1= 1501.00");
+    QCOMPARE(window.History(), lines);
+
+    QTextEdit& box = *HistoryBox(*window.form);
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
+        for (const QString& line : block.text().split(QChar::LineSeparator))
+            QVERIFY(line.size() <= ferrolin::kLongestShownPiece);
+    box.selectAll();
+    box.copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), lines.join(QLatin1Char('\n')));
 }
 
 QTEST_MAIN(HistoryLayoutTest)

@@ -4,9 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
+#include "formats/ResultsFile.h"
 #include "formats/RtfReader.h"
 #include "window/ResultsHistory.h"
 #include "window/support/DocumentFixture.h"
@@ -59,6 +61,8 @@ private slots:
     void failsAsOpenAndSaveDo();
     void commandLine_data();
     void commandLine();
+    void writeKeepsTheFileOnUnreadableInput_data();
+    void writeKeepsTheFileOnUnreadableInput();
 };
 
 void HistoryToolTest::printsWhatOpenLoads_data() {
@@ -185,6 +189,42 @@ void HistoryToolTest::commandLine() {
     QCOMPARE(run.exitCode, exitCode);
     const QByteArray& shown = exitCode == 0 ? run.out : run.err;
     QVERIFY2(shown.startsWith(output.toUtf8()), shown.constData());
+}
+
+void HistoryToolTest::writeKeepsTheFileOnUnreadableInput_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a folder") << "folder" << "Cannot read standard input: Is a directory.";
+    QTest::newRow("a closed descriptor") << "closed" << "Cannot read standard input: Bad file descriptor.";
+    QTest::newRow("more than a results file holds") << "large" << "Cannot read standard input: more than 64 MB";
+}
+
+void HistoryToolTest::writeKeepsTheFileOnUnreadableInput() {
+    QFETCH(QString, input);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    const QString file = folder.filePath("day.rtf");
+    QCOMPARE(RunTool({"--write", file}, "1+1= 2.00\n").exitCode, 0);
+    const QByteArray before = ReadBytes(file);
+
+    QProcess tool;
+    if (input == "closed") {
+        tool.start("/bin/sh", {"-c", "exec \"$0\" --write \"$1\" <&-", qEnvironmentVariable("FERROLIN_HISTORY"), file});
+    } else {
+        QString from = folder.path();
+        if (input == "large") {
+            from = folder.filePath("large.txt");
+            QFile large(from);
+            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(ferrolin::kMaxResultsFileBytes + 1));
+        }
+        tool.setStandardInputFile(from);
+        tool.start(qEnvironmentVariable("FERROLIN_HISTORY"), {"--write", file});
+    }
+    QVERIFY(tool.waitForFinished(60'000));
+    QCOMPARE(tool.exitCode(), 1);
+    const QByteArray err = tool.readAllStandardError();
+    QVERIFY2(err.startsWith("ferrolin-history: " + message.toUtf8()), err.constData());
+    QCOMPARE(ReadBytes(file), before);
 }
 
 QTEST_MAIN(HistoryToolTest)
