@@ -2,10 +2,10 @@
 
 #include "platform/SpeechDispatcherAddress.h"
 #include "formats/SpeechMarkup.h"
+#include "platform/UnixSocket.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QMetaObject>
 #include <QProcess>
 
@@ -46,11 +46,11 @@ QByteArray SpeakData(const QByteArray& text) {
     return data;
 }
 
-QString SocketReason(QLocalSocket::LocalSocketError error, const QString& fallback) {
+QString SocketReason(UnixSocket::Error error, const QString& fallback) {
     switch (error) {
-    case QLocalSocket::ServerNotFoundError: return QStringLiteral("No such file or directory");
-    case QLocalSocket::ConnectionRefusedError: return QStringLiteral("Connection refused");
-    case QLocalSocket::SocketAccessError: return QStringLiteral("Permission denied");
+    case UnixSocket::Error::NotFound: return QStringLiteral("No such file or directory");
+    case UnixSocket::Error::Refused: return QStringLiteral("Connection refused");
+    case UnixSocket::Error::AccessDenied: return QStringLiteral("Permission denied");
     default: return fallback;
     }
 }
@@ -83,11 +83,11 @@ SpeechDispatcherVoice::~SpeechDispatcherVoice() {
         socket_->disconnect(this);
         // The service would otherwise go on reading a dead voice's queue, ahead of everyone
         // else's. A SPEAK already sent needs its data before the service reads commands again.
-        if (socket_->state() == QLocalSocket::ConnectedState) {
-            if (inFlight_ && inFlight_->step == Step::Speak && !pending_.empty()) socket_->write(pending_.front().bytes);
-            socket_->write("CANCEL SELF\r\nQUIT\r\n");
-            socket_->flush();
+        if (socket_->IsConnected()) {
+            if (inFlight_ && inFlight_->step == Step::Speak && !pending_.empty()) socket_->Write(pending_.front().bytes);
+            socket_->Write("CANCEL SELF\r\nQUIT\r\n");
         }
+        delete socket_;
     }
     if (spawn_ && spawn_->state() != QProcess::NotRunning) {
         // Killing a starting service could leave it half up; let it finish on its own.
@@ -126,7 +126,7 @@ void SpeechDispatcherVoice::Purge() {
         if (!phrase || dataOfWrittenSpeak) kept.push_back(std::move(pending_[i]));
     }
     pending_ = std::move(kept);
-    if (socket_ && socket_->state() == QLocalSocket::ConnectedState) pending_.push_back({Step::Cancel, "CANCEL SELF\r\n"});
+    if (socket_ && socket_->IsConnected()) pending_.push_back({Step::Cancel, "CANCEL SELF\r\n"});
     Pump();
 }
 
@@ -146,22 +146,16 @@ void SpeechDispatcherVoice::StartConnecting() {
 }
 
 void SpeechDispatcherVoice::TryConnect() {
-    if (socket_) {
-        socket_->disconnect(this);
-        socket_->abort();
-        socket_->deleteLater();
+    if (!socket_) {
+        socket_ = new UnixSocket(this);
+        connect(socket_, &UnixSocket::Connected, this, &SpeechDispatcherVoice::OnConnected);
+        connect(socket_, &UnixSocket::Failed, this, &SpeechDispatcherVoice::OnSocketError);
+        connect(socket_, &UnixSocket::ReadyRead, this, &SpeechDispatcherVoice::OnReadyRead);
     }
     linked_ = false;
     reader_ = {};
-    socket_ = new QLocalSocket(this);
-    connect(socket_, &QLocalSocket::connected, this, &SpeechDispatcherVoice::OnConnected);
-    connect(socket_, &QLocalSocket::errorOccurred, this, &SpeechDispatcherVoice::OnSocketError);
-    connect(socket_, &QLocalSocket::disconnected, this, [this] {
-        if (linked_) Lose(QStringLiteral("The speech service closed the connection"));
-    });
-    connect(socket_, &QLocalSocket::readyRead, this, &SpeechDispatcherVoice::OnReadyRead);
     if (state_ != State::Spawning) deadline_.start(options_.replyTimeoutMs);
-    socket_->connectToServer(socketPath_);
+    socket_->ConnectTo(socketPath_);
 }
 
 void SpeechDispatcherVoice::Spawn(const QString& reason) {
@@ -216,14 +210,14 @@ void SpeechDispatcherVoice::OnConnected() {
 
 void SpeechDispatcherVoice::OnSocketError() {
     if (!socket_) return;
-    const QLocalSocket::LocalSocketError error = socket_->error();
+    const UnixSocket::Error error = socket_->error();
     if (linked_) {
-        Lose(error == QLocalSocket::PeerClosedError ? QStringLiteral("The speech service closed the connection")
+        Lose(error == UnixSocket::Error::PeerClosed ? QStringLiteral("The speech service closed the connection")
                                                     : QStringLiteral("The speech service connection failed: ") + socket_->errorString());
         return;
     }
     const QString reason = SocketReason(error, socket_->errorString());
-    const bool nobodyListens = error == QLocalSocket::ServerNotFoundError || error == QLocalSocket::ConnectionRefusedError;
+    const bool nobodyListens = error == UnixSocket::Error::NotFound || error == UnixSocket::Error::Refused;
     if (nobodyListens && state_ == State::Connecting && options_.autospawn && !spawned_) {
         Spawn(reason);
         return;
@@ -241,7 +235,7 @@ void SpeechDispatcherVoice::OnSocketError() {
 
 void SpeechDispatcherVoice::OnReadyRead() {
     if (!socket_) return;
-    if (!reader_.Feed(socket_->readAll())) {
+    if (!reader_.Feed(socket_->ReadAll())) {
         Lose(reader_.failure() == SsipReader::Failure::TooLong
                  ? AnsweredWhatItShouldNot(socketPath_)
                  : QStringLiteral("The speech service at %1 does not answer in speech-dispatcher's protocol").arg(socketPath_));
@@ -301,7 +295,7 @@ void SpeechDispatcherVoice::Pump() {
     if (!linked_ || inFlight_ || pending_.empty()) return;
     inFlight_ = std::move(pending_.front());
     pending_.pop_front();
-    socket_->write(inFlight_->bytes);
+    socket_->Write(inFlight_->bytes);
     deadline_.start(options_.replyTimeoutMs);
 }
 
@@ -315,12 +309,7 @@ void SpeechDispatcherVoice::Lose(const QString& message) {
         QTimer::singleShot(kStopGraceMs, QCoreApplication::instance(), [group] { ::kill(-group, SIGKILL); });
     }
     spawnGroup_ = 0;
-    if (socket_) {
-        socket_->disconnect(this);
-        socket_->abort();
-        socket_->deleteLater();
-        socket_ = nullptr;
-    }
+    if (socket_) socket_->Abort();
     if (spawn_) {
         spawn_->disconnect(this);
         if (spawn_->state() == QProcess::NotRunning) {

@@ -19,10 +19,11 @@
 #include <optional>
 #include <utility>
 
-class QLocalSocket;
 class QProcess;
 
 namespace ferrolin {
+
+class UnixSocket;
 
 class SpeechDispatcherVoice : public Voice {
     Q_OBJECT
@@ -75,7 +76,7 @@ private:
     Options options_;
     SpeechPriority priority_ = SpeechPriority::Message;
     State state_ = State::Idle;
-    QLocalSocket* socket_ = nullptr;
+    UnixSocket* socket_ = nullptr;  // made once, for every connection this voice opens
     QString socketPath_;
     QProcess* spawn_ = nullptr;
     qint64 spawnGroup_ = 0;         // the process group of the service this attempt started
