@@ -39,6 +39,10 @@ QList<QPageSize> PageSizesOf(const PrinterDescription& printer) {
     return sizes;
 }
 
+QString NoAnswerText() {
+    return PrintSetupDialog::tr("The print system does not answer: the printer cannot be chosen now. Try again once it runs");
+}
+
 }  // namespace
 
 PrintSetupDialog::PrintSetupDialog(std::shared_ptr<PrinterSource> printers, int lookupTimeoutMs,
@@ -92,14 +96,13 @@ PrintSetupDialog::PrintSetupDialog(std::shared_ptr<PrinterSource> printers, int 
     layout->addWidget(buttons);
 
     SetSettingsEnabled(false);
+    printerList_->setAccessibleDescription(status_->text());  // read with the list, where the focus starts
     printerList_->setFocus();
     connect(printerList_, &QListWidget::currentRowChanged, this, &PrintSetupDialog::ShowPrinterSettings);
 
     auto* lookup = new PrinterLookup(std::move(printers), lookupTimeoutMs, this);
     connect(lookup, &PrinterLookup::Answered, this, &PrintSetupDialog::ShowPrinters);
-    connect(lookup, &PrinterLookup::NoAnswer, this, [this] {
-        ShowProblem(tr("The print system does not answer: the printer cannot be chosen now. Try again once it runs"));
-    });
+    connect(lookup, &PrinterLookup::NoAnswer, this, [this] { ShowProblem(NoAnswerText()); });
     lookup->Start();
 }
 
@@ -140,7 +143,7 @@ void PrintSetupDialog::ShowProblem(const QString& message) {
 
 void PrintSetupDialog::ShowPrinters(const PrinterSurvey& survey) {
     if (survey.failure) {
-        ShowProblem(tr("The print system does not answer: the printer cannot be chosen now. Try again once it runs"));
+        ShowProblem(NoAnswerText());
         return;
     }
     if (survey.printers.isEmpty()) {
@@ -152,6 +155,7 @@ void PrintSetupDialog::ShowPrinters(const PrinterSurvey& survey) {
     printers_ = survey.printers;
     printerList_->setEnabled(true);
     cancel_->setAccessibleDescription({});
+    printerList_->setAccessibleDescription({});
     status_->clear();
     status_->hide();
     int preferred = -1;  // an earlier choice first, then the default printer, then the first one
