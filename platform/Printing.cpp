@@ -3,12 +3,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QPageLayout>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QProgressDialog>
 #include <QScreen>
 #include <QTemporaryFile>
@@ -22,12 +19,17 @@
 #include <mutex>
 #include <optional>
 
+#include "platform/CupsPrinters.h"
+#include "platform/PrintSetupDialog.h"
+#include "platform/PrintSubmit.h"
+
 namespace ferrolin {
 
 namespace {
 
 const char* const kNotValid = "Printer selected is not valid";
 const char* const kNoDefault = "There is no default printer currently selected";
+const char* const kNoAnswer = "The print system does not answer: nothing was printed. Try again once it runs";
 
 // Points per inch: a font's point size is its height in 1/72 inch.
 constexpr double kPointsPerInch = 72.0;
@@ -41,24 +43,15 @@ QTextCharFormat InPoints(QTextCharFormat format, double screenDpi) {
     return format;
 }
 
-// What the job thread needs of the printer chosen in the setup dialog, taken on the GUI thread.
-struct ChosenPrinter {
-    QString name;
-    QPageLayout layout;
-    int copies = 1;
-    QPrinter::DuplexMode duplex = QPrinter::DuplexNone;
-};
-
-QStringList SubmitArguments(const QString& printer, const QString& jobName, const std::optional<ChosenPrinter>& chosen,
+QStringList SubmitArguments(const QString& printer, const QString& jobName, const std::optional<PrinterSettings>& chosen,
                             const QString& file) {
     QStringList arguments{QStringLiteral("-d"), printer, QStringLiteral("-t"), jobName};
     if (chosen && chosen->copies > 1) arguments << QStringLiteral("-n") << QString::number(chosen->copies);
     if (chosen) {
-        switch (chosen->duplex) {
-        case QPrinter::DuplexNone: arguments << QStringLiteral("-o") << QStringLiteral("sides=one-sided"); break;
-        case QPrinter::DuplexLongSide: arguments << QStringLiteral("-o") << QStringLiteral("sides=two-sided-long-edge"); break;
-        case QPrinter::DuplexShortSide: arguments << QStringLiteral("-o") << QStringLiteral("sides=two-sided-short-edge"); break;
-        case QPrinter::DuplexAuto: break;
+        switch (chosen->twoSided) {
+        case TwoSided::None: arguments << QStringLiteral("-o") << QStringLiteral("sides=one-sided"); break;
+        case TwoSided::LongEdge: arguments << QStringLiteral("-o") << QStringLiteral("sides=two-sided-long-edge"); break;
+        case TwoSided::ShortEdge: arguments << QStringLiteral("-o") << QStringLiteral("sides=two-sided-short-edge"); break;
         }
     }
     arguments << QStringLiteral("--") << file;
@@ -106,7 +99,7 @@ void PrintDocumentOn(QTextDocument& pages, QPrinter& printer) {
 struct QtPrinting::Job {
     std::unique_ptr<QTextDocument> pages;  // belongs to the job's thread once it runs
     QString name;
-    std::optional<ChosenPrinter> chosen;
+    std::optional<PrinterSettings> chosen;
     Options options;
     std::atomic<bool> lookedUp{false};   // the print system has answered about the printer
     std::atomic<bool> abandoned{false};  // the window has given up on it: hand nothing over
@@ -129,18 +122,26 @@ struct QtPrinting::Channel {
 namespace {
 
 // The job's thread: everything here may wait on the print system, the GUI thread never does.
-QString LookUpAndPrint(QTextDocument& pages, const QString& jobName, const std::optional<ChosenPrinter>& chosen,
+QString LookUpAndPrint(QTextDocument& pages, const QString& jobName, const std::optional<PrinterSettings>& chosen,
                        const QtPrinting::Options& options, std::atomic<bool>& lookedUp,
                        const std::atomic<bool>& abandoned) {
     QString printerName;
     QPageLayout layout;
     QPrinterInfo info;
+    // Qt's printer list looks the same for a print server that is gone and for one without
+    // printers: the server itself tells them apart.
     if (chosen) {
         info = QPrinterInfo::printerInfo(chosen->name);
-        if (info.isNull()) return QString::fromLatin1(kNotValid);
-        layout = chosen->layout;
+        if (info.isNull()) return QString::fromLatin1(AskPrintSystem().answered ? kNotValid : kNoAnswer);
+        // The printer's own margins for that paper: where it cannot print.
+        QPrinter printer(info, QPrinter::HighResolution);
+        printer.setPageSize(chosen->layout.pageSize());
+        printer.setPageOrientation(chosen->layout.orientation());
+        layout = printer.pageLayout();
     } else {
-        info = QPrinterInfo::defaultPrinter();
+        const PrintSystemAnswer system = AskPrintSystem();
+        if (!system.answered) return QString::fromLatin1(kNoAnswer);
+        if (!system.defaultPrinter.isEmpty()) info = QPrinterInfo::printerInfo(system.defaultPrinter);
         if (info.isNull()) return QString::fromLatin1(kNoDefault);
         layout = QPrinter(info, QPrinter::HighResolution).pageLayout();
     }
@@ -169,24 +170,10 @@ QString LookUpAndPrint(QTextDocument& pages, const QString& jobName, const std::
     }
     if (abandoned) return {};
 
-    QProcess submit;
-    submit.setStandardOutputFile(QProcess::nullDevice());
-    submit.start(options.submitProgram, SubmitArguments(printerName, jobName, chosen, file.fileName()));
-    if (!submit.waitForStarted(options.submitTimeoutMs))
-        return QStringLiteral("The job could not be handed to the print system: %1 could not be started (%2)")
-            .arg(options.submitProgram, submit.errorString());
-    if (!submit.waitForFinished(options.submitTimeoutMs)) {
-        submit.kill();
-        submit.waitForFinished(1000);
-        return QStringLiteral("The print system did not take the job within %1 s: it may not be printed")
-            .arg(options.submitTimeoutMs / 1000);
-    }
-    if (submit.exitStatus() != QProcess::NormalExit || submit.exitCode() != 0) {
-        const QString said = QString::fromLocal8Bit(submit.readAllStandardError()).trimmed();
-        return QStringLiteral("The printer \"%1\" refused the job: %2")
-            .arg(printerName, said.isEmpty() ? QStringLiteral("no reason given") : said);
-    }
-    return {};
+    const auto failure = SubmitToPrintSystem(options.submitProgram,
+                                             SubmitArguments(printerName, jobName, chosen, file.fileName()), printerName,
+                                             options.submitTimeoutMs);
+    return failure ? failure->message : QString();
 }
 
 }  // namespace
@@ -195,6 +182,7 @@ QtPrinting::QtPrinting() : QtPrinting(Options{}) {}
 
 QtPrinting::QtPrinting(Options options)
     : options_(std::move(options)), channel_(std::make_shared<Channel>()), lookupDeadline_(new QTimer(this)) {
+    if (!options_.printers) options_.printers = std::make_shared<CupsPrinterSource>();
     channel_->receiver = this;
     lookupDeadline_->setSingleShot(true);
 }
@@ -208,37 +196,11 @@ QtPrinting::~QtPrinting() {
     delete progress_.data();
 }
 
-bool QtPrinting::SetupPrinter(QWidget* owner) {
-    // The dialog asks the print system for its printers on this thread: make sure it answers
-    // first, while the window goes on answering.
-    if (!PrintSystemAnswers()) {
-        emit Failed(tr("The print system does not answer: the printer cannot be chosen now. Try again once it runs"));
-        return false;
-    }
-    auto candidate = chosen_ ? std::make_unique<QPrinter>(QPrinterInfo::printerInfo(chosen_->printerName()),
-                                                          QPrinter::HighResolution)
-                             : std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (chosen_) candidate->setPageLayout(chosen_->pageLayout());
-    QPrintDialog dialog(candidate.get(), owner);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    chosen_ = std::move(candidate);
-    return true;
-}
-
-bool QtPrinting::PrintSystemAnswers() const {
-    QThread* probe = QThread::create([] { QPrinterInfo::availablePrinterNames(); });
-    QEventLoop wait;
-    connect(probe, &QThread::finished, &wait, &QEventLoop::quit);
-    QTimer::singleShot(options_.lookupTimeoutMs, &wait, &QEventLoop::quit);
-    probe->start();
-    wait.exec(QEventLoop::ExcludeUserInputEvents);
-    const bool answered = probe->isFinished();
-    if (answered) delete probe;
-    else connect(probe, &QThread::finished, probe, &QObject::deleteLater);  // left to finish on its own
-    return answered;
+void QtPrinting::SetupPrinter(QWidget* owner) {
+    auto* dialog = new PrintSetupDialog(options_.printers, options_.lookupTimeoutMs, chosen_, owner);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &PrintSetupDialog::Chosen, this, [this](const PrinterSettings& settings) { chosen_ = settings; });
+    dialog->open();
 }
 
 void QtPrinting::Print(const QTextDocument& document, const QString& jobName) {
@@ -253,8 +215,7 @@ void QtPrinting::Print(const QTextDocument& document, const QString& jobName) {
     job->pages = CopyForPrinting(document, screen ? screen->logicalDotsPerInchY() : 96.0);
     job->name = jobName;
     job->options = options_;
-    if (chosen_)
-        job->chosen = ChosenPrinter{chosen_->printerName(), chosen_->pageLayout(), chosen_->copyCount(), chosen_->duplex()};
+    job->chosen = chosen_;
     job_ = job;
 
     // Shown only if the job takes longer than a second.

@@ -5,7 +5,10 @@
 #include <QProgressDialog>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <stdexcept>
+
+#include "platform/PrinterSource.h"
 
 class QPrinter;
 class QTextDocument;
@@ -26,10 +29,9 @@ public:
     using QObject::QObject;
     ~Printing() override = default;
 
-    // The printer-setup dialog. What the user accepts becomes the current printer for every later
-    // Print; false (and nothing changes) when they cancel or it cannot be shown (then Failed says
-    // why).
-    virtual bool SetupPrinter(QWidget* owner) = 0;
+    // Opens the printer-setup dialog over `owner` and returns at once. What the user accepts there
+    // becomes the current printer for every later Print; Cancel changes nothing.
+    virtual void SetupPrinter(QWidget* owner) = 0;
 
     // Starts printing the whole document as one job named `jobName` on the current printer (the
     // system's default one until SetupPrinter chose another), without asking anything. Returns at
@@ -53,15 +55,17 @@ std::unique_ptr<QTextDocument> CopyForPrinting(const QTextDocument& document, do
 // PrintError("Printer selected is not valid") when the printer fails.
 void PrintDocumentOn(QTextDocument& pages, QPrinter& printer);
 
-// The real printers: the print system (CUPS) is asked about printers and handed the job on a
-// thread of its own, so a print system that hangs never holds up the window. A job that takes
-// more than a second shows a progress window.
+// The real printers: the print system (CUPS) is asked about printers and handed the job on
+// threads of their own, so a print system that hangs never holds up the window. A job that
+// takes more than a second shows a progress window.
 class QtPrinting final : public Printing {
     Q_OBJECT
 public:
     struct Options {
-        // How long looking up the printer may take before the print system counts as hung.
+        // How long looking up the printers may take before the print system counts as hung.
         int lookupTimeoutMs = 10000;
+        // Where Print Setup reads the printers from; null: the print system itself.
+        std::shared_ptr<PrinterSource> printers;
         // How long the print system may take to accept the finished job.
         int submitTimeoutMs = 20000;
         // The program that hands a PDF to the print system.
@@ -72,7 +76,7 @@ public:
     explicit QtPrinting(Options options);
     ~QtPrinting() override;
 
-    bool SetupPrinter(QWidget* owner) override;
+    void SetupPrinter(QWidget* owner) override;
     void Print(const QTextDocument& document, const QString& jobName) override;
 
     // A job is being looked up, laid out or handed over.
@@ -81,13 +85,10 @@ public:
 private:
     struct Job;
     struct Channel;
-    // Asks the print system something on another thread and waits for the answer, the window's
-    // events going on (user input held back), at most lookupTimeoutMs.
-    bool PrintSystemAnswers() const;
     void Finish(const std::shared_ptr<Job>& job, const QString& error);
 
     Options options_;
-    std::unique_ptr<QPrinter> chosen_;  // null until the user accepted a printer in the setup dialog
+    std::optional<PrinterSettings> chosen_;  // none until the user accepted a printer in Print Setup
     std::shared_ptr<Channel> channel_;
     std::shared_ptr<Job> job_;
     QPointer<QProgressDialog> progress_;  // a child of the window that was active, which may go first

@@ -5,10 +5,9 @@
 
 namespace ferrolin {
 
-bool FakePrinting::SetupPrinter(QWidget*)
+void FakePrinting::SetupPrinter(QWidget*)
 {
     ++setupCalls;
-    return setupAnswer;
 }
 
 void FakePrinting::Print(const QTextDocument& document, const QString& jobName)

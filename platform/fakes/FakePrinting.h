@@ -3,7 +3,6 @@
 //
 //   FakePrinting printing;
 //   printing.failWith = "Printer selected is not valid";   // every Print then ends in Failed(that)
-//   printing.setupAnswer = false;                           // the setup dialog is cancelled
 #include "platform/Printing.h"
 
 #include <QList>
@@ -21,10 +20,9 @@ public:
         QString fontFamily;   // the document's default font
     };
 
-    bool SetupPrinter(QWidget* owner) override;
+    void SetupPrinter(QWidget* owner) override;
     void Print(const QTextDocument& document, const QString& jobName) override;
 
-    bool setupAnswer = true;
     int setupCalls = 0;
     std::optional<QString> failWith;
     QList<Job> jobs;

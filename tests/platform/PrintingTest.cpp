@@ -1,6 +1,6 @@
-// The real printing layer without a print server: the message when there is no printer, and a
-// history printed to a PDF file: every line on the pages in order, inside the printable area, and
-// as big on paper as on the screen.
+// The real printing layer without a print server: the message when none answers, the message
+// when the submit program is missing, and a history printed to a PDF file: every line on the
+// pages in order, inside the printable area, and as big on paper as on the screen.
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPageLayout>
@@ -13,6 +13,7 @@
 #include <QTextDocument>
 
 #include "platform/PdfText.h"
+#include "platform/PrintSubmit.h"
 #include "platform/Printing.h"
 
 using ferrolin::PrintError;
@@ -22,7 +23,8 @@ class PrintingTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void noPrinterAtAll();
+    void noPrintServer();
+    void submitProgramMissing();
     void printedHistory_data();
     void printedHistory();
     void printerThatCannotOpenItsDevice();
@@ -30,11 +32,11 @@ private slots:
 
 void PrintingTest::initTestCase()
 {
-    // A print server that is not there: no printers, no default one.
+    // A print server that is not there.
     qputenv("CUPS_SERVER", "127.0.0.1:9");
 }
 
-void PrintingTest::noPrinterAtAll()
+void PrintingTest::noPrintServer()
 {
     ferrolin::QtPrinting printing;
     QSignalSpy failed(&printing, &ferrolin::Printing::Failed);
@@ -45,9 +47,21 @@ void PrintingTest::noPrinterAtAll()
     printing.Print(document, QStringLiteral("Results"));
     QVERIFY(clock.elapsed() < 200);
     QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 15000);
-    QCOMPARE(failed.first().first().toString(), QStringLiteral("There is no default printer currently selected"));
+    QCOMPARE(failed.first().first().toString(),
+             QStringLiteral("The print system does not answer: nothing was printed. Try again once it runs"));
     QCOMPARE(printed.size(), 0);
     QVERIFY(!printing.busy());
+}
+
+void PrintingTest::submitProgramMissing()
+{
+    const auto failure = ferrolin::SubmitToPrintSystem(QStringLiteral("/nonexistent/lp"), {}, QStringLiteral("PDF"), 5000);
+    QVERIFY(failure && failure->kind == ferrolin::SubmitFailure::Kind::NotStarted);
+    // What to do first, the system's own words on the line after.
+    QCOMPARE(failure->message.section(u'\n', 0, 0), QStringLiteral("Printing needs the lp command of the cups-client "
+                                                                    "package, and it could not be started: install cups-client, then print again"));
+    QVERIFY2(failure->message.section(u'\n', 1).startsWith(QLatin1String("/nonexistent/lp could not be started (")),
+             qPrintable(failure->message));
 }
 
 void PrintingTest::printedHistory_data()

@@ -199,7 +199,6 @@ void HistoryCommandsTest::printFailures()
 void HistoryCommandsTest::printSetupUsesThePrinterDialog()
 {
     DocumentFixture window;
-    window.printing.setupAnswer = false;
     window.Run(CommandAction(*window.form, DocumentCommand::PrintSetup));
     QCOMPARE(window.printing.setupCalls, 1);
     QCOMPARE(window.boxes.calls().size(), 0);

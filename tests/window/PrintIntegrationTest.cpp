@@ -1,9 +1,12 @@
 // Print through the real print system: the private CUPS server of scripts/test-env/cups.sh with
 // its cups-pdf queue "PDF". The job must complete under the name "Results" and leave a PDF that
-// holds every line of the history, in order, as big as on the screen. Then the print system
-// misbehaves (on a CUPS server of the test's own): a queue that rejects jobs, a stopped printer,
-// a hung and a killed server. The window keeps answering and the user is told.
+// holds every line of the history, in order, as big as on the screen, on the printer chosen in
+// Print Setup from the server's list. Then the print system misbehaves (on a CUPS server of
+// the test's own): a queue that rejects jobs, a stopped printer, no default printer, a hung and a
+// killed server. The window keeps answering and the user is told.
 #include <QDir>
+#include <QLabel>
+#include <QListWidget>
 #include <QHash>
 #include <QApplication>
 #include <QProgressDialog>
@@ -63,6 +66,14 @@ const char* const kGetJob = R"({
   STATUS successful-ok
 }
 )";
+
+QWidget* ShownPrintSetup()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("PrintSetup") && widget->isVisible())
+            return widget;
+    return nullptr;
+}
 
 QString UserName()
 {
@@ -152,6 +163,13 @@ void PrintIntegrationTest::printsOneJobNamedResultsAndAPdf()
     for (int i = 1; i <= 300; ++i)
         lines << QStringLiteral("%1*%1= %2.00").arg(i).arg(i * i);
     window.SetHistory(lines);
+    window.Run(CommandAction(*window.form, DocumentCommand::PrintSetup));
+    QWidget* setup = ShownPrintSetup();
+    QVERIFY(setup);
+    const auto* printers = setup->findChild<QListWidget*>(QStringLiteral("PrinterList"));
+    QTRY_COMPARE_WITH_TIMEOUT(printers->count(), 1, 15000);
+    QCOMPARE(printers->currentItem()->text(), QStringLiteral("PDF (default)"));
+    QTest::keyClick(setup, Qt::Key_Return);
     EventLoopPing ping;
     window.Run(CommandAction(*window.form, DocumentCommand::Print));
     QTRY_COMPARE_WITH_TIMEOUT(printed.size(), 1, 60000);
@@ -269,8 +287,8 @@ void PrintIntegrationTest::cleanupTestCase()
                       {QStringLiteral("stop"), ownState_.path()});
 }
 
-// The setup dialog would ask a hung print system for its printers on the GUI thread: it is not
-// shown, the user is told, and the window answers all along.
+// Print Setup opens at once on a hung print system, says that it does not answer once the lookup
+// gives up, and can be cancelled; the window answers all along.
 void PrintIntegrationTest::printerSetupWithAHungPrintSystem()
 {
     if (OwnServer().isEmpty())
@@ -288,8 +306,14 @@ void PrintIntegrationTest::printerSetupWithAHungPrintSystem()
     window.Evaluate({"1+1"});
     EventLoopPing ping;
     window.Run(CommandAction(*window.form, DocumentCommand::PrintSetup));
-    QTRY_COMPARE_WITH_TIMEOUT(window.boxes.errors().size(), 1, 10000);
-    QVERIFY2(window.boxes.errors().first().contains(QLatin1String("does not answer")), qPrintable(window.boxes.errors().first()));
+    QWidget* dialog = ShownPrintSetup();
+    QVERIFY(dialog);
+    const auto* status = dialog->findChild<QLabel*>(QStringLiteral("PrintSetupStatus"));
+    QCOMPARE(status->text(), QStringLiteral("Looking for printers..."));
+    QTRY_VERIFY_WITH_TIMEOUT(status->text().startsWith(QLatin1String("The print system does not answer")), 10000);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!ShownPrintSetup());
+    QCOMPARE(window.boxes.errors(), QStringList());
     QCOMPARE(window.History(), QStringList{"1+1= 2.00"});
     qInfo("longest wait of the event loop: %lld ms", ping.longestWaitMs());
     QVERIFY2(ping.longestWaitMs() <= EventLoopPing::kLongestAllowedMs, qPrintable(QString::number(ping.longestWaitMs())));
@@ -314,6 +338,14 @@ void PrintIntegrationTest::faultsAreReportedAndTheWindowAnswers_data()
                                         << "refused the job" << false;
     QTest::newRow("printer stopped") << Fault(run("cupsdisable")) << nothing << Fault(run("cupsenable"))
                                      << "is stopped" << false;
+    const auto shell = [](const char* command) {
+        return [command](qint64) { QProcess::execute(QStringLiteral("sh"), {"-c", QString::fromLatin1(command)}); };
+    };
+    // Removing the default printer leaves the server without one.
+    QTest::newRow("no default printer")
+        << Fault(shell("lpadmin -p Spare -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null && "
+                       "lpadmin -d Spare && lpadmin -x Spare"))
+        << nothing << Fault(shell("lpadmin -d PDF")) << "There is no default printer currently selected" << false;
     QTest::newRow("print system hung (SIGSTOP) during Print")
         << nothing << Fault([](qint64 pid) { ::kill(pid_t(pid), SIGSTOP); })
         << Fault([](qint64 pid) { ::kill(pid_t(pid), SIGCONT); }) << "does not answer" << true;
@@ -321,7 +353,7 @@ void PrintIntegrationTest::faultsAreReportedAndTheWindowAnswers_data()
         ::kill(pid_t(pid), SIGKILL);
         // Gone once no signal can reach it any more.
         QVERIFY(QTest::qWaitFor([pid] { return ::kill(pid_t(pid), 0) != 0; }, 10000));
-    }) << nothing << nothing << "no default printer" << false;
+    }) << nothing << nothing << "The print system does not answer: nothing was printed" << false;
 }
 
 void PrintIntegrationTest::faultsAreReportedAndTheWindowAnswers()

@@ -1,0 +1,26 @@
+#pragma once
+// Handing a finished PDF to the print system through its submit program (lp). Waits for the
+// program: call it only off the GUI thread.
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace ferrolin {
+
+struct SubmitFailure {
+    enum class Kind {
+        NotStarted,  // the submit program is missing or cannot run
+        TimedOut,    // it did not finish in time: the job may or may not print
+        Refused,     // it ran and said no
+    };
+    Kind kind;
+    QString message;  // for the error box: what is wrong and what to do, then the detail
+};
+
+// Runs `program arguments` and waits at most `timeoutMs` for each of its start and its end.
+// `printerName` names the printer in the messages.
+std::optional<SubmitFailure> SubmitToPrintSystem(const QString& program, const QStringList& arguments,
+                                                 const QString& printerName, int timeoutMs);
+
+}  // namespace ferrolin
