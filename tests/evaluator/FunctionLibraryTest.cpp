@@ -71,8 +71,10 @@ TEST(Functions, GiveExactResultsWhereTheFormulaIsExact) {
         {"arctan(0)", 0},
         {"degtograd(90)", 100},
         {"cycletodeg(1)", 360},
-        {"gradtodeg(200)", std::nextafter(180.0L, 0.0L)},
-        {"gradtocycle(400)", std::nextafter(1.0L, 0.0L)},
+        {"gradtodeg(200)", 180},  // one rounding of x * 9/10, not two through the stored constants
+        {"gradtocycle(400)", 1},
+        {"degtocycle(-720)", -2},
+        {"cycletograd(0.25)", 100},
         {"sinh(0.00000000000000001)", 0},
         {"sinh(0.0000000000000001)", 0},  // the literal rounds to the threshold itself
         {"cosh(0.00000000000000001)", 1},

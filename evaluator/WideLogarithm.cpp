@@ -1,0 +1,116 @@
+#include "evaluator/WideLogarithm.h"
+
+#include <array>
+#include <cstddef>
+
+#include "evaluator/QuadPrecision.h"
+
+namespace ferrolin::detail {
+
+namespace {
+
+// A value held as hi + lo, lo far below hi's last bit.
+struct Wide {
+    Ext hi;
+    Ext lo;
+    Ext bound;  // how far hi + lo may lie from the true value
+};
+
+// a + b = s + e exactly.
+inline void TwoSum(Ext a, Ext b, Ext& s, Ext& e) {
+    s = a + b;
+    const Ext bb = s - a;
+    e = (a - (s - bb)) + (b - bb);
+}
+
+// a * b = p + e exactly (Dekker: each factor split into two 32-bit halves).
+inline void TwoProduct(Ext a, Ext b, Ext& p, Ext& e) {
+    constexpr Ext kSplitter = 0x1p32L + 1;
+    const auto split = [](Ext v, Ext& high, Ext& low) {
+        const Ext t = kSplitter * v;
+        high = t - (t - v);
+        low = v - high;
+    };
+    Ext ah, al, bh, bl;
+    split(a, ah, al);
+    split(b, bh, bl);
+    p = a * b;
+    e = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
+}
+
+// ln 2 as a 48-bit head, so k * head is exact for every binary exponent k, and a tail.
+constexpr Ext kLn2Head = 0xB17217F7D1CF0000P-64L;
+constexpr Ext kLn2Tail = 0xF35793C7673007E6P-113L;
+// 1/ln 10 = log10(e), head and tail.
+constexpr Ext kLog10eHead = 0xDE5BD8A937287195P-65L;
+constexpr Ext kLog10eTail = 0xD56EAABEB4CF70C9P-131L;
+
+// 1/3, 1/5, ... 1/27.
+constexpr std::array<Ext, 13> kSeries = [] {
+    std::array<Ext, 13> c{};
+    for (std::size_t j = 0; j < c.size(); ++j) c[j] = 1.0L / static_cast<Ext>(2 * j + 3);
+    return c;
+}();
+
+// ln x for x = 2^k * m, m in [sqrt(1/2), sqrt(2)): k ln 2 + 2 atanh(t) with t = (m - 1)/(m + 1),
+// |t| < 0.172. The series 2t (1 + t^2/3 + t^4/5 + ...) is cut after t^26, below 2^-76 of 2t;
+// 2t itself is carried in two parts, the rest (under 1% of it) in one.
+Wide WideLn(Ext x) {
+    int k;
+    Ext m = __builtin_frexpl(x, &k);  // m in [1/2, 1)
+    if (m < 0.70710678118654752440L) {
+        m *= 2;
+        --k;
+    }
+    const Ext u = m - 1;  // exact: m lies within a factor 2 of 1
+    Ext v, vLow;
+    TwoSum(m, 1, v, vLow);
+    const Ext t = u / v;
+    Ext p, pLow;
+    TwoProduct(t, v, p, pLow);
+    const Ext tLow = (((u - p) - pLow) - t * vLow) / v;
+
+    const Ext s = t * t;
+    Ext series = kSeries.back();
+    for (std::size_t j = kSeries.size() - 1; j-- > 0;) series = series * s + kSeries[j];
+    const Ext tail = 2 * t * s * series;
+
+    const Ext kk = static_cast<Ext>(k);
+    Ext hi, lo;
+    TwoSum(kk * kLn2Head, 2 * t, hi, lo);  // both exact
+    lo += kk * kLn2Tail + (2 * tLow + tail);
+    // The tail's roundings (a few parts in 2^64 of it), the series cut, and the rest.
+    const Ext bound = Abs(tail) * 0x1p-60L + Abs(lo) * 0x1p-62L + Abs(hi) * 0x1p-100L;
+    return {hi, lo, bound};
+}
+
+// hi + lo rounded, when every value within the bound rounds the same way; rounding is monotonic,
+// so the two ends of the interval decide.
+bool Settled(const Wide& w, Ext& r) {
+    r = w.hi + w.lo;
+    return w.hi + (w.lo + w.bound) == r && w.hi + (w.lo - w.bound) == r;
+}
+
+}  // namespace
+
+Ext NaturalLogarithm(Ext x) {
+    Ext r;
+    if (Settled(WideLn(x), r)) [[likely]]
+        return r;
+    return InQuad(logq, x);
+}
+
+Ext CommonLogarithm(Ext x) {
+    const Wide ln = WideLn(x);
+    Ext head, headLow;
+    TwoSum(ln.hi, ln.lo, head, headLow);
+    Ext hi, lo;
+    TwoProduct(head, kLog10eHead, hi, lo);
+    lo += head * kLog10eTail + headLow * kLog10eHead;
+    Ext r;
+    if (Settled({hi, lo, ln.bound * 0.5L + Abs(hi) * 0x1p-100L}, r)) [[likely]]
+        return r;
+    return InQuad(log10q, x);
+}
+
+}  // namespace ferrolin::detail
