@@ -11,6 +11,9 @@ namespace ferrolin::detail {
 // statistical functions read only these) and the evaluation's status.
 using Computation = Ext (*)(Ext x, std::span<const double> list, Status& s);
 
+Ext Cosecant(Ext x, Status& s);
+Ext Secant(Ext x, Status& s);
+Ext Cotangent(Ext x, Status& s);
 Ext Exp(Ext x, Status& s);
 Ext Ln(Ext x, Status& s);
 Ext Log10(Ext x, Status& s);

@@ -12,6 +12,9 @@ namespace ferrolin::detail {
 using Quad = __float128;
 
 extern "C" {
+Quad sinq(Quad);
+Quad cosq(Quad);
+Quad tanq(Quad);
 Quad logq(Quad);
 Quad log10q(Quad);
 Quad sinhq(Quad);
