@@ -37,6 +37,18 @@ struct Point {
     std::vector<double> list;   // the statistics' elements
 };
 
+// x exactly, as the calculator reads it: a 64-bit whole number times a power of two.
+std::string Exact(Ext x) {
+    if (x == 0) return "0";
+    int exponent;
+    const Ext m = std::frexp(std::fabs(x), &exponent);
+    const auto significand = static_cast<std::uint64_t>(std::ldexp(m, 64));
+    char text[64];
+    std::snprintf(text, sizeof text, "%s%llu*2^%d", x < 0 ? "-" : "", static_cast<unsigned long long>(significand),
+                  exponent - 64);
+    return text;
+}
+
 struct Subject {
     std::string name;
     std::function<Point(Random&)> draw;
@@ -53,9 +65,9 @@ struct Subject {
             return s + ")";
         }
         if (p.y != 0) {
-            std::snprintf(text, sizeof text, "%.6Lg ^ %.6Lg", p.x, p.y);
+            std::snprintf(text, sizeof text, "%.6Lg ^ %.6Lg (%s ^ %s)", p.x, p.y, Exact(p.x).c_str(), Exact(p.y).c_str());
         } else {
-            std::snprintf(text, sizeof text, "%.6Lg", p.x);
+            std::snprintf(text, sizeof text, "%.6Lg (%s)", p.x, Exact(p.x).c_str());
         }
         return text;
     }
