@@ -36,22 +36,32 @@ Ext Exp(Ext x, Status& s) {
     return CheckedFinite(expl(x), s);
 }
 
+namespace {
+
+// 1/q rounded; infinite only where the true value lies beyond the format (a NaN passes).
+Ext Reciprocal(Quad q, Status& s) {
+    const Ext r = Rounded(1 / q);
+    return __builtin_isinf(r) ? FailOverflow(s) : r;
+}
+
+}  // namespace
+
 // 1/sin x, 1/cos x and 1/tan x rounded once: through the C library's 80-bit sine a second
 // rounding took them up to two units in the last place out. The 80-bit steps still run first,
 // for the failures users know (cosecant(0) and cotangent(0) divide by zero).
 Ext Cosecant(Ext x, Status& s) {
     Div(1, Checked(sinl(x), x, s), s);
-    return s.failed ? 0 : CheckedFinite(Rounded(1 / sinq(ToQuad(x))), s);
+    return s.failed ? 0 : Reciprocal(sinq(ToQuad(x)), s);
 }
 
 Ext Secant(Ext x, Status& s) {
     Div(1, Checked(cosl(x), x, s), s);
-    return s.failed ? 0 : CheckedFinite(Rounded(1 / cosq(ToQuad(x))), s);
+    return s.failed ? 0 : Reciprocal(cosq(ToQuad(x)), s);
 }
 
 Ext Cotangent(Ext x, Status& s) {
     Div(1, Checked(tanl(x), x, s), s);
-    return s.failed ? 0 : CheckedFinite(Rounded(1 / tanq(ToQuad(x))), s);
+    return s.failed ? 0 : Reciprocal(tanq(ToQuad(x)), s);
 }
 
 // Zero, negative numbers, infinities and NaN give what log2 gives them.

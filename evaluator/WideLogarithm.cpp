@@ -78,9 +78,11 @@ Wide WideLn(Ext x) {
     const Ext kk = static_cast<Ext>(k);
     Ext hi, lo;
     TwoSum(kk * kLn2Head, 2 * t, hi, lo);  // both exact
-    lo += kk * kLn2Tail + (2 * tLow + tail);
-    // The tail's roundings (a few parts in 2^64 of it), the series cut, and the rest.
-    const Ext bound = Abs(tail) * 0x1p-60L + Abs(lo) * 0x1p-62L + Abs(hi) * 0x1p-100L;
+    const Ext shift = kk * kLn2Tail, rest = 2 * tLow + tail;
+    lo += shift + rest;
+    // The tail's roundings (eight parts in 2^64 of it at most) and the series cut, the additions
+    // into lo, and the tails of ln 2 and of t far below.
+    const Ext bound = Abs(tail) * 0x1p-60L + (Abs(lo) + Abs(shift) + Abs(rest)) * 0x1p-62L + Abs(hi) * 0x1p-100L;
     return {hi, lo, bound};
 }
 
