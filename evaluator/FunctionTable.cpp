@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "evaluator/Constants.h"
+#include "evaluator/WideTangent.h"
 
 namespace ferrolin {
 
@@ -21,7 +22,7 @@ using List = std::span<const double>;
 constexpr std::array<FunctionInfo, 39> kTable{{
     {0, "sin", " sine ", 0, [](Ext x, List, Status& s) { return detail::Checked(sinl(x), x, s); }},
     {1, "cos", " cosine ", 1, [](Ext x, List, Status& s) { return detail::Checked(cosl(x), x, s); }},
-    {2, "tan", " tangent ", 2, [](Ext x, List, Status& s) { return detail::Checked(tanl(x), x, s); }},
+    {2, "tan", " tangent ", 2, [](Ext x, List, Status& s) { return detail::Checked(detail::Tangent(x), x, s); }},
     {3, "arcsin", " inverse sine ", 5, [](Ext x, List, Status& s) { return detail::Arcsin(x, s); }},
     {4, "arccos", " inverse cosine ", 6, [](Ext x, List, Status& s) { return detail::Arccos(x, s); }},
     {5, "arctan", " inverse tangent ", 7, [](Ext x, List, Status&) { return atan2l(x, 1); }},

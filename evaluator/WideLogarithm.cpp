@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "evaluator/QuadPrecision.h"
+#include "evaluator/WideArithmetic.h"
 
 namespace ferrolin::detail {
 
@@ -15,28 +16,6 @@ struct Wide {
     Ext lo;
     Ext bound;  // how far hi + lo may lie from the true value
 };
-
-// a + b = s + e exactly.
-inline void TwoSum(Ext a, Ext b, Ext& s, Ext& e) {
-    s = a + b;
-    const Ext bb = s - a;
-    e = (a - (s - bb)) + (b - bb);
-}
-
-// a * b = p + e exactly (Dekker: each factor split into two 32-bit halves).
-inline void TwoProduct(Ext a, Ext b, Ext& p, Ext& e) {
-    constexpr Ext kSplitter = 0x1p32L + 1;
-    const auto split = [](Ext v, Ext& high, Ext& low) {
-        const Ext t = kSplitter * v;
-        high = t - (t - v);
-        low = v - high;
-    };
-    Ext ah, al, bh, bl;
-    split(a, ah, al);
-    split(b, bh, bl);
-    p = a * b;
-    e = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
-}
 
 // ln 2 as a 48-bit head, so k * head is exact for every binary exponent k, and a tail.
 constexpr Ext kLn2Head = 0xB17217F7D1CF0000P-64L;
@@ -86,18 +65,12 @@ Wide WideLn(Ext x) {
     return {hi, lo, bound};
 }
 
-// hi + lo rounded, when every value within the bound rounds the same way; rounding is monotonic,
-// so the two ends of the interval decide.
-bool Settled(const Wide& w, Ext& r) {
-    r = w.hi + w.lo;
-    return w.hi + (w.lo + w.bound) == r && w.hi + (w.lo - w.bound) == r;
-}
-
 }  // namespace
 
 Ext NaturalLogarithm(Ext x) {
+    const Wide ln = WideLn(x);
     Ext r;
-    if (Settled(WideLn(x), r)) [[likely]]
+    if (Settled(ln.hi, ln.lo, ln.bound, r)) [[likely]]
         return r;
     return InQuad(logq, x);
 }
@@ -110,7 +83,7 @@ Ext CommonLogarithm(Ext x) {
     TwoProduct(head, kLog10eHead, hi, lo);
     lo += head * kLog10eTail + headLow * kLog10eHead;
     Ext r;
-    if (Settled({hi, lo, ln.bound * 0.5L + Abs(hi) * 0x1p-100L}, r)) [[likely]]
+    if (Settled(hi, lo, ln.bound * 0.5L + Abs(hi) * 0x1p-100L, r)) [[likely]]
         return r;
     return InQuad(log10q, x);
 }
