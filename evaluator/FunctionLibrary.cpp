@@ -67,6 +67,7 @@ Ext Cotangent(Ext x, Status& s) {
 // Zero, negative numbers, infinities and NaN give what log2 gives them.
 Ext Ln(Ext x, Status& s) { return x > 0 && IsFinite(x) ? NaturalLogarithm(x) : Log2(x, s); }
 Ext Log10(Ext x, Status& s) { return x > 0 && IsFinite(x) ? CommonLogarithm(x) : Log2(x, s); }
+Ext LogBase2(Ext x, Status& s) { return x > 0 && IsFinite(x) ? BinaryLogarithm(x) : Log2(x, s); }
 
 // sinh, cosh and tanh go through binary128: glibc's sinhl and coshl drift to three units near
 // overflow and tanhl to two, and e^x - e^-x cancels near 0. Where e^x overflows but sinh x does

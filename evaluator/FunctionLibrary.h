@@ -17,6 +17,7 @@ Ext Cotangent(Ext x, Status& s);
 Ext Exp(Ext x, Status& s);
 Ext Ln(Ext x, Status& s);
 Ext Log10(Ext x, Status& s);
+Ext LogBase2(Ext x, Status& s);
 Ext Sinh(Ext x, Status& s);
 Ext Cosh(Ext x, Status& s);
 Ext Tanh(Ext x, Status& s);

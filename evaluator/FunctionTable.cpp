@@ -58,7 +58,7 @@ constexpr std::array<FunctionInfo, 39> kTable{{
     {25, "arccosh", " inverse cosh ", 25, [](Ext x, List, Status& s) { return detail::Arccosh(x, s); }},
     {26, "arctanh", " inverse tanh ", 26, [](Ext x, List, Status& s) { return detail::Arctanh(x, s); }},
     {27, "ln", " logarithm to base e ", 27, [](Ext x, List, Status& s) { return detail::Ln(x, s); }},
-    {28, "log2", " logarithm to base 2 ", 28, [](Ext x, List, Status& s) { return detail::Log2(x, s); }},
+    {28, "log2", " logarithm to base 2 ", 28, [](Ext x, List, Status& s) { return detail::LogBase2(x, s); }},
     {29, "log10", " logarithm to base 10 ", 29, [](Ext x, List, Status& s) { return detail::Log10(x, s); }},
     {30, "exp", " exponential ", 30, [](Ext x, List, Status& s) { return detail::Exp(x, s); }},
     {31, "sqrt", " square root ", 31, [](Ext x, List, Status& s) { return detail::Sqrt(x, s); }},

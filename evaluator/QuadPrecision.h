@@ -17,6 +17,7 @@ Quad cosq(Quad);
 Quad tanq(Quad);
 Quad logq(Quad);
 Quad log10q(Quad);
+Quad log2q(Quad);
 Quad sinhq(Quad);
 Quad coshq(Quad);
 Quad tanhq(Quad);

@@ -24,6 +24,10 @@ constexpr Ext kLn2Tail = 0xF35793C7673007E6P-113L;
 constexpr Ext kLog10eHead = 0xDE5BD8A937287195P-65L;
 constexpr Ext kLog10eTail = 0xD56EAABEB4CF70C9P-131L;
 
+// 1/ln 2 = log2(e), head and tail.
+constexpr Ext kLog2eHead = 0xB8AA3B295C17F0BCP-63L;
+constexpr Ext kLog2eTail = -0x82F0025F2DC582EEP-128L;
+
 // 1/3, 1/5, ... 1/27.
 constexpr std::array<Ext, 13> kSeries = [] {
     std::array<Ext, 13> c{};
@@ -75,17 +79,30 @@ Ext NaturalLogarithm(Ext x) {
     return InQuad(logq, x);
 }
 
-Ext CommonLogarithm(Ext x) {
-    const Wide ln = WideLn(x);
-    Ext head, headLow;
-    TwoSum(ln.hi, ln.lo, head, headLow);
+// ln x times a constant held as head + tail, its bound scaled alike.
+Wide Scaled(const Wide& ln, Ext head, Ext tail) {
+    Ext normal, normalLow;
+    TwoSum(ln.hi, ln.lo, normal, normalLow);
     Ext hi, lo;
-    TwoProduct(head, kLog10eHead, hi, lo);
-    lo += head * kLog10eTail + headLow * kLog10eHead;
+    TwoProduct(normal, head, hi, lo);
+    lo += normal * tail + normalLow * head;
+    return {hi, lo, ln.bound * head * 1.001L + Abs(hi) * 0x1p-100L};
+}
+
+Ext CommonLogarithm(Ext x) {
+    const Wide w = Scaled(WideLn(x), kLog10eHead, kLog10eTail);
     Ext r;
-    if (Settled(hi, lo, ln.bound * 0.5L + Abs(hi) * 0x1p-100L, r)) [[likely]]
+    if (Settled(w.hi, w.lo, w.bound, r)) [[likely]]
         return r;
     return InQuad(log10q, x);
+}
+
+Ext BinaryLogarithm(Ext x) {
+    const Wide w = Scaled(WideLn(x), kLog2eHead, kLog2eTail);
+    Ext r;
+    if (Settled(w.hi, w.lo, w.bound, r)) [[likely]]
+        return r;
+    return InQuad(log2q, x);
 }
 
 }  // namespace ferrolin::detail
