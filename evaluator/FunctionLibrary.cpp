@@ -7,6 +7,7 @@
 #include "evaluator/Constants.h"
 #include "evaluator/QuadPrecision.h"
 #include "evaluator/RandomSource.h"
+#include "evaluator/WideExponential.h"
 #include "evaluator/WideLogarithm.h"
 
 namespace ferrolin::detail {
@@ -27,13 +28,13 @@ Ext CheckedFinite(Ext r, Status& s) { return IsFinite(r) ? r : FailOverflow(s); 
 
 }  // namespace
 
-// glibc's expl carries extra bits through the argument reduction, so it stays within a unit in
-// the last place at every argument; rounding x * log2(e) to 64 bits first would lose up to 13
-// bits at large |x|. exp(-1e4932) is 0, as the true value rounds.
+// Correctly rounded (glibc's expl misses by up to 0.7 units in the last place; rounding
+// x * log2(e) to 64 bits first, as the textbook reduction does, would lose up to 13 bits at large
+// |x|). exp(-1e4932) is 0, as the true value rounds.
 Ext Exp(Ext x, Status& s) {
     if (IsNan(x)) return x;
     if (!RequireFinite(x, s)) return 0;
-    return CheckedFinite(expl(x), s);
+    return CheckedFinite(Exponential(x), s);
 }
 
 namespace {

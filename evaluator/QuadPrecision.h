@@ -15,6 +15,7 @@ extern "C" {
 Quad sinq(Quad);
 Quad cosq(Quad);
 Quad tanq(Quad);
+Quad expq(Quad);
 Quad logq(Quad);
 Quad log10q(Quad);
 Quad log2q(Quad);
