@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "evaluator/Constants.h"
-#include "evaluator/WideTangent.h"
+#include "evaluator/WideTrigonometry.h"
 
 namespace ferrolin {
 
@@ -20,8 +20,8 @@ using List = std::span<const double>;
 // The spoken phrases are kept exactly as users have always heard them, blanks included: the
 // double blank in " grad  to radian " stays.
 constexpr std::array<FunctionInfo, 39> kTable{{
-    {0, "sin", " sine ", 0, [](Ext x, List, Status& s) { return detail::Checked(sinl(x), x, s); }},
-    {1, "cos", " cosine ", 1, [](Ext x, List, Status& s) { return detail::Checked(cosl(x), x, s); }},
+    {0, "sin", " sine ", 0, [](Ext x, List, Status& s) { return detail::Checked(detail::Sine(x), x, s); }},
+    {1, "cos", " cosine ", 1, [](Ext x, List, Status& s) { return detail::Checked(detail::Cosine(x), x, s); }},
     {2, "tan", " tangent ", 2, [](Ext x, List, Status& s) { return detail::Checked(detail::Tangent(x), x, s); }},
     {3, "arcsin", " inverse sine ", 5, [](Ext x, List, Status& s) { return detail::Arcsin(x, s); }},
     {4, "arccos", " inverse cosine ", 6, [](Ext x, List, Status& s) { return detail::Arccos(x, s); }},

@@ -98,9 +98,13 @@ const AccuracyCase kCases[] = {
     {"arccos(18446740566012378014/2^64)", 0xA1A94C0DC62B4BF5P-74L, 0},  // 0.000616688982921482000923; mp.acos
     {"arccos(2^(-40)-1)", 0xC90FD4F9F9CF2265P-62L, 0},  // 3.14159130489064088975; mp.acos
     {"arcsinh(10902376962846092779*2^5590)", 0xF4F38AD9B2E3DDBCP-52L, 0},  // 3919.22139901999422215; mp.asinh
-    // tan, where glibc's tanl missed by 1.5 units (a 1 in 10^3 argument, and one beyond 2^20,
-    // go to binary128); 1/sin, 1/cos, 1/tan rounded once; sinh and cosh just below overflow;
-    // tanh and arcsinh.
+    // sin, cos and tan where glibc's missed most (0.97, 0.81 and 1.5 units), beyond 2^20
+    // (binary128) and below; 1/sin, 1/cos, 1/tan rounded once; sinh and cosh just below
+    // overflow; tanh and arcsinh.
+    {"sin(11362074213178262840*2^2839)", -0xBCC3CD10B9D45E7BP-67L, 0},  // -0.0921703358392084699812; mp.sin
+    {"cos(-16607821019136344196/2^34)", -0xAA3DEC8D26ED0F7EP-72L, 0},  // -0.00259768510036524708664; mp.cos
+    {"sin(-17792662106343476007/2^41)", -0xB54B7BA5077FB867P-65L, 0},  // -0.354091514487435646304; mp.sin
+    {"cos(1.5)", 0x90DEAA7E2FCD3A20P-67L, 0},  // 0.0707372016677029100882; mp.cos
     {"tan(11183928406630655106/2^58)", 0xFD534E4CB1BA9881P-63L, 0},  // 1.97910479302250476302; mp.tan
     {"tan(17914739293918785232*2^5911)", -0xDF27DB972BF06306P-63L, 0},  // -1.74340386277606559994; mp.tan
     {"tan(-0.75)", -0xEE7D1B0887775F06P-64L, 0},  // -0.931596459944072461165; mp.tan
