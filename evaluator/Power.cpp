@@ -43,7 +43,7 @@ bool ExactPower(Ext b, std::uint64_t m, Ext& r, bool& rounded) {
 
 // A power whose squarings would round goes to binary128's powq and is rounded once: squaring
 // and multiplying in the format loses about a bit per squaring (up to 5.6e8 units in the last
-// place at 32-bit exponents), and glibc's powl still misses by up to 1.6 units
+// place at 32-bit exponents), and glibc's powl still misses by up to two units
 // ((4.91e-8)^-3). Exponents of 2^63 and beyond are settled by their true value.
 
 Ext IntegerPower(Ext b, Ext k, Status& s) {
