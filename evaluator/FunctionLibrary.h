@@ -22,6 +22,7 @@ Ext Sinh(Ext x, Status& s);
 Ext Cosh(Ext x, Status& s);
 Ext Tanh(Ext x, Status& s);
 Ext Arcsin(Ext x, Status& s);
+Ext Arctan(Ext x);
 Ext Arccos(Ext x, Status& s);
 Ext Arcsinh(Ext x);
 Ext Arctanh(Ext x, Status& s);

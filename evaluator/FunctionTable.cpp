@@ -25,7 +25,7 @@ constexpr std::array<FunctionInfo, 39> kTable{{
     {2, "tan", " tangent ", 2, [](Ext x, List, Status& s) { return detail::Checked(detail::Tangent(x), x, s); }},
     {3, "arcsin", " inverse sine ", 5, [](Ext x, List, Status& s) { return detail::Arcsin(x, s); }},
     {4, "arccos", " inverse cosine ", 6, [](Ext x, List, Status& s) { return detail::Arccos(x, s); }},
-    {5, "arctan", " inverse tangent ", 7, [](Ext x, List, Status&) { return atan2l(x, 1); }},
+    {5, "arctan", " inverse tangent ", 7, [](Ext x, List, Status&) { return detail::Arctan(x); }},
     {6, "cosecant", " co-secant ", 8, [](Ext x, List, Status& s) { return detail::Cosecant(x, s); }},
     {7, "secant", " secant ", 9, [](Ext x, List, Status& s) { return detail::Secant(x, s); }},
     {8, "cotangent", " co-tangent ", 10, [](Ext x, List, Status& s) { return detail::Cotangent(x, s); }},

@@ -28,6 +28,7 @@ Quad acoshq(Quad);
 Quad atanhq(Quad);
 Quad asinq(Quad);
 Quad acosq(Quad);
+Quad atanq(Quad);
 Quad powq(Quad, Quad);
 Quad sqrtq(Quad);
 }

@@ -83,8 +83,9 @@ const AccuracyCase kCases[] = {
     {"1.5^(-41)", 0x8179C704BD3C576AP-87L, 0},  // 6.0291817892110854616e-8
     {"(1-2^(-12))^(-5000)", 0xD8F6FEC79E6A69F7P-62L, 0},  // 3.39007539266609702977
     {"(1+2^(-33))^3", 0x80000000C0000000P-63L, 0},  // 1.00000000034924596552
-    // The inverse functions near their domain edges, where textbook formulas cancel: correctly
-    // rounded.
+    // The inverse functions near their domain edges, where textbook formulas cancel, and
+    // arctan where atan2l missed most: correctly rounded.
+    {"arctan(-14748937951881368969/2)", -0xC90FDAA22168C234P-63L, 0},  // -1.5707963267948966191; mp.atan
     {"arctanh(9110104528363146719/2^3841)", 0xFCDB2F9A2F869BBEP-3842L, 0},  // 5.05021671181599795787e-1138; mp.atanh
     {"arctanh(18445993645535107471/2^1236)", 0xFFFD557D533B998FP-1236L, 0},  // 1.55893286926256978734e-353; mp.atanh
     {"arctanh(1-2^(-50))", 0x8D66EB197B315475P-59L, 0},  // 17.6752531042786051681; mp.atanh
