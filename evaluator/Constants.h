@@ -22,8 +22,4 @@ inline constexpr long double kPiOver200 = 0x80ADFC90B938CE36p-69L;   // 3FF9 80A
 // give their value at 0, within it of ±1 arctanh gives ±infinity.
 inline constexpr long double kCloseness = 0xE69594BEC44DE15Bp-117L;  // 3FC9 E69594BEC44DE15B
 
-// The processor's built-in constants (fldln2, fldlg2), rounded to nearest.
-inline constexpr long double kLn2 = 0xB17217F7D1CF79ACp-64L;
-inline constexpr long double kLog10Of2 = 0x9A209A84FBCFF799p-65L;
-
 }  // namespace ferrolin::detail

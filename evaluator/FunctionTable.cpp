@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "evaluator/Constants.h"
+#include "evaluator/WideTrigonometry.h"
 
 namespace ferrolin {
 
@@ -14,34 +15,26 @@ using detail::Status;
 using List = std::span<const double>;
 
 // Each row's computation is written in the row, so nothing has to agree with the row order.
-// Every +, -, * and / is one rounded, checked step.
+// Every +, -, * and / is one rounded, checked step; the two-step angle conversions are one
+// rounding of x times the exact ratio.
 // The spoken phrases are kept exactly as users have always heard them, blanks included: the
 // double blank in " grad  to radian " stays.
 constexpr std::array<FunctionInfo, 39> kTable{{
-    {0, "sin", " sine ", 0, [](Ext x, List, Status& s) { return detail::Checked(sinl(x), x, s); }},
-    {1, "cos", " cosine ", 1, [](Ext x, List, Status& s) { return detail::Checked(cosl(x), x, s); }},
-    {2, "tan", " tangent ", 2, [](Ext x, List, Status& s) { return detail::Checked(tanl(x), x, s); }},
-    {3, "arcsin", " inverse sine ", 5,
-     [](Ext x, List, Status& s) { return atan2l(x, detail::Sqrt(detail::Sub(1, detail::Mul(x, x, s), s), s)); }},
-    {4, "arccos", " inverse cosine ", 6,
-     [](Ext x, List, Status& s) {
-         return atan2l(detail::Sqrt(detail::Mul(detail::Add(1, x, s), detail::Sub(1, x, s), s), s), x);
-     }},
-    {5, "arctan", " inverse tangent ", 7, [](Ext x, List, Status&) { return atan2l(x, 1); }},
-    {6, "cosecant", " co-secant ", 8,
-     [](Ext x, List, Status& s) { return detail::Div(1, detail::Checked(sinl(x), x, s), s); }},
-    {7, "secant", " secant ", 9,
-     [](Ext x, List, Status& s) { return detail::Div(1, detail::Checked(cosl(x), x, s), s); }},
-    {8, "cotangent", " co-tangent ", 10,
-     [](Ext x, List, Status& s) { return detail::Div(1, detail::Checked(tanl(x), x, s), s); }},
+    {0, "sin", " sine ", 0, [](Ext x, List, Status& s) { return detail::Checked(detail::Sine(x), x, s); }},
+    {1, "cos", " cosine ", 1, [](Ext x, List, Status& s) { return detail::Checked(detail::Cosine(x), x, s); }},
+    {2, "tan", " tangent ", 2, [](Ext x, List, Status& s) { return detail::Checked(detail::Tangent(x), x, s); }},
+    {3, "arcsin", " inverse sine ", 5, [](Ext x, List, Status& s) { return detail::Arcsin(x, s); }},
+    {4, "arccos", " inverse cosine ", 6, [](Ext x, List, Status& s) { return detail::Arccos(x, s); }},
+    {5, "arctan", " inverse tangent ", 7, [](Ext x, List, Status&) { return detail::Arctan(x); }},
+    {6, "cosecant", " co-secant ", 8, [](Ext x, List, Status& s) { return detail::Cosecant(x, s); }},
+    {7, "secant", " secant ", 9, [](Ext x, List, Status& s) { return detail::Secant(x, s); }},
+    {8, "cotangent", " co-tangent ", 10, [](Ext x, List, Status& s) { return detail::Cotangent(x, s); }},
     {9, "degtorad", " degree to radian ", 3,
      [](Ext x, List, Status& s) { return detail::Mul(x, detail::kPiOver180, s); }},
     {10, "degtograd", " degree to gradian ", 11,
-     [](Ext x, List, Status& s) {
-         return detail::Mul(detail::Mul(x, detail::kPiOver180, s), detail::k200OverPi, s);
-     }},
+     [](Ext x, List, Status& s) { return detail::DegreesToGradians(x, s); }},
     {11, "degtocycle", " degree to cycle ", 12,
-     [](Ext x, List, Status& s) { return detail::Div(detail::Mul(x, detail::kPiOver180, s), detail::kTwoPi, s); }},
+     [](Ext x, List, Status& s) { return detail::DegreesToCycles(x, s); }},
     {12, "radtodeg", " radian to degree ", 4,
      [](Ext x, List, Status& s) { return detail::Mul(x, detail::k180OverPi, s); }},
     {13, "radtograd", " radian to gradian ", 13,
@@ -49,30 +42,24 @@ constexpr std::array<FunctionInfo, 39> kTable{{
     {14, "radtocycle", " radian to cycle ", 14,
      [](Ext x, List, Status& s) { return detail::Div(x, detail::kTwoPi, s); }},
     {15, "gradtodeg", " grad to degree ", 15,
-     [](Ext x, List, Status& s) {
-         return detail::Mul(detail::Mul(x, detail::kPiOver200, s), detail::k180OverPi, s);
-     }},
+     [](Ext x, List, Status& s) { return detail::GradiansToDegrees(x, s); }},
     {16, "gradtorad", " grad  to radian ", 16,
      [](Ext x, List, Status& s) { return detail::Mul(x, detail::kPiOver200, s); }},
     {17, "gradtocycle", " grad to cycle ", 17,
-     [](Ext x, List, Status& s) { return detail::Div(detail::Mul(x, detail::kPiOver200, s), detail::kTwoPi, s); }},
-    {18, "cycletodeg", " cycle to degree ", 18,
-     [](Ext x, List, Status& s) { return detail::Mul(detail::Mul(x, detail::kTwoPi, s), detail::k180OverPi, s); }},
+     [](Ext x, List, Status& s) { return detail::GradiansToCycles(x, s); }},
+    {18, "cycletodeg", " cycle to degree ", 18, [](Ext x, List, Status& s) { return detail::Mul(x, 360, s); }},
     {19, "cycletorad", " cycle to radian ", 19,
      [](Ext x, List, Status& s) { return detail::Mul(x, detail::kTwoPi, s); }},
-    {20, "cycletograd", " cycle to gradian ", 20,
-     [](Ext x, List, Status& s) { return detail::Mul(detail::Mul(x, detail::kTwoPi, s), detail::k200OverPi, s); }},
+    {20, "cycletograd", " cycle to gradian ", 20, [](Ext x, List, Status& s) { return detail::Mul(x, 400, s); }},
     {21, "sinh", " sinh ", 21, [](Ext x, List, Status& s) { return detail::Sinh(x, s); }},
     {22, "cosh", " cosh ", 22, [](Ext x, List, Status& s) { return detail::Cosh(x, s); }},
     {23, "tanh", " tanh ", 23, [](Ext x, List, Status& s) { return detail::Tanh(x, s); }},
-    // odd and overflow-free, unlike ln(x + sqrt(x*x + 1))
-    {24, "arcsinh", " inverse sinh ", 24, [](Ext x, List, Status&) { return asinhl(x); }},
+    {24, "arcsinh", " inverse sinh ", 24, [](Ext x, List, Status&) { return detail::Arcsinh(x); }},
     {25, "arccosh", " inverse cosh ", 25, [](Ext x, List, Status& s) { return detail::Arccosh(x, s); }},
     {26, "arctanh", " inverse tanh ", 26, [](Ext x, List, Status& s) { return detail::Arctanh(x, s); }},
     {27, "ln", " logarithm to base e ", 27, [](Ext x, List, Status& s) { return detail::Ln(x, s); }},
-    {28, "log2", " logarithm to base 2 ", 28, [](Ext x, List, Status& s) { return detail::Log2(x, s); }},
-    {29, "log10", " logarithm to base 10 ", 29,
-     [](Ext x, List, Status& s) { return detail::Mul(detail::kLog10Of2, detail::Log2(x, s), s); }},
+    {28, "log2", " logarithm to base 2 ", 28, [](Ext x, List, Status& s) { return detail::LogBase2(x, s); }},
+    {29, "log10", " logarithm to base 10 ", 29, [](Ext x, List, Status& s) { return detail::Log10(x, s); }},
     {30, "exp", " exponential ", 30, [](Ext x, List, Status& s) { return detail::Exp(x, s); }},
     {31, "sqrt", " square root ", 31, [](Ext x, List, Status& s) { return detail::Sqrt(x, s); }},
     {32, "ceil", " ceil ", 32, [](Ext x, List, Status& s) { return detail::Ceil(x, s); }},

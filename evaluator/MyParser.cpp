@@ -276,6 +276,7 @@ bool Evaluator::ReadOperand(long double& v) {
         if (Failed()) {
             quoteStart_ = tokenStart_ + start;
             quoteEnd_ = tokenStart_ + end;
+            Stopped(quoteEnd_);  // the caret goes after the failing element, not the whole list
             return true;
         }
         if (comma == std::string_view::npos) break;

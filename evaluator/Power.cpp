@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "evaluator/QuadPrecision.h"
+
 namespace ferrolin::detail {
 
 namespace {
@@ -10,8 +12,9 @@ namespace {
 // b^m by squaring and multiplying in the format, kept only when it is as good as the true
 // value rounded: no step rounded at all (the processor's precision flag stays clear), or a
 // single step did (m <= 2). Most powers typed into a calculator are of this kind, and this is
-// several times cheaper than powl.
-bool ExactPower(Ext b, std::uint64_t m, Ext& r) {
+// several times cheaper than powq. `rounded` tells whether any step rounded: only an exact power
+// may be inverted, or b^-2 would round twice.
+bool ExactPower(Ext b, std::uint64_t m, Ext& r, bool& rounded) {
 #if defined(__x86_64__) || defined(__i386__)
     // b passes through the instruction, so no multiplication can be moved above it.
     __asm__ volatile("fnclex" : "+t"(b));
@@ -27,29 +30,34 @@ bool ExactPower(Ext b, std::uint64_t m, Ext& r) {
     std::uint16_t status;
     __asm__ volatile("fnstsw %0" : "=a"(status) : "t"(r));
     constexpr std::uint16_t kPrecision = 0x20;
-    return (single || (status & kPrecision) == 0) && IsFinite(r) && r != 0;
+    rounded = (status & kPrecision) != 0;
+    return (single || !rounded) && IsFinite(r) && r != 0;
 #else
     (void)b, (void)m, (void)r;
+    rounded = true;
     return false;
 #endif
 }
 
 }  // namespace
 
-// glibc's powl works in more than 64 bits, so it stays within a unit in the last place where
-// squaring and multiplying in the format loses a bit per squaring (millions of units at an
-// exponent of 1e9), and it settles exponents of 2^63 and beyond by their true value.
+// A power whose squarings would round goes to binary128's powq and is rounded once: squaring
+// and multiplying in the format loses about a bit per squaring (up to 5.6e8 units in the last
+// place at 32-bit exponents), and glibc's powl still misses by up to two units
+// ((4.91e-8)^-3). Exponents of 2^63 and beyond are settled by their true value.
 
 Ext IntegerPower(Ext b, Ext k, Status& s) {
     if (k == 0) return 1;  // for every b, NaN included
     if (b == 0 && k < 0) return FailDivisionByZero(s);
-    if (Ext exact; IsFinite(b) && b != 0 && Abs(k) <= 0x1p32L &&
-                   ExactPower(b, static_cast<std::uint64_t>(Abs(k)), exact)) {
+    Ext exact;
+    bool rounded = true;
+    if (IsFinite(b) && b != 0 && Abs(k) <= 0x1p32L &&
+        ExactPower(b, static_cast<std::uint64_t>(Abs(k)), exact, rounded)) {
         if (k > 0) return exact;
-        const Ext inverse = 1 / exact;  // one rounding of the exact power
-        if (IsFinite(inverse) && inverse != 0) return inverse;
+        const Ext inverse = 1 / exact;
+        if (!rounded && IsFinite(inverse) && inverse != 0) return inverse;  // the one rounding
     }
-    const Ext r = powl(b, k);
+    const Ext r = Rounded(powq(ToQuad(b), ToQuad(k)));
     if (!IsFinite(r) && IsFinite(b)) return FailOverflow(s);
     return r;
 }

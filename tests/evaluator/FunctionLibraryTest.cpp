@@ -71,8 +71,10 @@ TEST(Functions, GiveExactResultsWhereTheFormulaIsExact) {
         {"arctan(0)", 0},
         {"degtograd(90)", 100},
         {"cycletodeg(1)", 360},
-        {"gradtodeg(200)", std::nextafter(180.0L, 0.0L)},
-        {"gradtocycle(400)", std::nextafter(1.0L, 0.0L)},
+        {"gradtodeg(200)", 180},  // one rounding of x * 9/10, not two through the stored constants
+        {"gradtocycle(400)", 1},
+        {"degtocycle(-720)", -2},
+        {"cycletograd(0.25)", 100},
         {"sinh(0.00000000000000001)", 0},
         {"sinh(0.0000000000000001)", 0},  // the literal rounds to the threshold itself
         {"cosh(0.00000000000000001)", 1},
@@ -140,6 +142,9 @@ TEST(Functions, FailOutsideTheirDomain) {
         {"cosecant(0)", kDivisionByZero},
         {"cotangent(0)", kDivisionByZero},
         {"arccosh(-1)", kDivisionByZero},
+        {"arccosh(-3)", kInvalidOperation},
+        {"arcsin(1e3000)", kOverflow},  // x*x overflows before the domain is checked
+        {"cosecant(2^(-16440))", kOverflow},
         {"exp(11357)", kOverflow},
         {"sinh(11358)", kOverflow},  // sinh and cosh reach e^x / 2: 11357 still fits
         {"sinh(-11358)", kOverflow},
@@ -155,6 +160,10 @@ TEST(Functions, FailOutsideTheirDomain) {
         {"tanh(arctanh(-1))", kInvalidOperation},
         {"sinh(factorial(0))", kInvalidOperation},
         {"arctanh(factorial(0))", kInvalidOperation},
+        {"arctanh(arctanh(1))", kInvalidOperation},
+        {"arcsin(arctanh(-1))", kInvalidOperation},
+        {"arccos(arctanh(1))", kInvalidOperation},
+        {"arccosh(arctanh(1))", kInvalidOperation},
         {"sin(arctanh(1))", kInvalidOperation},
         {"cos(arctanh(-1))", kInvalidOperation},
         {"tan(arctanh(1))", kInvalidOperation},
@@ -165,8 +174,10 @@ TEST(Functions, FailOutsideTheirDomain) {
 }
 
 TEST(Functions, PassQuietNaNsThroughWithoutError) {
-    const char* cases[] = {"exp(factorial(0))", "factorial(0)+1", "sqrt(factorial(0))",
-                           "sin(factorial(16))", "-factorial(0)"};
+    const char* cases[] = {"exp(factorial(0))", "factorial(0)+1", "sqrt(factorial(0))", "sin(factorial(16))",
+                           "-factorial(0)", "arcsin(factorial(0))", "arccos(factorial(0))", "arcsinh(factorial(0))",
+                           "arccosh(factorial(0))", "ln(factorial(0))", "log10(factorial(0))",
+                           "cosecant(factorial(0))", "degtograd(factorial(0))", "factorial(0)^3"};
     ExpectNaNs(cases);
 }
 

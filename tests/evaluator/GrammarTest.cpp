@@ -106,7 +106,9 @@ TEST(Grammar, ReportsArithmeticFailuresWhereTheyArose) {
         {"(-8)^(1/3)+1", InvalidOperation, 10},
         {"2^arctanh(1)", InvalidOperation, 12},
         {"mean(1,x)+1", NotValidFloat, 8},
-        {"mean(1e400,2)", Overflow, 12},
+        {"mean(1,e5,3)", NotValidFloat, 9},  // after the failing element, not the list
+        {"mean(1, e5 ,3)", NotValidFloat, 10},
+        {"mean(1e400,2)", Overflow, 10},
     };
     ExpectKinds(cases);
 }
