@@ -1,5 +1,6 @@
 #include "platform/CupsPrinters.h"
 
+#include <QLibrary>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -7,16 +8,49 @@
 
 namespace ferrolin {
 
+namespace {
+
+// libcups, loaded by the first question rather than at start: it brings the Kerberos libraries
+// with it, which every start of the program would otherwise pay for. Qt's own print support
+// loads it the same way, through its plugin.
+struct Cups {
+    decltype(&cupsGetDests2) getDests = nullptr;
+    decltype(&cupsGetDest) getDest = nullptr;
+    decltype(&cupsFreeDests) freeDests = nullptr;
+    decltype(&cupsLastError) lastError = nullptr;
+
+    bool loaded() const { return getDests && getDest && freeDests && lastError; }
+};
+
+const Cups& LoadCups() {
+    static const Cups cups = [] {
+        QLibrary library(QStringLiteral("cups"), 2);
+        library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+        Cups found;
+        if (!library.load()) return found;
+        found.getDests = reinterpret_cast<decltype(&cupsGetDests2)>(library.resolve("cupsGetDests2"));
+        found.getDest = reinterpret_cast<decltype(&cupsGetDest)>(library.resolve("cupsGetDest"));
+        found.freeDests = reinterpret_cast<decltype(&cupsFreeDests)>(library.resolve("cupsFreeDests"));
+        found.lastError = reinterpret_cast<decltype(&cupsLastError)>(library.resolve("cupsLastError"));
+        return found;  // the library stays loaded: nothing unloads it
+    }();
+    return cups;
+}
+
+}  // namespace
+
 PrintSystemAnswer AskPrintSystem() {
+    PrintSystemAnswer answer;
+    const Cups& cups = LoadCups();
+    if (!cups.loaded()) return answer;  // no print system installed
     cups_dest_t* destinations = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &destinations);
+    const int count = cups.getDests(CUPS_HTTP_DEFAULT, &destinations);
     // A server that answers with no printers at all says "not found"; a server that cannot be
     // reached, or that fails, gives a server error (0x05xx).
-    PrintSystemAnswer answer;
-    answer.answered = cupsLastError() < IPP_STATUS_ERROR_INTERNAL;
-    if (const cups_dest_t* chosen = cupsGetDest(nullptr, nullptr, count, destinations))
+    answer.answered = cups.lastError() < IPP_STATUS_ERROR_INTERNAL;
+    if (const cups_dest_t* chosen = cups.getDest(nullptr, nullptr, count, destinations))
         answer.defaultPrinter = QString::fromUtf8(chosen->name);
-    cupsFreeDests(count, destinations);
+    cups.freeDests(count, destinations);
     return answer;
 }
 

@@ -100,8 +100,13 @@ DocumentCommands::DocumentCommands(Window window, QMenu& fileMenu, QMenu& editMe
         connect(box, &QTextEdit::undoAvailable, this, &DocumentCommands::UpdateEditActions);
     }
     connect(&w_.historyBox, &QTextEdit::textChanged, this, &DocumentCommands::HistoryChanged);
-    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+    // What the clipboard holds is asked when the Edit menu opens, when Paste runs and when it
+    // changes, not at start: on X11 the question loads every image plugin installed.
+    connect(&editMenu, &QMenu::aboutToShow, this, [this] {
         clipboardHoldsText_ = ClipboardHasText();
+        UpdateEditActions();
+    });
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
         connect(clipboard, &QClipboard::dataChanged, this, [this] {
             clipboardHoldsText_ = ClipboardHasText();
             UpdateEditActions();

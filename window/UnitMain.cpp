@@ -14,6 +14,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
@@ -53,6 +54,16 @@ namespace ferrolin {
 
 namespace {
 
+// The icon, read by Qt's own PNG reader. Naming the format is not enough: unless told not to
+// guess, the reader first loads every image plugin installed (GIF, ICO, JPEG, ...) to ask
+// whether one of them would rather read it, at every start.
+QIcon ApplicationIcon() {
+    QImageReader reader(QStringLiteral(":/ferrolin.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
+
+
 // Every size below is given at 120 pixels per inch and scaled to the screen's logical dpi
 // (DesignMetrics).
 constexpr int kClientWidth = 352;
@@ -85,8 +96,7 @@ TForm1::TForm1(Platform platform, QWidget* parent)
       applicationTitle_(ApplicationTitleFromPath(QCoreApplication::applicationFilePath())) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ferrolin 2009"));
-    // The format named up front: otherwise Qt asks every image plugin about the file first.
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/ferrolin.png"), "PNG")));
+    setWindowIcon(ApplicationIcon());
     // Every other window of the program, message boxes included, shows the same icon.
     QApplication::setWindowIcon(windowIcon());
     setAccessibleName(QStringLiteral("Ferrolin 2009"));
