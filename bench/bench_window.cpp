@@ -28,9 +28,11 @@
 #include <vector>
 #include <optional>
 
+#include "platform/ScreenReaderPresence.h"
 #include "platform/SpeechDispatcherVoice.h"
 #include "platform/fakes/FakeMessageBoxes.h"
 #include "platform/fakes/FakeVoice.h"
+#include "window/ChevronIconStyle.h"
 #include "window/StartUpFonts.h"
 #include "window/SpokenFeedback.h"
 #include "window/UnitMain.h"
@@ -95,10 +97,14 @@ int RunFirstShown(int argc, char** argv, const std::string& which) {
         window.show();
         return app.exec();
     }
+    // As main() starts the program.
+    QApplication::setStyle(new ferrolin::ChevronIconStyle);
     ferrolin::FakeMessageBoxes boxes;
     ferrolin::Platform platform;
     platform.makeVoice = [] { return std::make_unique<ferrolin::SpeechDispatcherVoice>(); };
     platform.messageBoxes = &boxes;
+    ferrolin::ScreenReaderPresence screenReader;
+    platform.screenReaderRunning = [&screenReader] { return screenReader.IsRunning(); };
     ferrolin::TForm1 form(platform);
     FirstPaintWatcher watcher(&form, start, [&form] {
         auto* voice = dynamic_cast<ferrolin::SpeechDispatcherVoice*>(form.Speech().voice());

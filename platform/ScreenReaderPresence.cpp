@@ -73,8 +73,6 @@ struct ScreenReaderPresence::Shared {
 
 ScreenReaderPresence::ScreenReaderPresence(QObject* parent) : QObject(parent), shared_(std::make_shared<Shared>()) {
     shared_->receiver = this;
-    // Once the event loop runs: the window shows first.
-    QMetaObject::invokeMethod(this, [this] { if (!asking_ && !sinceAnswer_.isValid()) Ask(); }, Qt::QueuedConnection);
 }
 
 ScreenReaderPresence::~ScreenReaderPresence() {

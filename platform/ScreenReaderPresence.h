@@ -18,8 +18,8 @@ public:
     ~ScreenReaderPresence() override;
 
     // What the bus said last, and only while Qt's bridge is active (before its first answer: the
-    // bridge alone). Never waits: the bus is asked on a thread of its own, once the event loop
-    // runs and again when the last answer is older than a second.
+    // bridge alone). Never waits: the bus is asked on a thread of its own when the last answer is
+    // older than a second. Not at start: the question costs a start of the program half again.
     bool IsRunning();
 
 signals:

@@ -5,7 +5,7 @@
 #include "platform/SpeechDispatcherVoice.h"
 #include "formats/SpeechMarkup.h"
 #include "platform/SsipReader.h"
-#include "platform/fakes/FakeSpeechService.h"
+#include "platform/fakes/service/FakeSpeechService.h"
 #include "platform/ScopedEnv.h"
 
 #include <QElapsedTimer>

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "platform/fakes/FakeSpeechService.h"
+#include "platform/fakes/service/FakeSpeechService.h"
 #include "window/support/EventLoopPing.h"
 #include "window/support/SpeakingWindow.h"
 #include "platform/ScopedEnv.h"

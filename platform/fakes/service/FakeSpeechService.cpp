@@ -1,4 +1,4 @@
-#include "platform/fakes/FakeSpeechService.h"
+#include "platform/fakes/service/FakeSpeechService.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
