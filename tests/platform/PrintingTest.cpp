@@ -1,6 +1,7 @@
 // The real printing layer without a print server: the message when there is no printer, and a
 // history printed to a PDF file: every line on the pages in order, inside the printable area, and
 // as big on paper as on the screen.
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPageLayout>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "platform/PdfText.h"
 #include "platform/Printing.h"
@@ -48,6 +50,11 @@ void PrintingTest::noPrinterAtAll()
     QCOMPARE(failed.first().first().toString(), QStringLiteral("There is no default printer currently selected"));
     QCOMPARE(printed.size(), 0);
     QVERIFY(!printing.busy());
+    // The error box that reports the failure runs an event loop of its own: nothing may be left
+    // to show a progress window inside it.
+    QVERIFY(!printing.findChild<QTimer*>(QStringLiteral("PrintProgressDelay"))->isActive());
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        QVERIFY(widget->objectName() != QLatin1String("PrintProgress") || !widget->isVisible());
 }
 
 void PrintingTest::printedHistory_data()
