@@ -42,6 +42,7 @@
 #include "window/EvaluateCycle.h"
 #include "window/HelpCommands.h"
 #include "window/KeypadKeys.h"
+#include "window/AltMenuGuard.h"
 #include "window/BoxFrames.h"
 #include "window/MenuBarKeyboardStyle.h"
 #include "window/ResultsHistory.h"
@@ -175,6 +176,9 @@ void TForm1::BuildMenus() {
 
     HelpMenu = bar->addMenu(QStringLiteral("&Help"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
+
+    auto* altGuard = new AltMenuGuard(this);
+    for (QMenu* menu : {FileMenu, EditMenu, MnuOptions, HelpMenu}) altGuard->Watch(*menu);
 
     auto* style = new MenuBarKeyboardStyle();
     style->setParent(bar);
