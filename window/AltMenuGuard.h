@@ -4,8 +4,10 @@
 // While a screen reader runs, Qt's accessibility bridge holds every key press until the screen
 // reader has seen it and then posts it again, but shortcuts act at once. In a quick Alt+F the
 // File menu is therefore open before the chord's own Alt press arrives, and a menu closes on Alt.
-// So an Alt press that reaches such a menu within the bridge's wait after it opened is the
-// chord's, and is dropped; a later one closes the menu as usual.
+// So the first Alt press that reaches a just-opened menu from the bridge (posted, not straight from
+// the window system) within the bridge's wait is the chord's, and is dropped; any other Alt press
+// closes the menu as usual. (Whether Alt was down when the menu opened cannot tell it: on Wayland
+// the modifier state may not know of Alt yet when the shortcut acts.)
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
@@ -31,7 +33,7 @@ protected:
 
 private:
     std::chrono::milliseconds bridgeWait_;
-    QPointer<QMenu> openedWithAlt_;  // the menu Alt+letter opened last, while it is open
+    QPointer<QMenu> opened_;  // the menu opened last, until its first Alt press or until it closes
     QElapsedTimer sinceOpened_;
 };
 
