@@ -20,8 +20,10 @@ namespace ferrolin {
 class AltMenuGuard : public QObject {
     Q_OBJECT
 public:
-    // The bridge waits at most 100 ms for the screen reader; the rest is room for a busy machine.
-    static constexpr std::chrono::milliseconds kBridgeWait{250};
+    // The bridge waits at most 100 ms for the screen reader's answer; the rest is room for a busy
+    // machine, whose event loop may take as long again to post the press. A person who opens a
+    // menu and closes it with Alt takes longer.
+    static constexpr std::chrono::milliseconds kBridgeWait{500};
 
     explicit AltMenuGuard(QObject* parent, std::chrono::milliseconds bridgeWait = kBridgeWait);
 
