@@ -41,11 +41,15 @@ class Weston:
             ["weston", "--backend=x11-backend.so", f"--socket={self.socket}", "--width=1000",
              "--height=740", "--idle-time=0", f"--log={self.log_path}"],
             stdout=subprocess.DEVNULL, stderr=subprocess.STDOUT)
-        wait_for("weston's socket", lambda: self._alive() and os.path.exists(os.path.join(runtime, self.socket)))
-        # Its output window on the X server, which xdotool's keys go to.
-        # (Found by its class: xdotool does not match the name weston gives it.)
-        self.x_window = wait_for("weston's window", lambda: run("xdotool", "search", "--class", "Weston Compositor",
-                                                                check=False).split())[-1]
+        try:
+            wait_for("weston's socket", lambda: self._alive() and os.path.exists(os.path.join(runtime, self.socket)))
+            # Its output window on the X server, which xdotool's keys go to (found by its class:
+            # xdotool does not match the name weston gives it).
+            self.x_window = wait_for("weston's window", lambda: run("xdotool", "search", "--class",
+                                                                    "Weston Compositor", check=False).split())[-1]
+        except Exception:
+            self.close()  # nobody else holds it yet
+            raise
 
     def _alive(self):
         if self.process.poll() is not None:
