@@ -1,5 +1,6 @@
 #include "window/AltMenuGuard.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -20,6 +21,20 @@ void AltMenuGuard::Watch(QMenu& menu) {
 }
 
 bool AltMenuGuard::eventFilter(QObject* watched, QEvent* event) {
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    auto* menu = qobject_cast<QMenu*>(watched);
+    // A key the bridge took while the menu was open and posts after it closed (the second of
+    // two quick Escapes) is meant for whatever has the keyboard now, the menu bar usually.
+    if (key && menu && !menu->isVisible() && !event->spontaneous()) {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && focus != menu) {
+            const auto* late = static_cast<QKeyEvent*>(event);
+            QKeyEvent copy(late->type(), late->key(), late->modifiers(), late->text(), late->isAutoRepeat(),
+                           ushort(late->count()));
+            QApplication::sendEvent(focus, &copy);
+        }
+        return true;
+    }
     if (event->type() != QEvent::KeyPress || watched != opened_) return false;
     if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Alt) return false;
     // Only the first one can be the chord's, and only if the bridge posted it.

@@ -7,7 +7,8 @@
 // So the first Alt press that reaches a just-opened menu from the bridge (posted, not straight from
 // the window system) within the bridge's wait is the chord's, and is dropped; any other Alt press
 // closes the menu as usual. (Whether Alt was down when the menu opened cannot tell it: on Wayland
-// the modifier state may not know of Alt yet when the shortcut acts.)
+// the modifier state may not know of Alt yet when the shortcut acts.) For the same reason a key
+// can be posted to a menu that has closed in the meantime; it goes to the focus widget instead.
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>

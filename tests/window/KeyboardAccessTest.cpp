@@ -43,6 +43,7 @@ private slots:
     void altAloneShowsTheActiveTitle();
     void lateAltOfTheChordKeepsItsMenuOpen_data();
     void lateAltOfTheChordKeepsItsMenuOpen();
+    void keyPostedToAClosedMenuReachesTheFocus();
     void f10OpensTheFirstMenu();
     void f1OpensTheGuide();
     void audioItemSaysCheckedAndNotChecked();
@@ -144,6 +145,19 @@ void KeyboardAccessTest::lateAltOfTheChordKeepsItsMenuOpen() {
     }
     QCOMPARE(file->isVisible(), staysOpen);
     file->close();
+}
+
+// A key the bridge posts to a menu that closed while it held the key reaches the focus widget.
+void KeyboardAccessTest::keyPostedToAClosedMenuReachesTheFocus() {
+    WindowFixture window;
+    QMenu* file = MenuNamed(*window.form, "FileMenu");
+    QTest::keyClick(InputBox(*window.form), Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(file->isVisible(), 5000);
+    file->close();
+    InputBox(*window.form)->setFocus();
+    QKeyEvent late(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
+    QApplication::sendEvent(file, &late);
+    QCOMPARE(window.Input(), QStringLiteral("7"));
 }
 
 void KeyboardAccessTest::f10OpensTheFirstMenu() {
