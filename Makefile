@@ -1,8 +1,16 @@
 # The whole set-up on Debian 12: `make run` starts the calculator, `make test` runs every test.
-# Both install what is missing first (scripts/install-deps, needs root or sudo).
+# Both install what is missing first (scripts/install-deps, needs root or sudo): `make run` only
+# what building and running the programs needs, `make test` and `make bench` also the test and
+# benchmark tools.
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
+PROGRAMS = ferrolin ferrolin-eval ferrolin-history
+CONFIGURE = cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# A build folder that `make test` configured keeps its tests; a new one is configured without
+# them, so that GoogleTest and Google Benchmark are not needed for the programs alone.
+CONFIGURE_PROGRAMS = if [ -f build/CMakeCache.txt ]; then $(CONFIGURE) $(CMAKE_FLAGS) >/dev/null; \
+	else $(CONFIGURE) -DFERROLIN_TESTS=OFF -DFERROLIN_BENCH=OFF $(CMAKE_FLAGS) >/dev/null; fi
 
 .PHONY: all deps deps-build build run test test-asan bench fuzz package test-package clean
 
@@ -16,14 +24,17 @@ deps:
 deps-build:
 	@scripts/install-deps build run
 
+# The programs alone.
 build: deps-build
-	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
-	@cmake --build build -j $(JOBS)
+	@$(CONFIGURE_PROGRAMS)
+	@cmake --build build -j $(JOBS) --target $(PROGRAMS)
 
 run: build
 	./build/ferrolin
 
-test: deps build
+test: deps
+	@$(CONFIGURE) -DFERROLIN_TESTS=ON -DFERROLIN_BENCH=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build -j $(JOBS)
 	scripts/run-tests build
 
 test-asan: deps
@@ -34,21 +45,24 @@ test-asan: deps
 # A Debian package (CPack's DEB generator) in build/package/, from the same build folder; only
 # the programs and their files are built for it, not the tests.
 package: deps-build
-	@scripts/install-deps package
-	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@scripts/install-deps package-files package
+	@$(CONFIGURE_PROGRAMS)
 	@cmake --build build -j $(JOBS) --target package-files
 	@cmake --build build --target package
 
 # Builds the package, runs lintian, installs it with apt, runs it, and removes it again (root).
 test-package: deps-build
-	@scripts/install-deps package package-test
-	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@scripts/install-deps package-files package package-test
+	@$(CONFIGURE_PROGRAMS)
 	scripts/test-package build
 
-bench: build
+bench: deps
+	@$(CONFIGURE) -DFERROLIN_BENCH=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build -j $(JOBS)
 	scripts/run-bench build
 
 fuzz: deps-build
+	@scripts/install-deps test-build
 	@CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERROLIN_FUZZ=ON >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 	scripts/run-fuzz build-fuzz $(FUZZ_SECONDS)

@@ -3,6 +3,7 @@
 #include "dialogs/DesignMetrics.h"
 #include "dialogs/HomePageLabel.h"
 #include "dialogs/ReadableColour.h"
+#include "ferrolin/Version.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
@@ -44,6 +45,7 @@ TFormAbout::TFormAbout(QWidget* owner, const Platform& platform, QString noticeT
       LabelAuthor(new QLabel(QStringLiteral("by the Ferrolin developers"), this)),
       LabelHomePage(new HomePageLabel(QStringLiteral("Home page (Click here)"), this)),
       Button1(new QPushButton(tr("OK"), this)),
+      LabelVersion(new QLabel(tr("Version %1").arg(QString::fromLatin1(kVersion)), this)),
       shell_(platform.shell),
       messageBoxes_(RequireMessageBoxes(platform)),
       noticeTitle_(std::move(noticeTitle))
@@ -63,6 +65,7 @@ TFormAbout::TFormAbout(QWidget* owner, const Platform& platform, QString noticeT
     LabelHomePage->setAccessibleName(QStringLiteral("Home page"));
     LabelHomePage->setAccessibleDescription(tr("Opens %1 in the web browser").arg(HomePageAddress));
     LabelHomePage->setToolTip(HomePageAddress);
+    LabelVersion->setObjectName(QStringLiteral("LabelVersion"));
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
 
@@ -80,7 +83,8 @@ TFormAbout::TFormAbout(QWidget* owner, const Platform& platform, QString noticeT
 void TFormAbout::LayOut()
 {
     const DesignMetrics metrics(this);
-    setFixedSize(metrics.Size(324, 138));
+    // The designed 324 x 138, and a line more for the version under the OK button.
+    setFixedSize(metrics.Size(324, 160));
     setFont(metrics.Tahoma(13));
 
     // The owner's icon (the main window's, else the application's) fills the space left of the texts.
@@ -100,6 +104,8 @@ void TFormAbout::LayOut()
     LabelHomePage->move(metrics.Px(88), metrics.Px(68));
     LabelHomePage->adjustSize();
     Button1->setGeometry(metrics.Rect(119, 98, 75, 25));
+    LabelVersion->move(metrics.Px(88), metrics.Px(134));
+    LabelVersion->adjustSize();
 }
 
 void TFormAbout::LabelHomePageClick()

@@ -1,5 +1,5 @@
 #pragma once
-// The About window: the program's name, the author credit and a link to the home page.
+// The About window: the program's name, the author credit, a link to the home page and the version.
 #include <QDialog>
 #include <QString>
 
@@ -26,6 +26,7 @@ public:
     QLabel* const LabelAuthor;
     HomePageLabel* const LabelHomePage;
     QPushButton* const Button1;
+    QLabel* const LabelVersion;  // below the rest: which release this is, for bug reports
 
 public slots:
     void LabelHomePageClick();

@@ -181,9 +181,14 @@ QString LookUpAndPrint(QTextDocument& pages, const QString& jobName, const std::
 QtPrinting::QtPrinting() : QtPrinting(Options{}) {}
 
 QtPrinting::QtPrinting(Options options)
-    : options_(std::move(options)), channel_(std::make_shared<Channel>()), lookupDeadline_(new QTimer(this)) {
+    : options_(std::move(options)),
+      channel_(std::make_shared<Channel>()),
+      progressDelay_(new QTimer(this)),
+      lookupDeadline_(new QTimer(this)) {
     if (!options_.printers) options_.printers = std::make_shared<CupsPrinterSource>();
     channel_->receiver = this;
+    progressDelay_->setObjectName(QStringLiteral("PrintProgressDelay"));
+    progressDelay_->setSingleShot(true);
     lookupDeadline_->setSingleShot(true);
 }
 
@@ -218,18 +223,9 @@ void QtPrinting::Print(const QTextDocument& document, const QString& jobName) {
     job->chosen = chosen_;
     job_ = job;
 
-    // Shown only if the job takes longer than a second.
-    progress_ = new QProgressDialog(tr("Printing the results history..."), tr("Cancel"), 0, 0, QApplication::activeWindow());
-    progress_->setObjectName(QStringLiteral("PrintProgress"));
-    progress_->setWindowTitle(tr("Printing"));
-    progress_->setAutoClose(false);
-    progress_->setAutoReset(false);
-    progress_->setMinimumDuration(1000);
-    QTimer::singleShot(1000, progress_, [progress = progress_.data()] { progress->show(); });
-    connect(progress_, &QProgressDialog::canceled, this, [this, job] {
-        job->abandoned = true;
-        Finish(job, {});
-    });
+    progressDelay_->disconnect(this);
+    connect(progressDelay_, &QTimer::timeout, this, [this, job] { ShowProgress(job); });
+    progressDelay_->start(options_.progressDelayMs);
     lookupDeadline_->disconnect(this);
     connect(lookupDeadline_, &QTimer::timeout, this, [this, job] {
         if (job->lookedUp) return;
@@ -248,9 +244,26 @@ void QtPrinting::Print(const QTextDocument& document, const QString& jobName) {
     thread->start();
 }
 
+void QtPrinting::ShowProgress(const std::shared_ptr<Job>& job) {
+    if (job_ != job || progress_) return;
+    // QProgressDialog's own delayed show (minimumDuration) is a timer of its own that outlives
+    // hide(): it is shown here, once, by hand, and never asked to show itself.
+    progress_ = new QProgressDialog(tr("Printing the results history..."), tr("Cancel"), 0, 0, QApplication::activeWindow());
+    progress_->setObjectName(QStringLiteral("PrintProgress"));
+    progress_->setWindowTitle(tr("Printing"));
+    progress_->setAutoClose(false);
+    progress_->setAutoReset(false);
+    connect(progress_, &QProgressDialog::canceled, this, [this, job] {
+        job->abandoned = true;
+        Finish(job, {});
+    });
+    progress_->show();
+}
+
 void QtPrinting::Finish(const std::shared_ptr<Job>& job, const QString& error) {
     if (job_ != job) return;  // given up on already
     job_.reset();
+    progressDelay_->stop();
     lookupDeadline_->stop();
     if (progress_) {
         progress_->disconnect(this);

@@ -70,6 +70,8 @@ public:
         int submitTimeoutMs = 20000;
         // The program that hands a PDF to the print system.
         QString submitProgram = QStringLiteral("lp");
+        // How long a job runs before its progress window appears.
+        int progressDelayMs = 1000;
     };
 
     QtPrinting();
@@ -86,12 +88,16 @@ private:
     struct Job;
     struct Channel;
     void Finish(const std::shared_ptr<Job>& job, const QString& error);
+    void ShowProgress(const std::shared_ptr<Job>& job);
 
     Options options_;
     std::optional<PrinterSettings> chosen_;  // none until the user accepted a printer in Print Setup
     std::shared_ptr<Channel> channel_;
     std::shared_ptr<Job> job_;
     QPointer<QProgressDialog> progress_;  // a child of the window that was active, which may go first
+    // Until it fires there is no progress window at all; Finish stops it, so a window can never
+    // appear after its job, inside the event loop of the box that reports how the job ended.
+    QTimer* progressDelay_ = nullptr;
     QTimer* lookupDeadline_ = nullptr;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/QtMessageBoxes.h"
 
+#include "platform/ModalWithKeyboard.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -10,7 +12,7 @@ namespace ferrolin {
 void QtMessageBoxes::ShowError(QWidget* owner, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);  // messages quote user input, which must never be markup
-    box.exec();
+    ExecWithKeyboard(box);
 }
 
 void QtMessageBoxes::ShowNotice(const QString& title, const QString& text) {
@@ -23,7 +25,7 @@ void QtMessageBoxes::ShowNotice(const QString& title, const QString& text) {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         box.move(screen->availableGeometry().center() - box.rect().center());
     }
-    box.exec();
+    ExecWithKeyboard(box);
 }
 
 MessageBoxes::SaveChoice QtMessageBoxes::AskSaveChanges(QWidget* owner, const QString& title,
@@ -33,7 +35,7 @@ MessageBoxes::SaveChoice QtMessageBoxes::AskSaveChanges(QWidget* owner, const QS
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
+    switch (ExecWithKeyboard(box)) {
     case QMessageBox::Yes:
         return SaveChoice::Save;
     case QMessageBox::No:

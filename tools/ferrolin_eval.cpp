@@ -4,7 +4,8 @@
 //   ferrolin-eval --version | --help
 //
 // Each success prints the history line the window would append; each failure prints the error
-// box's text on stderr. Without expressions, every non-empty line of standard input is one.
+// box's text on stderr. Without expressions, every non-empty line of standard input is one, and
+// a failure's text comes after a line that names the input line's number and text.
 // Exit status: 0 when everything evaluated, 1 when anything failed or could not be read or
 // written, 2 for a bad command line.
 #include <sys/stat.h>
@@ -25,6 +26,7 @@
 #include "evaluator/MyParser.h"
 #include "evaluator/ResultFormat.h"
 #include "ferrolin/Version.h"
+#include "tools/ferrolin_eval_usage.h"
 
 namespace {
 
@@ -32,8 +34,6 @@ using ferrolin::DecimalPlaces;
 
 const std::string kRange =
     "from " + std::to_string(DecimalPlaces::kFewest) + " to " + std::to_string(DecimalPlaces::kMost);
-const std::string kUsage = "usage: ferrolin-eval [--decimals N] [--] [EXPRESSION ...] (N " + kRange +
-                           "; put -- before an expression that begins with -), or ferrolin-eval --version";
 
 enum class Outcome { Success, Failure };
 
@@ -44,7 +44,7 @@ struct Settings {
 
 // Exit code 2 and one line on stderr, as any shell user expects from a bad command line.
 [[noreturn]] void UsageError(std::string_view problem) {
-    std::cerr << "ferrolin-eval: " << problem << "; " << kUsage << "\n";
+    std::cerr << "ferrolin-eval: " << problem << "; " << ferrolin::EvalUsageLine() << "\n";
     std::exit(2);
 }
 
@@ -70,7 +70,7 @@ Settings ParseArguments(int argc, char** argv) {
         if (arg == "--") {
             optionsEnded = true;
         } else if (arg == "--help" || arg == "-h") {
-            std::cout << kUsage << "\n";
+            std::cout << ferrolin::EvalHelpText();
             std::exit(0);
         } else if (arg == "--version") {
             std::cout << "ferrolin-eval " << ferrolin::kVersion << "\n";
@@ -138,9 +138,15 @@ std::string TerminalText(std::string message) {
     return message;
 }
 
+// Where an expression came from; a line of standard input is named in its failure, since the
+// message alone does not tell a script's author which of many lines failed.
+struct Source {
+    std::size_t lineNumber = 0;  // 0: a command-line argument
+};
+
 // Notices first, then the line or the error, in the order the window shows them. stdout is
 // flushed before anything goes to stderr so that both keep their order on one terminal.
-Outcome EvaluateOne(ferrolin::Evaluator& evaluator, std::string_view input, int decimals) {
+Outcome EvaluateOne(ferrolin::Evaluator& evaluator, std::string_view input, int decimals, Source source = {}) {
     const std::string expression = ferrolin::ExpressionText(SplitLines(input));
     const ferrolin::Evaluation result = evaluator.Evaluate(expression);
     if (!result.notices.empty()) {
@@ -153,6 +159,7 @@ Outcome EvaluateOne(ferrolin::Evaluator& evaluator, std::string_view input, int 
         return Outcome::Success;
     }
     std::cout.flush();
+    if (source.lineNumber > 0) std::cerr << "ferrolin-eval: line " << source.lineNumber << ": " << input << "\n";
     std::cerr << TerminalText(ferrolin::ErrorBoxText(result.failure->message)) << "\n";
     return Outcome::Failure;
 }
@@ -189,10 +196,12 @@ int main(int argc, char** argv) {
                 return 1;
             }
             std::string line;
+            Source source;
             while (std::getline(std::cin, line)) {
+                ++source.lineNumber;
                 if (!line.empty() && line.back() == '\r') line.pop_back();  // files written on Windows
                 if (line.empty()) continue;
-                anyFailed |= EvaluateOne(evaluator, line, settings.decimals) == Outcome::Failure;
+                anyFailed |= EvaluateOne(evaluator, line, settings.decimals, source) == Outcome::Failure;
             }
             if (std::cin.bad()) {
                 std::cout.flush();

@@ -2,6 +2,7 @@
 
 #include "dialogs/UnitAbout.h"
 #include "dialogs/UnitHelp.h"
+#include "platform/ModalWithKeyboard.h"
 #include "window/SpokenFeedback.h"
 
 #include <QAction>
@@ -34,7 +35,7 @@ HelpCommands::HelpCommands(QWidget& window, QMenu& helpMenu, const Platform& pla
       speech_(speech),
       applicationTitle_(std::move(applicationTitle)),
       showError_(std::move(showError)),
-      runWindow_([](QDialog& shown) { return shown.exec(); })
+      runWindow_([](QDialog& shown) { return ExecWithKeyboard(shown); })
 {
     QAction* guide = helpMenu.addAction(QStringLiteral("&Quick Start Guide"));
     guide->setObjectName(QStringLiteral("MnuQuickStartGuide"));

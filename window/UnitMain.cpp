@@ -43,6 +43,8 @@
 #include "window/EvaluateCycle.h"
 #include "window/HelpCommands.h"
 #include "window/KeypadKeys.h"
+#include "window/AltMenuGuard.h"
+#include "window/BoxFrames.h"
 #include "window/MenuBarKeyboardStyle.h"
 #include "window/ResultsHistory.h"
 #include "window/HistoryBox.h"
@@ -113,6 +115,12 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     speech_->SetScreenReaderProbe(platform_.screenReaderRunning);
     // Before any control exists, so that none of them has to be told of a new font.
     setFont(PreferredFont(DesignMetrics(this).Px(kWindowFontPixels)));
+    // The menu bar would take that font from the window, while its menus, windows of their own,
+    // take the desktop's menu font: at some scale factors the bar then reads smaller than its
+    // menus. The bar gets the menus' font, every property of it, so the window's does not reach it.
+    QFont menuFont = QApplication::font(FileMenu);
+    menuFont.setResolveMask(QFont::AllPropertiesResolved);
+    menuBar()->setFont(menuFont);
     BuildControls();
     ApplyFonts();
 
@@ -180,6 +188,9 @@ void TForm1::BuildMenus() {
 
     HelpMenu = bar->addMenu(QStringLiteral("&Help"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
+
+    auto* altGuard = new AltMenuGuard(this);
+    for (QMenu* menu : {FileMenu, EditMenu, MnuOptions, HelpMenu}) altGuard->Watch(*menu);
 
     auto* style = new MenuBarKeyboardStyle();
     style->setParent(bar);
@@ -259,6 +270,9 @@ void TForm1::BuildControls() {
 
     BuildFunctionList();
     BuildKeypad();
+    for (QFrame* box : {static_cast<QFrame*>(RichEditInput), static_cast<QFrame*>(ListBoxFunctions),
+                        static_cast<QFrame*>(RichEditOutput)})
+        FrameForEveryScale(*box);
 
     // Tab order: expression, functions, the keys row by row, history.
     QWidget* previous = RichEditInput;

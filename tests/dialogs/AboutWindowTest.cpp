@@ -3,6 +3,7 @@
 #include "dialogs/HomePageLabel.h"
 #include "dialogs/ReadableColour.h"
 #include "dialogs/UnitAbout.h"
+#include "ferrolin/Version.h"
 #include "platform/Platform.h"
 #include "platform/fakes/FakeMessageBoxes.h"
 #include "platform/fakes/FakeShell.h"
@@ -69,12 +70,13 @@ private slots:
         QCOMPARE(about.window->LabelAuthor->text(), QStringLiteral("by the Ferrolin developers"));
         QCOMPARE(about.window->LabelHomePage->text(), QStringLiteral("Home page (Click here)"));
         QCOMPARE(about.window->Button1->text(), QStringLiteral("OK"));
+        QCOMPARE(about.window->LabelVersion->text(), QStringLiteral("Version ") + QLatin1String(ferrolin::kVersion));
         QCOMPARE(about.window->minimumSize(), about.window->maximumSize());
         QCOMPARE(about.window->LabelHomePage->palette().color(QPalette::WindowText), QColor(Qt::blue));
         QVERIFY(!about.window->LabelHomePage->font().underline());
         QCOMPARE(about.window->LabelHomePage->focusPolicy(), Qt::StrongFocus);
         for (QWidget* label : {static_cast<QWidget*>(about.window->LabelName), static_cast<QWidget*>(about.window->LabelAuthor),
-                               static_cast<QWidget*>(about.window->LabelHomePage)})
+                               static_cast<QWidget*>(about.window->LabelHomePage), static_cast<QWidget*>(about.window->LabelVersion)})
             QVERIFY2(about.window->rect().contains(label->geometry()), qPrintable(label->objectName()));
     }
 
@@ -104,7 +106,7 @@ private slots:
         {
             About about;
             for (QWidget* label : {static_cast<QWidget*>(about.window->LabelName), static_cast<QWidget*>(about.window->LabelAuthor),
-                                   static_cast<QWidget*>(about.window->LabelHomePage)}) {
+                                   static_cast<QWidget*>(about.window->LabelHomePage), static_cast<QWidget*>(about.window->LabelVersion)}) {
                 const QColor shown = label->palette().color(QPalette::WindowText);
                 const double ratio = ContrastRatio(shown, about.window->palette().color(QPalette::Window));
                 QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(label->objectName()).arg(ratio)));

@@ -18,7 +18,7 @@ import traceback
 from datetime import datetime
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from test_calculator import Calculator, Failure, stop_process, wait_for  # noqa: E402
+from test_calculator import Calculator, Failure, run, stop_process, wait_for  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ORCA_RUN = os.path.join(HERE, "..", "..", "scripts", "test-env", "orca-run.py")
@@ -117,25 +117,30 @@ def played_texts(after):
     return texts
 
 
-def key_then_hear(calc, orca, keys, what, pattern, transcript, prompt=None, tries=1):
-    """Presses `keys`, waits until Orca says `pattern`; with `prompt`, also checks that the
+def key_then_hear(calc, orca, keys, what, pattern, transcript, prompt=None, pace="chord"):
+    """Presses `keys` once, waits until Orca says `pattern`; with `prompt`, also checks that the
     utterance started playing within that many seconds of the key.
-    A menu opened from the keyboard is sometimes closed again at once, window manager or not:
-    Qt 6.4 on X re-activates the main window just as the menu takes the keyboard (Orca's log shows
-    the frame's window:activate right after the menu shows), and an activation closes open menus.
-    For menus, `tries` presses Escape and the keys again then."""
+    `pace` is how a modifier chord such as "alt+f" is pressed: "chord" presses its keys together
+    (xdotool, a few milliseconds apart), "human" holds the modifier 120 ms before the letter.
+    A fast chord is the hard case for menus: with Orca running, Qt 6.4's accessibility bridge holds
+    every key press until Orca has answered and then posts it again, while shortcuts act at once;
+    so Alt+F has opened the File menu when the chord's own Alt press arrives, and a menu closes on
+    Alt. The window ignores that late Alt press; nothing here presses a key twice."""
     orca.mark()
-    for attempt in range(tries):
-        pressed = time.time()
+    pressed = time.time()
+    if pace == "human":
+        for key in keys:
+            *modifiers, last = key.split("+")
+            for modifier in modifiers:
+                run("xdotool", "keydown", modifier)
+            time.sleep(0.12)  # a person's hand, not a wait for the program
+            run("xdotool", "key", last)
+            for modifier in reversed(modifiers):
+                run("xdotool", "keyup", modifier)
+    else:
         calc.key(*keys)
-        try:
-            _, text = orca.wait_say(what, pattern, timeout=WAIT if attempt == tries - 1 else 5.0)
-            break
-        except Failure:
-            if attempt == tries - 1:
-                raise
-            calc.key("Escape")
-    label = " ".join(keys) + (f"  [menu closed at once; pressed {attempt + 1} times]" if attempt else "")
+    _, text = orca.wait_say(what, pattern)
+    label = " ".join(keys) + ("  [at human pace]" if pace == "human" else "")
     transcript.append((label, orca.since_mark()))
     if prompt is not None and SPEECHD_LOG:
         spoken = re.sub(r"[.]$", "", text)
@@ -146,6 +151,16 @@ def key_then_hear(calc, orca, keys, what, pattern, transcript, prompt=None, trie
             raise Failure(f"{spoken!r} started playing {delay:.2f} s after {keys} (allowed {prompt} s)")
         transcript[-1] = (transcript[-1][0] + f"  [playing after {delay:.2f} s]", transcript[-1][1])
     return text
+
+
+def close_menu(calc, orca, transcript):
+    """Closes a menu that Alt+letter opened: Escape closes it and leaves its title active in the
+    menu bar, a second Escape, once Orca has said the title, gives the expression box the keyboard
+    again. (Pressed at once there, the second Escape was seen to be lost with Orca running, leaving
+    the title active; why is not known. After F10 both at once work.)"""
+    key_then_hear(calc, orca, ["Escape"], "the menu's title in the menu bar", r"^(File|Edit|Options|Help)\b",
+                  transcript)
+    key_then_hear(calc, orca, ["Escape"], "the expression box", r"^Expression text", transcript)
 
 
 def scenario(calc, orca, steps, transcript):
@@ -170,21 +185,24 @@ def scenario(calc, orca, steps, transcript):
     wait_for("the failed expression kept", lambda: calc.expression() == "sin 30")
     calc.key("ctrl+a", "BackSpace")
 
-    steps.append("Alt+F opens the File menu and types nothing")
-    key_then_hear(calc, orca, ["alt+f"], "the File menu's first item", r"^New", transcript, tries=3)
-    key_then_hear(calc, orca, ["Escape", "Escape"], "the expression box", r"^Expression text", transcript)
-    if calc.expression() != "":
-        raise Failure(f"Alt+F typed into the expression: {calc.expression()!r}")
+    for pace in ("chord", "human"):
+        steps.append(f"Alt+F ({pace}) opens the File menu, which stays open, and types nothing")
+        key_then_hear(calc, orca, ["alt+f"], "the File menu's first item", r"^New", transcript, pace=pace)
+        key_then_hear(calc, orca, ["Down"], "the File menu's second item (the menu is still open)",
+                      r"^Open", transcript)
+        close_menu(calc, orca, transcript)
+        if calc.expression() != "":
+            raise Failure(f"Alt+F typed into the expression: {calc.expression()!r}")
 
     steps.append("F10 opens the menu bar")
-    key_then_hear(calc, orca, ["F10"], "the File menu", r"^(File|New)", transcript, tries=3)
+    key_then_hear(calc, orca, ["F10"], "the File menu", r"^(File|New)", transcript)
     key_then_hear(calc, orca, ["Escape", "Escape"], "the expression box", r"^Expression text", transcript)
 
     steps.append("Audio's state is spoken")
-    key_then_hear(calc, orca, ["alt+o"], "Audio unchecked", r"^Audio, not checked", transcript, tries=3)
+    key_then_hear(calc, orca, ["alt+o"], "Audio unchecked", r"^Audio, not checked", transcript)
     key_then_hear(calc, orca, ["Return"], "the expression box", r"^Expression text", transcript)
-    key_then_hear(calc, orca, ["alt+o"], "Audio checked", r"^Audio checked", transcript, tries=3)
-    key_then_hear(calc, orca, ["Escape", "Escape"], "the expression box", r"^Expression text", transcript)
+    key_then_hear(calc, orca, ["alt+o"], "Audio checked", r"^Audio checked", transcript, pace="human")
+    close_menu(calc, orca, transcript)
 
     steps.append("browsing the function list inserts nothing; Enter inserts the entry")
     key_then_hear(calc, orca, ["Tab"], "the list", r"^Functions", transcript)
@@ -223,7 +241,7 @@ def scenario(calc, orca, steps, transcript):
         if results:
             raise Failure(f"the result was also spoken by the window: {results}")
     calc.key("BackSpace")
-    key_then_hear(calc, orca, ["alt+o"], "Audio checked", r"^Audio checked", transcript, tries=3)
+    key_then_hear(calc, orca, ["alt+o"], "Audio checked", r"^Audio checked", transcript)
     key_then_hear(calc, orca, ["Return"], "the expression box", r"^Expression text", transcript)
 
     steps.append("F1 opens the Guide; its reading never holds Orca back")

@@ -1,6 +1,8 @@
-// The real printing layer without a print server: the message when none answers, the message
-// when the submit program is missing, and a history printed to a PDF file: every line on the
-// pages in order, inside the printable area, and as big on paper as on the screen.
+// The real printing layer without a print server: the message when none answers (and no progress
+// window left to show), the message when the submit program is missing, and a history printed to
+// a PDF file: every line on the pages in order, inside the printable area, and as big on paper as
+// on the screen.
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPageLayout>
@@ -11,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "platform/PdfText.h"
 #include "platform/PrintSubmit.h"
@@ -51,6 +54,11 @@ void PrintingTest::noPrintServer()
              QStringLiteral("The print system does not answer: nothing was printed. Try again once it runs"));
     QCOMPARE(printed.size(), 0);
     QVERIFY(!printing.busy());
+    // The error box that reports the failure runs an event loop of its own: nothing may be left
+    // to show a progress window inside it.
+    QVERIFY(!printing.findChild<QTimer*>(QStringLiteral("PrintProgressDelay"))->isActive());
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        QVERIFY(widget->objectName() != QLatin1String("PrintProgress") || !widget->isVisible());
 }
 
 void PrintingTest::submitProgramMissing()

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "evaluator/EvaluationError.h"
+#include "evaluator/FunctionTable.h"
 
 extern char** environ;
 
@@ -208,14 +209,17 @@ TEST_F(FerrolinEval, EvaluatesArgumentsLikeTheWindow) {
 TEST_F(FerrolinEval, ReadsStandardInputLineByLine) {
     const Case cases[] = {
         {"lines", {{}, "2+3\n\n1/0\n  7  \r\n"}, "2+3= 5.00\n7= 7.00\n",
-         Box("Floating point division by zero."), 1},
+         "ferrolin-eval: line 3: 1/0\n" + Box("Floating point division by zero."), 1},
+        {"each failure named", {{}, "sin 30\r\n2\n(2+3\n"}, "2= 2.00\n",
+         "ferrolin-eval: line 1: sin 30\n" + Box("sin30\n Unable to evaluate sin30.") +
+             "ferrolin-eval: line 3: (2+3\n" + Box("(2+3\n Missing right bracket \")\""), 1},
         {"no final newline", {{}, "2*3"}, "2*3= 6.00\n", "", 0},
         {"nothing at all", {{}, ""}, "", "", 0},
         {"only empty lines", {{}, "\n\n\r\n"}, "", "", 0},
-        {"blank line is evaluated", {{}, "   \n"}, "", Box("\n Missing operand "), 1},
+        {"blank line is evaluated", {{}, "   \n"}, "", "ferrolin-eval: line 1:    \n" + Box("\n Missing operand "), 1},
         {"decimals apply", {{"--decimals", "3"}, "1/8\n"}, "1/8= 0.125\n", "", 0},
         {"not UTF-8 line", {{}, "\xE2\x82\n1+1\n"}, "1+1= 2.00\n",
-         Box(std::string(ferrolin::kInvalidText) + "."), 1},
+         "ferrolin-eval: line 1: \xE2\x82\n" + Box(std::string(ferrolin::kInvalidText) + "."), 1},
         {"notice", {{}, "variance(3)\n"}, "variance(3)= NAN\n", "Not enough parameters\n", 0},
     };
     for (const auto& c : cases) Check(c);
@@ -242,9 +246,16 @@ TEST_F(FerrolinEval, RejectsBadCommandLines) {
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
         EXPECT_NE(run.err.find("usage: ferrolin-eval"), std::string::npos);
     }
+}
+
+TEST_F(FerrolinEval, HelpGivesTheUsageAndEveryFunction) {
     Result help = Spawn({{"--help"}});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("usage: ferrolin-eval"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+    for (const char* part : {"usage: ferrolin-eval", "--decimals", "--version", "Exit status"})
+        EXPECT_NE(help.out.find(part), std::string::npos) << part;
+    for (const ferrolin::FunctionInfo& function : ferrolin::FunctionTable())
+        EXPECT_NE(help.out.find("  " + std::string(function.name) + "() "), std::string::npos) << function.name;
 }
 
 // Results are no longer flushed line by line, yet a failure still appears between the results
@@ -253,7 +264,8 @@ TEST_F(FerrolinEval, KeepsResultsAndFailuresInOrder) {
     Invocation call{{}, "2+3\n1/0\nmean(5)\n4\n"};
     call.stderrToStdout = true;
     Result run = Spawn(call);
-    EXPECT_EQ(run.out, "2+3= 5.00\nFloating point division by zero.\nNot enough parameters\nmean(5)= NAN\n4= 4.00\n");
+    EXPECT_EQ(run.out,
+              "2+3= 5.00\nferrolin-eval: line 2: 1/0\nFloating point division by zero.\nNot enough parameters\nmean(5)= NAN\n4= 4.00\n");
     EXPECT_EQ(run.status, 1);
 }
 

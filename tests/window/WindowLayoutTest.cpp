@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QSet>
 #include <utility>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QAction>
 #include <QListWidget>
@@ -49,6 +50,7 @@ private slots:
     void appendedLineIsAnnouncedAtItsPosition();
     void functionNamesShowWholeAtTheSmallestSize();
     void messageBoxesShowTheProgramsIcon();
+    void menuBarHasItsMenusFont();
 };
 
 void WindowLayoutTest::applicationTitle_data() {
@@ -257,6 +259,14 @@ void WindowLayoutTest::messageBoxesShowTheProgramsIcon() {
     // (The picture itself is a resource of the program, not of this test.)
     for (const QMessageBox* box : {&notice, &error})
         QCOMPARE(box->windowIcon().cacheKey(), window.form->windowIcon().cacheKey());
+}
+
+void WindowLayoutTest::menuBarHasItsMenusFont() {
+    WindowFixture window;
+    const QFontInfo bar(window.form->menuBar()->font());
+    const QFontInfo menu(MenuNamed(*window.form, "FileMenu")->font());
+    QCOMPARE(bar.family(), menu.family());
+    QCOMPARE(bar.pixelSize(), menu.pixelSize());
 }
 
 QTEST_MAIN(WindowLayoutTest)

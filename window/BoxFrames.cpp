@@ -1,0 +1,11 @@
+#include "window/BoxFrames.h"
+
+#include <QFrame>
+
+namespace ferrolin {
+
+void FrameForEveryScale(QFrame& box) {
+    box.setStyleSheet(QStringLiteral("#%1 { border: 1px solid palette(dark); }").arg(box.objectName()));
+}
+
+}  // namespace ferrolin
