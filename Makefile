@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
 
-.PHONY: all deps deps-build build run test test-asan bench fuzz package test-package clean
+.PHONY: all deps deps-build build run test test-asan bench fuzz package test-package test-reproducible clean
 
 all: build
 
@@ -31,19 +31,22 @@ test-asan: deps
 	@cmake --build build-asan -j $(JOBS)
 	scripts/run-tests build-asan
 
-# A Debian package (CPack's DEB generator) in build/package/, from the same build folder; only
-# the programs and their files are built for it, not the tests.
+# The Debian source and binary packages (debian/), built by dpkg-buildpackage from a copy of the
+# tree with the distribution's flags, tests included, into build/package/.
 package: deps-build
 	@scripts/install-deps package
-	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
-	@cmake --build build -j $(JOBS) --target package-files
-	@cmake --build build --target package
+	scripts/build-package build/package
 
-# Builds the package, runs lintian, installs it with apt, runs it, and removes it again (root).
+# Builds the packages, runs lintian (pedantic) and autopkgtest, installs the package with apt,
+# runs it, and removes it again (root).
 test-package: deps-build
 	@scripts/install-deps package package-test
-	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
-	scripts/test-package build
+	scripts/test-package build/package
+
+# Builds the packages a second time elsewhere and compares the .deb files with build/package/'s.
+test-reproducible: package
+	@scripts/install-deps package-test
+	scripts/check-reproducible build/package
 
 bench: build
 	scripts/run-bench build
