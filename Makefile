@@ -12,7 +12,7 @@ CONFIGURE = cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 CONFIGURE_PROGRAMS = if [ -f build/CMakeCache.txt ]; then $(CONFIGURE) $(CMAKE_FLAGS) >/dev/null; \
 	else $(CONFIGURE) -DFERROLIN_TESTS=OFF -DFERROLIN_BENCH=OFF $(CMAKE_FLAGS) >/dev/null; fi
 
-.PHONY: all deps deps-build build run test test-asan bench fuzz package test-package clean
+.PHONY: all deps deps-build build run test test-asan bench fuzz package test-package test-reproducible clean
 
 all: build
 
@@ -42,19 +42,22 @@ test-asan: deps
 	@cmake --build build-asan -j $(JOBS)
 	scripts/run-tests build-asan
 
-# A Debian package (CPack's DEB generator) in build/package/, from the same build folder; only
-# the programs and their files are built for it, not the tests.
+# The Debian source and binary packages (debian/), built by dpkg-buildpackage from a copy of the
+# tree with the distribution's flags, tests included, into build/package/.
 package: deps-build
-	@scripts/install-deps package-files package
-	@$(CONFIGURE_PROGRAMS)
-	@cmake --build build -j $(JOBS) --target package-files
-	@cmake --build build --target package
+	@scripts/install-deps package-files test-build package
+	scripts/build-package build/package
 
-# Builds the package, runs lintian, installs it with apt, runs it, and removes it again (root).
+# Builds the packages, runs lintian (pedantic) and autopkgtest, installs the package with apt,
+# runs it, and removes it again (root).
 test-package: deps-build
-	@scripts/install-deps package-files package package-test
-	@$(CONFIGURE_PROGRAMS)
-	scripts/test-package build
+	@scripts/install-deps package-files test-build package package-test
+	scripts/test-package build/package
+
+# Builds the packages a second time elsewhere and compares the .deb files with build/package/'s.
+test-reproducible: package
+	@scripts/install-deps package-test
+	scripts/check-reproducible build/package
 
 bench: deps
 	@$(CONFIGURE) -DFERROLIN_BENCH=ON $(CMAKE_FLAGS) >/dev/null
