@@ -18,6 +18,7 @@
 #include <cstring>
 #include <exception>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -197,13 +198,22 @@ int main(int argc, char** argv) {
             }
             std::string line;
             Source source;
-            while (std::getline(std::cin, line)) {
-                ++source.lineNumber;
-                if (!line.empty() && line.back() == '\r') line.pop_back();  // files written on Windows
-                if (line.empty()) continue;
-                anyFailed |= EvaluateOne(evaluator, line, settings.decimals, source) == Outcome::Failure;
-            }
-            if (std::cin.bad()) {
+            // A line too long for memory must be told from a read error: the stream lets the
+            // allocation's failure through instead of only marking itself bad.
+            std::cin.exceptions(std::ios::badbit);
+            try {
+                while (std::getline(std::cin, line)) {
+                    ++source.lineNumber;
+                    if (!line.empty() && line.back() == '\r') line.pop_back();  // files written on Windows
+                    if (line.empty()) continue;
+                    anyFailed |= EvaluateOne(evaluator, line, settings.decimals, source) == Outcome::Failure;
+                }
+            } catch (const std::bad_alloc&) {
+                std::cout.flush();
+                std::cerr << "ferrolin-eval: out of memory reading line " << source.lineNumber + 1
+                          << " of standard input\n";
+                return 1;
+            } catch (const std::ios_base::failure&) {
                 std::cout.flush();
                 std::cerr << "ferrolin-eval: cannot read standard input\n";
                 return 1;

@@ -23,7 +23,8 @@ import pyatspi
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from test_calculator import APP, MAIN_TITLE, Calculator, Failure, run, stop_process, wait_for, walk  # noqa: E402
 
-NO_PRINTER = "There is no default printer currently selected"
+# With no print server running the box says so; with one that has no printer, that there is none.
+NO_PRINTER = ("There is no default printer currently selected", "The print system does not answer")
 
 
 def wayland_plugin_installed():
@@ -110,8 +111,8 @@ def scenario(calc, weston, steps):
     calc.key("ctrl+p")
     alert = wait_for("the message box", lambda: calc.top_level("alert"))
     said = [node.name for _, node in walk(alert)]
-    if not any(NO_PRINTER in text for text in said):
-        raise Failure(f"the box does not say {NO_PRINTER!r}: {said}")
+    if not any(reason in text for text in said for reason in NO_PRINTER):
+        raise Failure(f"the box does not say nothing could be printed: {said}")
     wait_for("the message box active", lambda: state_of(alert, pyatspi.STATE_ACTIVE))
     # A user reads the box for longer than a job takes to show its progress window (1 s): a
     # window left to appear then would take the keyboard from the box.

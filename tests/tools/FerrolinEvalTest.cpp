@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -282,6 +283,23 @@ TEST_F(FerrolinEval, ReportsStandardInputThatCannotBeRead) {
     Invocation withArguments{{"1+1"}};  // expressions on the command line never read it
     withArguments.standardInput = Invocation::Input::Closed;
     EXPECT_EQ(Spawn(withArguments).status, 0);
+}
+
+// A line longer than memory allows (an endless one from a device, here under a 400 MB limit) is
+// named as that, not as a read error.
+TEST_F(FerrolinEval, SaysWhenALineIsTooLongForMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "an address-space limit and AddressSanitizer's shadow memory do not mix";
+#endif
+    const std::string command = "head -c 700000000 /dev/zero | (ulimit -v 400000; exec '" + EvalProgram() +
+                                "') 2>&1 >/dev/null; echo \"exit $?\"";
+    FILE* shell = popen(command.c_str(), "r");
+    ASSERT_NE(shell, nullptr);
+    std::string said;
+    char chunk[256];
+    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, shell)) > 0;) said.append(chunk, got);
+    pclose(shell);
+    EXPECT_EQ(said, "ferrolin-eval: out of memory reading line 1 of standard input\nexit 1\n");
 }
 
 TEST_F(FerrolinEval, PrintsItsVersion) {
