@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole set-up on Debian 12: `make run` starts the calculator, `make test` runs every test.
 # Both install what is missing first (scripts/install-deps, needs root or sudo): `make run` only
 # what building and running the programs needs, `make test` and `make bench` also the test and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ferrolin: creates the main window on the real desktop services and
 // runs the event loop until the window closes.
 #include <QApplication>

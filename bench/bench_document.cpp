@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save and Open of a 100,000-line results history through the window's own commands.
 #include <benchmark/benchmark.h>
 

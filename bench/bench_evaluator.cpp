@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One-shot evaluation of every corpus line: ours, muparser, and strtold as the floor (reading
 // every number of the text is the least any evaluator must do).
 //   FERROLIN_CORPUS=path bench_evaluator

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long results history on a real display: how long Open holds the window, and how fast the
 // window answers afterwards (scrolling, typing, Enter, and a screen reader's questions), at
 // 100,000, 500,000 and 1,000,000 lines.

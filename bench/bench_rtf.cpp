@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results file with a long history: writing and reading 100,000 lines, in memory and
 // through a file on disk.
 #include "formats/RtfReader.h"

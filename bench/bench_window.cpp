@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's costs: Enter to the history line on screen with 100,000 lines already in
 // the history, and start-up to the first painted frame against a bare QMainWindow.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far each built-in function lies from the true value, in units in the last place (ulp) of
 // the 80-bit format: 500 exact 80-bit arguments per function (a fixed seed, so every run draws
 // the same ones), each result compared with MPFR at 256 bits.

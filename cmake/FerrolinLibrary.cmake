@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ferrolin_library(NAME DIR [LINK lib...]): a static library of every *.cpp in DIR,
 # or an interface library while DIR has none yet.
 function(ferrolin_library name dir)

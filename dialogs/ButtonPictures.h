@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures of the Guide's Play and Stop buttons: a white sign on a blue disc, the corners
 // left transparent so the button face shows through.

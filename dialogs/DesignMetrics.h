@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialogs are laid out in pixels at 120 dots per inch; these helpers turn those into the
 // pixels of the screen the dialog is on, so text and controls keep their proportions.

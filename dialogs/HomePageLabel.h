@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label that works as a link: by mouse, by keyboard (focus, Enter or Space) and through the
 // accessibility interface (role link, action press).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text colours that stay readable on the user's palette.
 #include <QColor>

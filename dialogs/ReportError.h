@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a dialog hands a failure to the application's error box (the main window owns its
 // title and wording rules).

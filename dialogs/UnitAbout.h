@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About window: the program's name, the author credit, a link to the home page and the version.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Quick Start Guide: a fixed help text that can be read aloud, each word selected while it
 // is spoken.

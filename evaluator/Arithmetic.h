@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Extended-precision steps with the calculator's error model: an invalid operation, a division
 // of a finite number by zero and an overflow each end the evaluation with a fixed message;

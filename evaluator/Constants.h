@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stored constants, as exact 80-bit values: significand (with its explicit integer bit) times a
 // power of two read off the exponent field. The comment after each gives the exponent word and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computations of the built-in functions that take more than one step; the function table
 // names each row's computation.

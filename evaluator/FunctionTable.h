@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 39 built-in functions: the one table that lookup, evaluation, the on-screen list and
 // speech read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The expression reader: recursive descent with one token of look-ahead, evaluating as it reads.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two ways number text becomes a value. Both read the evaluator's prepared text (UTF-8).
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Powers of ten, each the nearest 80-bit value, used to scale number literals.
 namespace ferrolin::detail {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Functions worked out in binary128 (113-bit significand, the same exponent range as the 80-bit
 // format) by GCC's libquadmath and rounded once to 80 bits. Their own error is a few units of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where random() draws from. The program draws from one source seeded from the system's entropy;
 // a source with a fixed seed draws the same numbers in the same order every time.

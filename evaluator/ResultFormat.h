@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a value and a history line are written: shared by the window and ferrolin-eval.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // UTF-8 to code points and back, strict: overlong forms, surrogates and values past U+10FFFF
 // are rejected.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exact sums and products of two 80-bit numbers (Knuth's two-sum, Dekker's product), for the
 // functions that carry their result in two parts before the one rounding.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // e^x correctly rounded for a finite x. glibc's expl misses by up to 0.7 units in the last place;
 // here x is reduced by a 152-bit ln 2 / 64 and e^x carried in two 80-bit numbers, and only an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ln, log10 and log2 of a positive finite x, correctly rounded. The C library's logl and log10l
 // multiply by a rounded ln 2 or log10(2) and lose up to 0.8 and 1.2 units in the last place

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // sin, cos and tan correctly rounded. glibc's sinl and cosl miss by up to 0.97 units in the last
 // place and tanl by 1.5; binary128 costs thirty times as much, and these are common. Here, for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns bytes in a Windows, DOS or Mac code page into text through Qt's converters (ICU).
 #include <QByteArray>

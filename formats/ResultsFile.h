@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The results file on disk: reading it into history lines and writing history lines to it, as
 // the window's Open and Save do and ferrolin-history does for scripts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The RTF control words the results reader acts on; every other word is formatting it ignores.
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a results file back into history lines: RTF (ours or another program's) or plain text.
 #include <QByteArray>

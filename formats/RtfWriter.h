@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes the results history as an RTF document that word processors and our own reader open.
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turning a phrase into SSML for speech-dispatcher, with an index mark before every word so that
 // the service tells us which word it has reached. Positions and lengths are in UTF-16 units of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any byte string: the evaluator returns a value or a failure whose kind matches one of its known
 // messages and whose position is where the quoted text ends; it leaves the floating-point
 // environment clean, and its value can always be formatted.

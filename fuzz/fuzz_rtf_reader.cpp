@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes handed to the results-file loader: it must return (lines or "cannot load")
 // without crashing, leaking or taking long, and needs no QApplication to do so.
 #include "formats/RtfReader.h"

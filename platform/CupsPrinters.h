@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real print system (CUPS). Everything here waits for the print server: call it only off the
 // GUI thread.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The open-file and save-file dialogs, behind an interface so that tests never block on a real one.
 #include <QString>

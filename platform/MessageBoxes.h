@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modal message boxes, behind an interface so that tests never block on a real one.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a modal dialog that asks for the keyboard as soon as it is shown.
 class QDialog;

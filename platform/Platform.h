@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the windows need from the desktop, gathered so that tests can hand in fakes.
 #include <functional>

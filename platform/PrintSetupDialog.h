@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Print Setup: the printer and its settings for later Print jobs. It opens at once; the printer
 // list is read on a worker thread (the print server may hang), "Looking for printers..." shows

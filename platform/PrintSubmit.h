@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Handing a finished PDF to the print system through its submit program (lp). Waits for the
 // program: call it only off the GUI thread.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Asks a PrinterSource for its printers on a thread of its own and hands the answer to the GUI
 // thread; after `timeoutMs` without one it reports NoAnswer. A later answer still arrives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the print system knows about its printers, as plain data, and the one question the print
 // setup asks it. Asking may take as long as the print system takes to answer (a hung server:

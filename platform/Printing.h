@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The current printer and its print jobs, behind an interface so that tests print nowhere.
 #include <QObject>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real message boxes, as QMessageBox dialogs run modally.
 #include "platform/MessageBoxes.h"

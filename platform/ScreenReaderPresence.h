@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether a screen reader really runs. Qt's accessibility bridge is on whenever the desktop's
 // accessibility bus is, and some desktops switch that on with no screen reader at all: a user

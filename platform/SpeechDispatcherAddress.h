@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where speech-dispatcher listens, found the way its own client library finds it, so that this
 // program and the desktop's other speech clients (a screen reader) reach the same service:

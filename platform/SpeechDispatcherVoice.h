@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real Voice: speech-dispatcher through its own text protocol (SSIP) on a unix socket that
 // the event loop drives. Nothing here ever waits: connecting, starting the service and every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splits what speech-dispatcher sends into its protocol's messages. Every line is three digits,
 // then '-' when more lines of the same message follow or ' ' on the last one, then text, then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A client connection to a unix socket, driven by the event loop and never waiting. The speech
 // client needs nothing more, and Qt's own local socket would bring Qt Network, and with it the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A speech voice: phrases are queued and spoken in the background, in order.
 #include <QObject>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferrolin-eval: evaluates expressions the way the calculator window does, for scripts and tests.
 //
 //   ferrolin-eval [--decimals N] [--] [EXPRESSION ...]

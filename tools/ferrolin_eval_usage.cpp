@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ferrolin_eval_usage.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts ferrolin-eval shows about itself: the one-line usage of an error and the full --help.
 #include <string>

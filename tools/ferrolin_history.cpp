@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferrolin-history: a results file's history lines for scripts, and results files from lines.
 //
 //   ferrolin-history FILE...               print each file's history lines, as Open loads them

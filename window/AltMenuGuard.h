@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps a menu that Alt+letter opened from closing on the late Alt press of that same chord.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frames of the window's text boxes and function list, drawn so that they show at every
 // scale factor.

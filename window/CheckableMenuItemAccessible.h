@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What screen readers are told about a checkable menu item. Qt's own menu items report "checked"
 // but never that they can be checked at all, so a screen reader says "checked" for a ticked item

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application's own style, with the menu bar's overflow button drawn rather than loaded.
 // Every menu bar asks its style for that icon when it is made, and the style reads it from an

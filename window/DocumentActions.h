@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's action list and the layout of its File and Edit menus, as data: one table drives
 // the creation of the actions, their menus and the one handler that runs them.

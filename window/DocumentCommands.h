@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's File and Edit menus: the action list, the edit commands on the focused text
 // box, and the commands that treat the results history as a document (new, open, save, print),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A document command that failed: what() is the text for the error box.
 #include <stdexcept>

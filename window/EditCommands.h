@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six standard edit commands on one text box: when each may run, and running it.
 #include "window/DocumentActions.h"

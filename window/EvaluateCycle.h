@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One evaluation of the input box's expression: read the box, evaluate, show the notices and the
 // error, or say the result and add its line to the history. It also keeps the decimal separator

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Up and Down in the expression box: walks back through the expressions evaluated in this run,
 // and forward again to the text that was being typed when the walk began.

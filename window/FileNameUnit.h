@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The name of the current results file, and whether the history changed since it was loaded or
 // saved. A plain value owned by the main window.

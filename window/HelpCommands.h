@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's Help menu: the Quick Start Guide and the About window.
 #include <QObject>

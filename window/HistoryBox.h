@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The results history's box: a read-only text box whose copies hold each history line whole.
 #include <QTextEdit>

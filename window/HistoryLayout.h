@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The results history's own text layout: every line the same height, and a paragraph laid out
 // only when it is drawn, hit or asked about.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The input box's lines as the evaluate command joins them, and the way back from a place in
 // the joined expression to a place in the box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keypad's 24 keys, in order of rows and of tab stops (four to a row).
 #include <span>

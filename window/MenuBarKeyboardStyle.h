@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fusion highlights a menu title only while its menu is open, so Alt alone (which makes the bar
 // take the keyboard) showed nothing. This style highlights the title the keyboard is on as well.

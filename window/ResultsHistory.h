@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The results history: the read-only box of "expression= value" lines under the keypad. Every
 // other part of the window reaches the history through this class, never through the box's

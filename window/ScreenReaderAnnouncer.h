@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one place where the window tells a screen reader something that appeared out of its sight,
 // such as a result added to the unfocused history box.

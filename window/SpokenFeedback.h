@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's spoken feedback: the one place that knows whether Options > Audio is on,
 // speaks the window's phrases, and shows a speech failure.

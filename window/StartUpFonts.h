@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the system's font configuration (fontconfig parses a few dozen XML files) is the
 // longest single step of start-up, and nothing of it needs Qt. Begun on a thread of its own

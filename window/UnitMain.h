@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator's main window: it builds the input box, keypad, function list, results history
 // and menus, handles the keys and the Options menu, and hands each job to its unit: the evaluate

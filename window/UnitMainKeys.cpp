@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's keypad, function list and keyboard: the keys' handlers and the keys that
 // mean something of their own in one control (Enter on a key or in the list, Up and Down in the
 // expression, Enter anywhere else to evaluate).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's font family: Tahoma where it is installed, else the desktop's sans font.
 #include <QFont>

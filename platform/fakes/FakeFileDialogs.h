@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // FileDialogs for tests: records every request and answers with the queued choices. Nothing is
 // ever shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // MessageBoxes for tests: remembers every box in order and answers AskSaveChanges with a preset
 // choice. Nothing is ever shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printers for tests: every lookup answers `survey`, and can be held back like a hung print
 // server until Release().

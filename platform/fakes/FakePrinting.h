@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing for tests: keeps every job instead of printing it, and can be told to fail.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A shell that records every address it is asked to open and answers as told.
 #include "platform/Shell.h"

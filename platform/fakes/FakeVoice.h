@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Voice for tests: remembers every Speak and Purge in order, can be told to fail, and lets the
 // test play Word events as if the service had sent them. Nothing is ever spoken.

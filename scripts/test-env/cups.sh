@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # scripts/test-env/cups.sh start|stop STATE_DIR
 # A private CUPS server with one cups-pdf queue "PDF" (the default), for the print tests.
 # Everything it writes lives under STATE_DIR/cups: its own configuration, spool, logs and the

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """orca-run.py DEBUG_FILE: runs Debian's Orca screen reader for the end-to-end tests.
 
 Like /usr/bin/orca, but under its own process name (/usr/bin/orca refuses to start while any

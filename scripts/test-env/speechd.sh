@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # speechd.sh start|stop STATE_DIR
 # A private speech-dispatcher for the speech tests: espeak-ng into ALSA's null device, so it needs
 # no sound card and runs faster than real time. `start` prints the address clients need.

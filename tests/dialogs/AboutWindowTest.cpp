@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: its texts, the home-page label's hover underline and the link, reached by
 // mouse, keyboard and the accessibility interface, with a fake shell and fake message boxes.
 #include "dialogs/HomePageLabel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sizes given at 120 dots per inch become the screen's pixels, rounded to the nearest pixel, so
 // that the windows keep their proportions on every screen.
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Quick Start Guide reading aloud through the real speech-dispatcher voice (a private daemon
 // whose address is in SPEECHD_ADDRESS): every word is selected, in order, as it is spoken.
 #include "dialogs/GuideText.h"

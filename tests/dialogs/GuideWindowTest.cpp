@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Quick Start Guide window driven through its buttons, its voice's word events and every way
 // of closing it, with a fake voice.
 #include "dialogs/ButtonPictures.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The calculator seen from outside: started on a private X server and driven through the
 accessibility bus (AT-SPI) and real key and mouse events (xdotool), the way a user or a screen
 reader would. Run by scripts/run-e2e, which provides Xvfb, D-Bus and the accessibility bus.

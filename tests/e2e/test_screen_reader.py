@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The calculator heard through Debian's Orca screen reader and worked from the keyboard alone.
 
 Run by scripts/run-e2e (private X server, D-Bus session with the accessibility bus, a private

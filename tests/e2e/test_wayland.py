@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The calculator running natively on Wayland: a private weston compositor (its X11 backend,
 inside the private X server of scripts/run-e2e, so that xdotool's keys reach it as a keyboard),
 the program on Qt's wayland platform, read through the accessibility bus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The functions against reference values to the last bit: the arguments where they used to
 // miss most, the domain edges, and the ends of the range.
 //

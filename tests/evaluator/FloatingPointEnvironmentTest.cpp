@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every evaluation, successful or not, hands the floating-point environment back clean.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 39 functions: values, exact conversions with the stored constants, and domain errors.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Precedence, signs, blanks and the five syntax messages with their quoted text.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number text: single operands (always ".") and comma-list elements (the caller's separator).
 #include <gtest/gtest.h>
 

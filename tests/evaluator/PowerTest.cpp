@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "^": integer powers by squaring, general powers through exp2, and where each fails.
 #include <gtest/gtest.h>
 

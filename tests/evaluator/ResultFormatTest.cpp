@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value after "= ", the history line, the expression text and the error box's text.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mean, stddev and variance over comma lists, the notice, comma lists elsewhere, and random.
 #include <gtest/gtest.h>
 

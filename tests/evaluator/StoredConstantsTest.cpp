@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stored constants bit for bit: each as declared, and as the reader and the conversion
 // functions hand it out. A "corrected" e or 200/pi fails here.
 #include <gtest/gtest.h>

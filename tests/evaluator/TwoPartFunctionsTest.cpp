@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two-part fast paths of sin, cos, tan, exp, ln, log10 and log2 against libquadmath's
 // binary128 functions (an independent implementation), rounded once: both give the correctly
 // rounded value, so they must agree to the bit. The arguments reach every entry of each table

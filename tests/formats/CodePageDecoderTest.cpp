@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code pages: one known byte string for every code page and character set Word writes, and
 // what becomes of bytes that are malformed in them.
 #include "formats/CodePageDecoder.h"

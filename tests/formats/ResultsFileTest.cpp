@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a results file: what may be replaced, and that whatever is written can be opened again.
 #include "formats/ResultsFile.h"
 

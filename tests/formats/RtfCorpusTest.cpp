@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files other programs wrote (tests/formats/corpus): each loads, and reads as LibreOffice reads
 // it, word for word, unless it is one of the differences named below.
 #include "formats/PlainTextLines.h"

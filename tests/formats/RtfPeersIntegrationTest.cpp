@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Our results file opened by other programs: LibreOffice and pandoc must see the same lines.
 // Without them installed the test skips, unless FERROLIN_REQUIRE_SERVICES=1 (then it fails).
 #include "formats/PlainTextLines.h"

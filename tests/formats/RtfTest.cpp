@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results file: what WriteRtf produces, and what ReadResultsBytes makes of our own files,
 // other programs' RTF, plain text in the usual encodings and broken input.
 #include "formats/RtfReader.h"

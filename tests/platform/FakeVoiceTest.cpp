@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Other windows' tests lean on FakeVoice to stand in for the service, failures included.
 #include "platform/fakes/FakeVoice.h"
 

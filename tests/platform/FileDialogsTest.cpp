@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open dialog's filter list, from the "Label|pattern|..." form to Qt's name filters.
 #include <QTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a PDF shows, read back with poppler's pdftotext -bbox: each word with its box in points,
 // page by page, so tests can check that every line came out, in order, and how big it is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Print Setup on a fake print system: it opens at once while the printers are read off the GUI
 // thread, keeps keys typed meanwhile, names a print system that does not answer, and starts the
 // next Print Setup from what the last one accepted.

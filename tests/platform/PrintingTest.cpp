@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real printing layer without a print server: the message when none answers (and no progress
 // window left to show), the message when the submit program is missing, and a history printed to
 // a PDF file: every line on the pages in order, inside the printable area, and as big on paper as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sets an environment variable for the life of a test and restores it however the test leaves.
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who counts as a screen reader, asked of a real accessibility bus (run under
 // scripts/run-accessible; elsewhere it skips): Qt's bridge being on is not enough.
 #include "platform/ScreenReaderPresence.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real voice against a private speech-dispatcher (scripts/test-env/speechd.sh gives its
 // address in SPEECHD_ADDRESS).
 #include "platform/SpeechDispatcherVoice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real voice against stand-in speech services on a unix socket: what it says in the protocol,
 // and that no way a service can misbehave blocks a caller, throws, or costs more than the phrases.
 // Also the protocol reader and the address rules it builds on.

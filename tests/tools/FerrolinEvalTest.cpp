@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferrolin-eval seen from outside: arguments, standard input, output streams and exit codes.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results document's files: New, Open, Save and Save As, and their failures.
 #include <QAccessible>
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File and Edit menus and the action list: items, captions, shortcuts, categories, hints,
 // the edit commands' enabled state and effects, and which control a shortcut key reaches.
 #include <QAction>

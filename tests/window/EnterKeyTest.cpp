@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Enter key: evaluates on press from the text boxes, never types a line break. (On a keypad
 // key or the function list it chooses that key or entry: KeyboardAccessTest.)
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluate cycle: history lines, the error box, precision, the decimal separator, notices.
 #include <QAccessible>
 #include <QAccessibleActionInterface>

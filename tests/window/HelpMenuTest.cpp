@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu: opening the Quick Start Guide and the About window from the main window, their
 // spoken phrases through the main window's voice, the purge after About, and speech failures.
 #include "dialogs/HomePageLabel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rest of the results document's commands: the dirty flag and the questions before unsaved
 // history would be lost (New, Open, Exit, closing), Print, Print Setup and Clear history.
 #include <QAction>

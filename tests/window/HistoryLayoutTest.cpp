@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history box's layout: every line at its place one line height below the one before, found
 // again from its place, and only the paragraphs shown or asked about ever laid out, however long
 // the history.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferrolin-history against the window: it prints what Open loads, its --write makes the file
 // Save makes, and it fails with Open's and Save's messages.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window from the keyboard alone, and what it tells a screen reader: access keys, F10, F1,
 // Alt alone, keys and list entries chosen with Enter or Space, Up/Down recall, the Audio item's
 // state, results announced, and the voice giving way to a screen reader.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keypad's keys, Clear, Recall and "=", the function list, and where the focus goes.
 #include <QAction>
 #include <QApplication>

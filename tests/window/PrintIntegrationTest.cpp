@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Print through the real print system: the private CUPS server of scripts/test-env/cups.sh with
 // its cups-pdf queue "PDF". The job must complete under the name "Results" and leave a PDF that
 // holds every line of the history, in order, as big as on the screen, on the printer chosen in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a screen scaled by 1.5, where lines one logical pixel wide fall between device
 // pixels: the frames of the boxes must still show.
 #include <QApplication>

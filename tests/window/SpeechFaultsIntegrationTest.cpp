@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator with audio on while its speech-dispatcher (a private one, started here) is
 // stopped, killed or loses its socket: the window keeps answering (no wait between two turns of
 // its event loop over 250 ms), every evaluation lands in the history, the failure is shown once,

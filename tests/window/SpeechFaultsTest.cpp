@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator with audio on, speaking to a speech service that misbehaves in every way a
 // stand-in service can: the window keeps answering (no wait between two turns of its event loop
 // over 250 ms), every evaluation lands in the history, and the failure is shown once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's spoken feedback on a fake voice: what is said for each state of Audio and of a
 // screen reader, at which priority, and a failure shown once per switching on.
 #include <QAction>

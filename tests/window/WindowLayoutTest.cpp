@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window is made of: names, captions, menus, geometry, keyboard order, screen readers.
 #include <QAccessible>
 #include <QAccessibleEvent>

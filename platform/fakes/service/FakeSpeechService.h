@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A stand-in for speech-dispatcher on a unix socket, for tests of the real voice: it can speak
 // the protocol (answering every command and reporting each SSML mark of a phrase as an index mark

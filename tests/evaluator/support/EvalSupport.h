@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the evaluator tests: one evaluation with everything it reported, and exact views of
 // extended values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window on fake message boxes, file dialogs, printing and voice, shown and active, with a
 // scratch folder for results files: for the tests of the File and Edit menus.

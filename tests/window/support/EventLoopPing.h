@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Measures whether the GUI thread keeps answering: a timer that should fire every 50 ms records
 // the longest wait between two of its turns. A window that blocks shows up as a long wait.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window that speaks through the real speech-dispatcher voice (whatever SPEECHD_ADDRESS
 // leads to), on fake message boxes: for the tests of a speech service that misbehaves.

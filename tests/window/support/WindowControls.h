@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's controls, menus and actions as a user finds them: by their object names, the
 // names a screen reader's tree and the window's own code use too. A name that no longer exists

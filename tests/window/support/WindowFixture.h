@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window on fake platform services, shown and active, for the window tests.
 #include <QPushButton>
