@@ -1,13 +1,23 @@
 #include "evaluator/Power.h"
 
 #include <cmath>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 #include "evaluator/QuadPrecision.h"
+#include "evaluator/WidePower.h"
 
 namespace ferrolin::detail {
 
 namespace {
+
+// The 64-bit significand of a finite b, integer bit included.
+std::uint64_t Significand(Ext b) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &b, sizeof bits);
+    return bits;
+}
 
 // b^m by squaring and multiplying in the format, kept only when it is as good as the true
 // value rounded: no step rounded at all (the processor's precision flag stays clear), or a
@@ -39,6 +49,16 @@ bool ExactPower(Ext b, std::uint64_t m, Ext& r, bool& rounded) {
 #endif
 }
 
+// False when b^m (m > 2) cannot be exact, so ExactPower would fail: with the odd part of b's
+// significand n bits long, that of b^m is at least (n - 1) m + 1 bits long, more than 64.
+bool MayBeExact(Ext b, std::uint64_t m) {
+    if (m <= 2) return true;  // ExactPower keeps a single rounding
+    const std::uint64_t significand = Significand(b);
+    const auto oddBits = std::bit_width(significand >> std::countr_zero(significand));
+    // m <= 2^32 here, so the product cannot wrap.
+    return static_cast<std::uint64_t>(oddBits - 1) * m + 1 <= 64;
+}
+
 }  // namespace
 
 // A power whose squarings would round goes to binary128's powq and is rounded once: squaring
@@ -51,11 +71,14 @@ Ext IntegerPower(Ext b, Ext k, Status& s) {
     if (b == 0 && k < 0) return FailDivisionByZero(s);
     Ext exact;
     bool rounded = true;
-    if (IsFinite(b) && b != 0 && Abs(k) <= 0x1p32L &&
-        ExactPower(b, static_cast<std::uint64_t>(Abs(k)), exact, rounded)) {
-        if (k > 0) return exact;
-        const Ext inverse = 1 / exact;
-        if (!rounded && IsFinite(inverse) && inverse != 0) return inverse;  // the one rounding
+    if (IsFinite(b) && b != 0 && Abs(k) <= 0x1p32L) {
+        const auto m = static_cast<std::uint64_t>(Abs(k));
+        if (MayBeExact(b, m) && ExactPower(b, m, exact, rounded)) {
+            if (k > 0) return exact;
+            const Ext inverse = 1 / exact;
+            if (!rounded && IsFinite(inverse) && inverse != 0) return inverse;  // the one rounding
+        }
+        if (k > 0 && m <= kWidePowerMaxExponent && WidePower(b, m, exact)) return exact;
     }
     const Ext r = Rounded(powq(ToQuad(b), ToQuad(k)));
     if (!IsFinite(r) && IsFinite(b)) return FailOverflow(s);
