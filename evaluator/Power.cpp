@@ -82,7 +82,8 @@ Ext IntegerPower(Ext b, Ext k, Status& s) {
     if (b == 0 && k < 0) return FailDivisionByZero(s);
     Ext exact;
     if (IsFinite(b) && b != 0 && Abs(k) <= 0x1p32L) {
-        const auto m = static_cast<std::uint64_t>(Abs(k));
+        const OddForm whole = Decompose(k);  // |k| = odd * 2^shift, shift >= 0
+        const std::uint64_t m = whole.odd << whole.shift;
         if (ExactPower(b, m, exact)) {
             if (k > 0) return exact;
             const Ext inverse = 1 / exact;
