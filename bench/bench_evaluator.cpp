@@ -168,7 +168,7 @@ public:
         if (ours <= 0 || mu <= 0 || floor <= 0) return;
         std::printf("\n%zu expressions; CPU ns/expression: ferrolin %.1f, muparser %.1f, strtold %.1f\n",
                     Corpus().size(), ours, mu, floor);
-        std::printf("ferrolin / strtold floor = %.2fx (target <= 3x)\n", ours / floor);
+        std::printf("ferrolin / strtold floor = %.2fx (target <= 2x)\n", ours / floor);
         std::printf("muparser / ferrolin      = %.2fx (target >= 15x)\n", mu / ours);
         if (const double leading = at("BM_StrtoldLeadingNumberOnly"); leading > 0)
             std::printf("(strtold on the leading number only: %.1f ns; ferrolin is %.2fx that)\n",

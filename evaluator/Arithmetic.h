@@ -44,6 +44,33 @@ inline bool IsNan(Ext x) { return __builtin_isnan(x); }
 inline bool IsFinite(Ext x) { return __builtin_isfinite(x); }
 inline Ext Abs(Ext x) { return __builtin_fabsl(x); }
 
+// x truncated toward zero as the processor's conversion gives it, read from the bits: that
+// instruction needs the rounding mode switched there and back.
+inline std::int64_t TruncatedFromBits(Ext x) {
+    std::uint64_t significand;
+    std::uint16_t signAndExponent;
+    __builtin_memcpy(&significand, &x, 8);
+    __builtin_memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&x) + 8, 2);
+    const int exponent = (signAndExponent & 0x7FFF) - 16383;
+    if (exponent < 0) return 0;
+    if (exponent >= 63) return INT64_MIN;  // what the instruction gives beyond the range and for NaN
+    const auto magnitude = static_cast<std::int64_t>(significand >> (63 - exponent));
+    return (signAndExponent & 0x8000) ? -magnitude : magnitude;
+}
+
+// Whether a finite x is a whole number, read from its bits: rounding it with the processor's
+// instruction switches the rounding mode there and back, which costs more than a whole power.
+inline bool IsWhole(Ext x) {
+    std::uint64_t significand;
+    std::uint16_t signAndExponent;
+    __builtin_memcpy(&significand, &x, 8);
+    __builtin_memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&x) + 8, 2);
+    const int exponent = (signAndExponent & 0x7FFF) - 16383;
+    if (exponent >= 63) return true;
+    if (exponent < 0) return significand == 0;  // zero, or below 1 in size
+    return (significand << (exponent + 1)) == 0;  // no bit below the units
+}
+
 // Classifies a non-finite result of a step whose operands were a and b.
 inline Ext CheckStep(Ext r, Ext a, Ext b, Status& s) {
     if (IsFinite(r)) [[likely]]

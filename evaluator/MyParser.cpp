@@ -246,11 +246,11 @@ long double Evaluator::ParseFactor() {
         const long double x = ParseFactor();
         if (Failed()) return 0;
         --depth_;
-        // The fractional-part test is an ordered comparison: NaN and infinities are invalid.
+        // NaN and infinities are neither whole nor fractional: an invalid operation.
         if (!IsFinite(x)) {
             FailInvalid(status_);
         } else {
-            v = x != __builtin_truncl(x) ? GeneralPower(v, x, status_) : IntegerPower(v, x, status_);
+            v = IsWhole(x) ? IntegerPower(v, x, status_) : GeneralPower(v, x, status_);
         }
         if (Failed()) return Stopped(tokenStart_);
     }

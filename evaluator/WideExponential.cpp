@@ -112,7 +112,7 @@ Ext Exponential(Ext x) {
     const Ext r2 = r * r;
     const Ext q = r2 * 0.5L + r2 * r * series + rLow * (1 + r);
 
-    const auto steps = static_cast<std::int64_t>(n);
+    const auto steps = TruncatedFromBits(n);
     const std::int64_t j = steps & 63;  // n = 64 k + j, j in 0..63
     const int k = static_cast<int>((steps - j) / 64);
     const Pair t = kPowerTable[static_cast<std::size_t>(j)];
@@ -125,7 +125,17 @@ Ext Exponential(Ext x) {
     Ext result;
     if (!Settled(hi, lo, Abs(hi) * 0x1p-72L, result)) [[unlikely]]
         return InQuad(expq, x);
-    return __builtin_ldexpl(result, k);  // exact: the result is a normal number or beyond
+    // Exact: the result is a normal number or beyond. 2^k itself, where it is a normal number,
+    // is cheaper to build than ldexpl's call.
+    if (k >= -16382 && k <= 16383) {
+        const std::uint64_t significand = std::uint64_t{1} << 63;
+        const auto exponent = static_cast<std::uint16_t>(k + 16383);
+        Ext scale = 0;
+        __builtin_memcpy(&scale, &significand, 8);
+        __builtin_memcpy(reinterpret_cast<unsigned char*>(&scale) + 8, &exponent, 2);
+        return result * scale;
+    }
+    return __builtin_ldexpl(result, k);
 }
 
 }  // namespace ferrolin::detail

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 #include "evaluator/QuadPrecision.h"
 #include "evaluator/WideArithmetic.h"
@@ -36,12 +37,25 @@ constexpr std::array<Ext, 13> kSeries = [] {
     return c;
 }();
 
+// x = m 2^k with m in [1/2, 1), as frexpl splits it; read from the bits for a normal x, which
+// saves frexpl's call.
+Ext SplitExponent(Ext x, int& k) {
+    std::uint16_t signAndExponent;
+    __builtin_memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&x) + 8, 2);
+    const int biased = signAndExponent & 0x7FFF;
+    if (biased == 0 || biased == 0x7FFF) return __builtin_frexpl(x, &k);
+    k = biased - 16382;
+    signAndExponent = static_cast<std::uint16_t>((signAndExponent & 0x8000) | 16382);
+    __builtin_memcpy(reinterpret_cast<unsigned char*>(&x) + 8, &signAndExponent, 2);
+    return x;
+}
+
 // ln x for x = 2^k * m, m in [sqrt(1/2), sqrt(2)): k ln 2 + 2 atanh(t) with t = (m - 1)/(m + 1),
 // |t| < 0.172. The series 2t (1 + t^2/3 + t^4/5 + ...) is cut after t^26, below 2^-76 of 2t;
 // 2t itself is carried in two parts, the rest (under 1% of it) in one.
 Wide WideLn(Ext x) {
     int k;
-    Ext m = __builtin_frexpl(x, &k);  // m in [1/2, 1)
+    Ext m = SplitExponent(x, k);  // m in [1/2, 1)
     if (m < 0.70710678118654752440L) {
         m *= 2;
         --k;

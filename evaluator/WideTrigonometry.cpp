@@ -163,7 +163,7 @@ void SineOrCosine(Ext r, Ext rLow, bool cosine, Ext& hi, Ext& lo) {
         r = -r;
         rLow = -rLow;
     }
-    const int j = static_cast<int>(r * 64 + 0.5L);
+    const int j = static_cast<int>(TruncatedFromBits(r * 64 + 0.5L));
     const Ext d = r - static_cast<Ext>(j) / 64;  // exact
     const Ext d2 = d * d;
     Ext sinSeries = kSineSeries[3], cosSeries = kCosineSeries[3];
@@ -197,7 +197,7 @@ Ext SineOfQuarterTurns(Ext x, int turns, Quad (*fallback)(Quad)) {
     const Ext k = __builtin_rintl(x * kTwoOverPi);
     Ext r = x, rLow = 0, reduction = 0;
     if (k != 0) Reduce(x, k, r, rLow, reduction);
-    const int quadrant = static_cast<int>((static_cast<std::int64_t>(k) + turns) & 3);
+    const int quadrant = static_cast<int>((TruncatedFromBits(k) + turns) & 3);
     Ext hi, lo;
     SineOrCosine(r, rLow, quadrant & 1, hi, lo);
     if (quadrant >= 2) {
@@ -232,7 +232,7 @@ Ext Tangent(Ext x) {
         r = -r;
         rLow = -rLow;
     }
-    const int j = static_cast<int>(r * 64 + 0.5L);
+    const int j = static_cast<int>(TruncatedFromBits(r * 64 + 0.5L));
     const Ext d = r - static_cast<Ext>(j) / 64;  // exact
     const Ext d2 = d * d;
     Ext series = kTangentSeries[4];
@@ -264,7 +264,7 @@ Ext Tangent(Ext x) {
     // The pair's own error (the series' roundings, a few parts in 2^64 of tan d, which is at
     // most the whole), then the reduction's error times the slope, 1 + tan^2.
     Ext bound = Abs(hi) * 0x1p-74L;
-    if (static_cast<std::int64_t>(k) & 1) {  // tan(r + pi/2) = -1/tan r
+    if (TruncatedFromBits(k) & 1) {  // tan(r + pi/2) = -1/tan r
         const Ext inverse = 1 / hi;
         Ext u, uLow;
         TwoProduct(inverse, hi, u, uLow);
