@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // b^m for a whole m > 0 with a 128-bit significand in integers, rounded once when that settles
 // the last bit: the same result as powq rounded to 80 bits, at a tenth of its cost.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The integer fast path of b^m against libquadmath's powq rounded once, the route it stands in
 // for: they must agree to the bit wherever the fast path answers, and it must answer nearly
 // everywhere (it declines only next to halfway points and outside the normal range).
