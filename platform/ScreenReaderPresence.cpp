@@ -9,6 +9,7 @@
 #include <QMetaObject>
 #include <QThread>
 #include <mutex>
+#include <thread>
 
 namespace ferrolin {
 
@@ -89,7 +90,9 @@ bool ScreenReaderPresence::IsRunning() {
 
 void ScreenReaderPresence::Ask() {
     asking_ = true;
-    QThread* thread = QThread::create([shared = shared_] {
+    // A plain detached thread: it may outlive this object (a hung bus answers within a second),
+    // and owns nothing but the shared way back.
+    std::thread([shared = shared_] {
         const bool running = AskBusForScreenReader();
         std::lock_guard lock(shared->mutex);
         if (!shared->receiver) return;
@@ -102,9 +105,7 @@ void ScreenReaderPresence::Ask() {
                 emit target->Answered(running);
             },
             Qt::QueuedConnection);
-    });
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start();
+    }).detach();
 }
 
 }  // namespace ferrolin
