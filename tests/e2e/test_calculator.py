@@ -373,6 +373,22 @@ def scenario(calc, steps):
     calc.screenshot("main-window-end.png")
 
 
+def report_failure(steps, error, calc, screenshot):
+    """What a failed scenario leaves for its reader: the step, the error, a screenshot and the
+    accessibility tree of the program as it was."""
+    print(f"e2e FAILED at step {len(steps)}: {steps[-1] if steps else 'start-up'}", file=sys.stderr)
+    print(f"  {error}", file=sys.stderr)
+    traceback.print_exc()
+    if calc is None or calc.process is None:
+        return
+    try:
+        print(f"  screen saved as {calc.screenshot(screenshot)}", file=sys.stderr)
+    except Exception as shot_error:
+        print(f"  (no screenshot: {shot_error})", file=sys.stderr)
+    print("---- what was on screen (accessibility tree) ----", file=sys.stderr)
+    print(calc.dump(), file=sys.stderr)
+
+
 def main():
     steps = []
     calc = None
@@ -383,16 +399,8 @@ def main():
         print(f"e2e: {len(steps)} steps passed; screenshots in {SHOTS}")
         return 0
     except Exception as error:
-        print(f"e2e FAILED at step {len(steps)}: {steps[-1] if steps else 'start-up'}", file=sys.stderr)
-        print(f"  {error}", file=sys.stderr)
-        traceback.print_exc()
+        report_failure(steps, error, calc, "failure.png")
         if calc is not None and calc.process is not None:
-            try:
-                print(f"  screen saved as {calc.screenshot('failure.png')}", file=sys.stderr)
-            except Exception as shot_error:
-                print(f"  (no screenshot: {shot_error})", file=sys.stderr)
-            print("---- what was on screen (accessibility tree) ----", file=sys.stderr)
-            print(calc.dump(), file=sys.stderr)
             try:
                 print("---- X windows ----", file=sys.stderr)
                 print(run("xdotool", "search", "--onlyvisible", "--pid", str(calc.process.pid),

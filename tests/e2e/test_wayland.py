@@ -17,12 +17,12 @@ import shutil
 import subprocess
 import sys
 import time
-import traceback
 
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from test_calculator import APP, MAIN_TITLE, Calculator, Failure, run, stop_process, wait_for, walk  # noqa: E402
+from test_calculator import (APP, MAIN_TITLE, Calculator, Failure, report_failure, run, stop_process,  # noqa: E402
+                             wait_for, walk)
 
 # With no print server running the box says so; with one that has no printer, that there is none.
 NO_PRINTER = ("There is no default printer currently selected", "The print system does not answer")
@@ -144,16 +144,7 @@ def main():
         print(f"e2e: {len(steps)} steps passed on Wayland")
         return 0
     except Exception as error:
-        print(f"e2e FAILED at step {len(steps)}: {steps[-1] if steps else 'start-up'}", file=sys.stderr)
-        print(f"  {error}", file=sys.stderr)
-        traceback.print_exc()
-        if calc is not None and calc.process is not None:
-            try:
-                print(f"  screen saved as {calc.screenshot('wayland-failure.png')}", file=sys.stderr)
-            except Exception as shot_error:
-                print(f"  (no screenshot: {shot_error})", file=sys.stderr)
-            print("---- what was on screen (accessibility tree) ----", file=sys.stderr)
-            print(calc.dump(), file=sys.stderr)
+        report_failure(steps, error, calc, "wayland-failure.png")
         if weston is not None:
             print("---- weston ----\n" + weston.log(), file=sys.stderr)
         return 1
