@@ -33,7 +33,6 @@
 #include <string>
 #include <vector>
 
-#include "evaluator/FunctionTable.h"
 #include "dialogs/DesignMetrics.h"
 #include "evaluator/ResultFormat.h"
 #include "platform/MessageBoxes.h"
@@ -41,16 +40,12 @@
 #include "window/ApplicationTitle.h"
 #include "window/CheckableMenuItemAccessible.h"
 #include "window/DocumentCommands.h"
-#include "window/EvaluateCycle.h"
+#include "window/EvaluateCommand.h"
 #include "window/HelpCommands.h"
-#include "window/KeypadKeys.h"
-#include "window/AltMenuGuard.h"
-#include "window/BoxFrames.h"
-#include "window/MenuBarKeyboardStyle.h"
 #include "window/ResultsHistory.h"
-#include "window/HistoryBox.h"
 #include "window/ScreenReaderAnnouncer.h"
 #include "window/SpokenFeedback.h"
+#include "window/WindowDisplay.h"
 #include "window/WindowFonts.h"
 
 namespace ferrolin {
@@ -75,17 +70,7 @@ constexpr int kClientHeight = 562;
 // usual frame (4 px each side) and caption (30 px).
 constexpr int kMinimumWidth = 360 - 8;
 constexpr int kMinimumHeight = 550 - 38;
-constexpr int kToolBarHeight = 29;
-constexpr int kInputHeight = 119;
-constexpr int kBandHeight = 204;
-constexpr int kKeyBoardWidth = 225;
-constexpr int kKeyWidth = 50;
-constexpr int kKeyHeight = 25;
-constexpr int kKeyColumnX[kKeypadColumns] = {0, 56, 112, 168};
-constexpr int kKeyRowY[] = {8, 39, 70, 101, 132, 163};
-constexpr int kListRowHeight = 22;
 constexpr int kWindowFontPixels = 13;
-constexpr int kBoxFontPixels = 18;
 
 
 std::string ToUtf8(const QString& text) { return text.toStdString(); }
@@ -106,8 +91,6 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     PreferredFamily();  // starts the font lookup, which the menus below do not wait for
     InstallCheckableMenuItemAccessibility();
     announcer_ = new ScreenReaderAnnouncer(this);
-
-    precision_ = DecimalPlaces::kDefault;
 
     BuildMenus();
     const auto notice = [this](const QString& text) { ShowNotice(text); };
@@ -134,13 +117,13 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     qApp->installEventFilter(this);
 
     history_ = std::make_unique<ResultsHistory>(*RichEditOutput, *announcer_);
-    cycle_ = std::make_unique<EvaluateCycle>(
-        *RichEditInput, *history_, *speech_, EvaluateCycle::Boxes{notice, error});
+    display_ = std::make_unique<WindowDisplay>(*RichEditInput, *history_, *speech_, notice, error);
+    evaluate_ = std::make_unique<EvaluateCommand>(*display_);
     documents_ = std::make_unique<DocumentCommands>(
         DocumentCommands::Window{*this, *RichEditInput, *RichEditOutput, *history_, *speech_, platform_,
                                  applicationTitle_, notice, error},
         *FileMenu, *EditMenu);
-    connect(documents_.get(), &DocumentCommands::Started, this, [this] { lastExpression_.clear(); });
+    connect(documents_.get(), &DocumentCommands::Started, this, [this] { evaluate_->ForgetLastExpression(); });
     help_ = std::make_unique<HelpCommands>(*this, *HelpMenu, platform_, *speech_, applicationTitle_, error);
     BuildMenuKeys();
     RichEditInput->setFocus();
@@ -153,238 +136,6 @@ TForm1::~TForm1() {
         qApp->removeEventFilter(this);
         disconnect(qApp, nullptr, this, nullptr);
     }
-}
-
-void TForm1::BuildMenus() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    bar->setAccessibleName(QStringLiteral("Main menu"));
-
-    FileMenu = bar->addMenu(QStringLiteral("&File"));
-    FileMenu->setObjectName(QStringLiteral("FileMenu"));
-    EditMenu = bar->addMenu(QStringLiteral("&Edit"));
-    EditMenu->setObjectName(QStringLiteral("EditMenu"));
-
-    MnuOptions = bar->addMenu(QStringLiteral("&Options"));
-    MnuOptions->setObjectName(QStringLiteral("MnuOptions"));
-    MnuAudio = MnuOptions->addAction(QStringLiteral("&Audio"));
-    MnuAudio->setObjectName(QStringLiteral("MnuAudio"));
-    MnuAudio->setCheckable(true);
-    MnuAudio->setChecked(false);  // triggering the item flips the check mark
-
-    mnuPrecision = MnuOptions->addMenu(QStringLiteral("&Precision"));
-    mnuPrecision->setObjectName(QStringLiteral("mnuPrecision"));
-    PrecisionItems = new QActionGroup(this);
-    PrecisionItems->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-    static constexpr const char* kPrecisionNames[] = {"Precision1", "Precsion2", "Precision3",
-                                                      "Precision4", "Precision5", "Precision6"};
-    static_assert(std::size(kPrecisionNames) == DecimalPlaces::kMost - DecimalPlaces::kFewest + 1);
-    for (int places = DecimalPlaces::kFewest; places <= DecimalPlaces::kMost; ++places) {
-        QAction* item = mnuPrecision->addAction(QStringLiteral("&%1 Decimal Places").arg(places));
-        item->setObjectName(QString::fromLatin1(kPrecisionNames[places - DecimalPlaces::kFewest]));
-        item->setData(places);
-        PrecisionItems->addAction(item);
-    }
-    connect(PrecisionItems, &QActionGroup::triggered, this, &TForm1::PrecisionClick);
-
-    HelpMenu = bar->addMenu(QStringLiteral("&Help"));
-    HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
-
-    auto* altGuard = new AltMenuGuard(this);
-    for (QMenu* menu : {FileMenu, EditMenu, MnuOptions, HelpMenu}) altGuard->Watch(*menu);
-
-    auto* style = new MenuBarKeyboardStyle();
-    style->setParent(bar);
-    bar->setStyle(style);
-}
-
-void TForm1::BuildMenuKeys() {
-    // F10 opens the first menu, as in most desktop programs.
-    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    menuKey->setObjectName(QStringLiteral("MenuBarKey"));
-    connect(menuKey, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(FileMenu->menuAction()); });
-}
-
-void TForm1::BuildControls() {
-    const DesignMetrics metrics(this);
-
-    ToolBar1 = addToolBar(QStringLiteral("Toolbar"));
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setAccessibleName(QStringLiteral("Toolbar"));
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
-    ToolBar1->setFixedHeight(metrics.Px(kToolBarHeight));
-    ToolBar1->toggleViewAction()->setVisible(false);
-    setContextMenuPolicy(Qt::NoContextMenu);  // no "hide the toolbar" menu on the main window
-
-    PanelMain = new QFrame(this);
-    PanelMain->setObjectName(QStringLiteral("PanelMain"));
-    PanelMain->setFrameShape(QFrame::StyledPanel);
-    setCentralWidget(PanelMain);
-    auto* column = new QVBoxLayout(PanelMain);
-    column->setContentsMargins(metrics.Px(2), metrics.Px(2), metrics.Px(2), metrics.Px(2));
-    column->setSpacing(metrics.Px(2));
-
-    RichEditInput = new QTextEdit(PanelMain);
-    RichEditInput->setObjectName(QStringLiteral("RichEditInput"));
-    RichEditInput->setAccessibleName(QStringLiteral("Expression"));
-    RichEditInput->setAccessibleDescription(
-        QStringLiteral("Type an expression and press Enter to evaluate it"));
-    RichEditInput->setAcceptRichText(false);
-    // Word wrapping looks ahead through the rest of a run without a break opportunity for every
-    // line it makes, which an expression ("1+2*3-...") is from end to end: a pasted 300 KB one
-    // froze the window for seconds. An expression may break anywhere.
-    RichEditInput->setWordWrapMode(QTextOption::WrapAnywhere);
-    RichEditInput->setTabChangesFocus(true);
-    RichEditInput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEditInput->setFixedHeight(metrics.Px(kInputHeight));
-    // Typing (anything but Up and Down showing an earlier expression) starts the next walk afresh.
-    connect(RichEditInput, &QTextEdit::textChanged, this, [this] {
-        if (!showingRecalled_) recall_.Reset();
-    });
-    column->addWidget(RichEditInput);
-
-    auto* band = new QWidget(PanelMain);
-    band->setObjectName(QStringLiteral("PanelBand"));
-    band->setFixedHeight(metrics.Px(kBandHeight));
-    auto* row = new QHBoxLayout(band);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(metrics.Px(2));
-    ListBoxFunctions = new QListWidget(band);
-    row->addWidget(ListBoxFunctions, 1);
-    PanelKeyBoard = new QFrame(band);
-    PanelKeyBoard->setFixedWidth(metrics.Px(kKeyBoardWidth));
-    row->addWidget(PanelKeyBoard);
-    column->addWidget(band);
-
-    RichEditOutput = new HistoryBox(PanelMain);
-    RichEditOutput->setObjectName(QStringLiteral("RichEditOutput"));
-    RichEditOutput->setAccessibleName(QStringLiteral("Results history"));
-    RichEditOutput->setReadOnly(true);
-    // Read-only, but still reachable and readable from the keyboard.
-    RichEditOutput->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    RichEditOutput->setFocusPolicy(Qt::StrongFocus);
-    RichEditOutput->setTabChangesFocus(true);
-    RichEditOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEditOutput->setUndoRedoEnabled(false);  // appended lines are not edits to undo
-    column->addWidget(RichEditOutput, 1);
-
-    BuildFunctionList();
-    BuildKeypad();
-    for (QFrame* box : {static_cast<QFrame*>(RichEditInput), static_cast<QFrame*>(ListBoxFunctions),
-                        static_cast<QFrame*>(RichEditOutput)})
-        FrameForEveryScale(*box);
-
-    // Tab order: expression, functions, the keys row by row, history.
-    QWidget* previous = RichEditInput;
-    setTabOrder(previous, ListBoxFunctions);
-    previous = ListBoxFunctions;
-    for (const KeyDefinition& key : KeypadKeys()) {
-        auto* button = PanelKeyBoard->findChild<QPushButton*>(QString::fromLatin1(key.objectName));
-        setTabOrder(previous, button);
-        previous = button;
-    }
-    setTabOrder(previous, RichEditOutput);
-}
-
-void TForm1::BuildKeypad() {
-    const DesignMetrics metrics(this);
-
-    PanelKeyBoard->setObjectName(QStringLiteral("PanelKeyBoard"));
-    PanelKeyBoard->setAccessibleName(QStringLiteral("Keypad"));
-    PanelKeyBoard->setFrameShape(QFrame::StyledPanel);
-
-    const auto keys = KeypadKeys();
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        const KeyDefinition& key = keys[i];
-        auto* button = new QPushButton(QString::fromUtf8(key.caption), PanelKeyBoard);
-        button->setObjectName(QString::fromLatin1(key.objectName));
-        button->setAccessibleName(QString::fromUtf8(key.accessibleName));
-        button->setAutoDefault(false);
-        button->setProperty(kKeyIndexProperty, static_cast<int>(i));
-        const int column = static_cast<int>(i) % kKeypadColumns;
-        const int rowIndex = static_cast<int>(i) / kKeypadColumns;
-        button->setGeometry(metrics.Rect(kKeyColumnX[column], kKeyRowY[rowIndex], kKeyWidth, kKeyHeight));
-        switch (key.kind) {
-        case KeyDefinition::Kind::Text:
-            connect(button, &QPushButton::clicked, this, &TForm1::ButtonTextKeyClick);
-            break;
-        case KeyDefinition::Kind::Clear:
-            connect(button, &QPushButton::clicked, this, &TForm1::ButtonClearClick);
-            break;
-        case KeyDefinition::Kind::Recall:
-            connect(button, &QPushButton::clicked, this, &TForm1::ButtonRecallClick);
-            break;
-        case KeyDefinition::Kind::Evaluate:
-            connect(button, &QPushButton::clicked, this, &TForm1::ButtonEvaluateClick);
-            break;
-        }
-    }
-}
-
-void TForm1::BuildFunctionList() {
-    const int rowHeight = DesignMetrics(this).Px(kListRowHeight);
-
-    ListBoxFunctions->setObjectName(QStringLiteral("ListBoxFunctions"));
-    ListBoxFunctions->setAccessibleName(QStringLiteral("Functions"));
-    ListBoxFunctions->setAccessibleDescription(
-        QStringLiteral("Choosing a function inserts it into the expression"));
-    ListBoxFunctions->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBoxFunctions->setUniformItemSizes(true);
-    for (const FunctionInfo* function : FunctionsInListOrder()) {
-        auto* item = new QListWidgetItem(
-            QString::fromUtf8(function->name.data(), static_cast<qsizetype>(function->name.size())) +
-                QStringLiteral("()"),
-            ListBoxFunctions);
-        item->setSizeHint(QSize(0, rowHeight));
-    }
-    // A click inserts the entry at once. The keyboard only moves the selection (so that a screen
-    // reader reads each entry) until Enter or Space inserts it: see FunctionListKeyPressed.
-    connect(ListBoxFunctions, &QListWidget::itemClicked, this, [this] { ListBoxFunctionsClick(); });
-}
-
-void TForm1::ApplyFonts() {
-    const DesignMetrics metrics(this);
-    const QFont boxFont = PreferredFont(metrics.Px(kBoxFontPixels));
-    RichEditInput->setFont(boxFont);
-    RichEditOutput->setFont(boxFont);
-    ListBoxFunctions->setFont(boxFont);
-
-    // The keys are sized for Tahoma; a wider fallback font is made smaller until every caption
-    // fits its key whole.
-    QFont keyFont = boxFont;
-    const int room = metrics.Px(kKeyWidth) - 6;
-    auto widestCaption = [this](const QFont& font) {
-        const QFontMetrics metrics(font);
-        int widest = 0;
-        for (const QPushButton* key : PanelKeyBoard->findChildren<QPushButton*>())
-            widest = std::max(widest, metrics.horizontalAdvance(key->text()));
-        return widest;
-    };
-    // Each size tried loads a font, so start from the size the widths call for (they grow in
-    // proportion to it, give or take a pixel of hinting) and step down from there.
-    if (const int widest = widestCaption(keyFont); widest > room) {
-        keyFont.setPixelSize(std::max(8, keyFont.pixelSize() * room / widest));
-        while (keyFont.pixelSize() > 8 && widestCaption(keyFont) > room) keyFont.setPixelSize(keyFont.pixelSize() - 1);
-    }
-    PanelKeyBoard->setFont(keyFont);
-}
-
-void TForm1::WidenForFunctionNames() {
-    // Likewise the list: with a wider font the window starts wider, so that no name is cut off.
-    if (QLayout* layout = centralWidget()->layout()) layout->activate();
-    const QFontMetrics metrics(ListBoxFunctions->font());
-    int widest = 0;
-    for (int row = 0; row < ListBoxFunctions->count(); ++row)
-        widest = std::max(widest, metrics.horizontalAdvance(ListBoxFunctions->item(row)->text()));
-    const int room = ListBoxFunctions->width() - 2 * ListBoxFunctions->frameWidth() -
-                     ListBoxFunctions->verticalScrollBar()->sizeHint().width();
-    const int shortfall = widest + 12 - room;  // 12: the item's own padding on both sides
-    if (shortfall > 0) resize(width() + shortfall, height());
-    // ... and can never be made narrower than the names.
-    ListBoxFunctions->setMinimumWidth(widest + 12 + 2 * ListBoxFunctions->frameWidth() +
-                                      ListBoxFunctions->verticalScrollBar()->sizeHint().width());
-    setMinimumWidth(std::max(minimumWidth(), minimumSizeHint().width()));
 }
 
 // ---- Failures and notices ----
@@ -407,69 +158,35 @@ void TForm1::ShowNotice(const QString& text) {
 // ---- Regional settings ----
 
 void TForm1::SetDecimalSeparatorSource(std::function<QString()> source) {
-    cycle_->SetDecimalSeparatorSource(std::move(source));
-}
-
-
-// ---- The evaluate cycle ----
-
-void TForm1::EvaluateInput() {
-    const std::optional<QString> expression = cycle_->Run(precision_);
-    if (!expression) {
-        return;
-    }
-    lastExpression_ = *expression;
-    recall_.Add(lastExpression_);
-
-    RichEditInput->clear();
-    RichEditInput->setFocus();
-}
-
-void TForm1::InsertText(const QString& text) {
-    // The focus moves first: a screen reader then announces the box and reads what goes into it,
-    // where an insertion into a box that is not yet focused goes unheard.
-    RichEditInput->setFocus();
-    QTextCursor cursor = RichEditInput->textCursor();
-    cursor.insertText(text);  // replaces the selection; the caret ends after the text
-    RichEditInput->setTextCursor(cursor);
-}
-
-// ---- Options ----
-
-void TForm1::MnuAudioClick() { MnuAudio->toggle(); }
-
-void TForm1::PrecisionClick(QAction* item) {
-    bool ok = false;
-    const int places = item ? item->data().toInt(&ok) : 0;
-    if (ok && DecimalPlaces::Allowed(places)) {
-        precision_ = places;
-    }
+    evaluate_->SetDecimalSeparatorSource(std::move(source));
 }
 
 void TForm1::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LocaleChange && cycle_) {
-        cycle_->ReadDecimalSeparator();
+    if (event->type() == QEvent::LocaleChange && evaluate_) {
+        evaluate_->ReadDecimalSeparator();
     }
     QMainWindow::changeEvent(event);
 }
 
-// ---- Document and Help commands ----
+// ---- The evaluate command and Options ----
 
-void TForm1::NewActionExecute() { documents_->New(); }
-void TForm1::FileOpen1Execute() { documents_->Open(); }
-void TForm1::FileOpen1Accept(const QString& fileName) { documents_->OpenFile(fileName); }
-bool TForm1::FileSaveAs1Execute() { return documents_->SaveAs(); }
+QString TForm1::LastExpression() const { return evaluate_->LastExpression(); }
+int TForm1::Precision() const { return evaluate_->Precision(); }
+
+void TForm1::EvaluateInput() { evaluate_->Evaluate(); }
+
+void TForm1::InsertText(const QString& text) { display_->InsertInput(text); }
+
+void TForm1::PrecisionClick(QAction* item) {
+    if (item) {
+        evaluate_->SetPrecision(item->data().toInt());  // not a number: 0, which changes nothing
+    }
+}
+
+// ---- Document commands ----
+
 void TForm1::FileSaveAs1Accept(const QString& fileName) { documents_->SaveAsFile(fileName); }
-void TForm1::SaveActionExecute() { documents_->Save(); }
 bool TForm1::SaveResults() { return documents_->SaveResults(); }
-void TForm1::PrintActionExecute() { documents_->Print(); }
-void TForm1::FilePrintSetup1Execute() { documents_->PrintSetup(); }
-void TForm1::FileExit1Execute() { documents_->Exit(); }
-void TForm1::ClearHistoryActionExecute() { documents_->ClearHistory(); }
-void TForm1::ActionListExecute(QAction* action) { documents_->Execute(action); }
-void TForm1::RichEditOutputChange() { documents_->HistoryChanged(); }
-void TForm1::MnuQuickStartGuideClick() { help_->ShowGuide(); }
-void TForm1::MnuAboutClick() { help_->ShowAbout(); }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {

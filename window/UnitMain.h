@@ -2,15 +2,14 @@
 #pragma once
 // The calculator's main window: it builds the input box, keypad, function list, results history
 // and menus, handles the keys and the Options menu, and hands each job to its unit: the evaluate
-// cycle (EvaluateCycle), the history (ResultsHistory), spoken feedback (SpokenFeedback), the File
-// and Edit menus (DocumentCommands) and the Help menu (HelpCommands).
+// command (EvaluateCommand), the history (ResultsHistory), spoken feedback (SpokenFeedback), the
+// File and Edit menus (DocumentCommands) and the Help menu (HelpCommands).
 #include <QMainWindow>
 #include <QString>
 #include <functional>
 #include <memory>
 
 #include "platform/Platform.h"
-#include "window/ExpressionRecall.h"
 
 class QAction;
 class QCloseEvent;
@@ -25,11 +24,12 @@ class QToolBar;
 namespace ferrolin {
 
 class DocumentCommands;
-class EvaluateCycle;
+class EvaluateCommand;
 class HelpCommands;
 class ResultsHistory;
 class ScreenReaderAnnouncer;
 class SpokenFeedback;
+class WindowDisplay;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -40,19 +40,21 @@ public:
     // ---- The window's units ----
     // Controls and menu items are found by their object names (RichEditInput, MnuAudio, ...).
     // The results history's lines: everything that reads or changes the history goes through it.
-    ResultsHistory& History() const { return *history_; }
+    ResultsHistory& History() { return *history_; }
+    const ResultsHistory& History() const { return *history_; }
     // Spoken feedback: whether Audio is on, the window's voice and its failures.
-    SpokenFeedback& Speech() const { return *speech_; }
+    SpokenFeedback& Speech() { return *speech_; }
+    const SpokenFeedback& Speech() const { return *speech_; }
     // The File and Edit menus' actions, the results file and its unsaved changes.
     const DocumentCommands& Documents() const { return *documents_; }
     // The Help menu's windows.
-    HelpCommands& Help() const { return *help_; }
+    HelpCommands& Help() { return *help_; }
 
     // ---- Window state ----
     // The last expression that evaluated; Recall inserts it again.
-    QString LastExpression() const { return lastExpression_; }
-    // Decimal places chosen in Options > Precision (DecimalPlaces); changed only by PrecisionClick.
-    int Precision() const { return precision_; }
+    QString LastExpression() const;
+    // Decimal places chosen in Options > Precision (DecimalPlaces).
+    int Precision() const;
     // The application title: from the program file's name, used by every message box.
     QString ApplicationTitle() const { return applicationTitle_; }
 
@@ -62,49 +64,16 @@ public:
     void SetDecimalSeparatorSource(std::function<QString()> source);
 
     // ---- Commands ----
+    // What "=" and Enter do (EvaluateCommand::Evaluate).
     void EvaluateInput();
     // The error box for a failure's message (a full stop is added by the usual rule).
     void ShowErrorBox(const QString& message);
-
-    // The document commands (DocumentCommands does the work). Failures throw DocumentError;
-    // run through the actions, they end in the error box.
-    void NewActionExecute();
-    void FileOpen1Execute();
-    void FileOpen1Accept(const QString& fileName);
-    bool FileSaveAs1Execute();
+    // File > Save As to `fileName`, without the dialog. Failures throw DocumentError.
     void FileSaveAs1Accept(const QString& fileName);
-    void SaveActionExecute();
+    // Save, or Save As the first time; true when the history was written. Failures throw DocumentError.
     bool SaveResults();
-    void PrintActionExecute();
-    void FilePrintSetup1Execute();
-    void FileExit1Execute();
-    void ClearHistoryActionExecute();
-
-public slots:
-    void MnuAudioClick();
-    // The one handler of the six precision items; the item's data() is its number of places.
-    // An item whose number is outside DecimalPlaces changes nothing.
-    void PrecisionClick(QAction* item);
-
-    void ButtonClearClick();
-    void ButtonRecallClick();
-    void ButtonEvaluateClick();
-    // Every key that inserts text; the key is found from sender().
-    void ButtonTextKeyClick();
-    void ListBoxFunctionsClick();
-
-    // The one handler of the action list (DocumentCommands::Execute).
-    void ActionListExecute(QAction* action);
-    // The history box changed: the results document is dirty.
-    void RichEditOutputChange();
-
-    void MnuQuickStartGuideClick();
-    void MnuAboutClick();
 
 protected:
-    void FormKeyDown(QKeyEvent* event);
-    void FormKeyUp(QKeyEvent* event);
-    void FormActivate();
     bool eventFilter(QObject* watched, QEvent* event) override;
     // A change of the regional settings reaches every window here, the application's included.
     void changeEvent(QEvent* event) override;
@@ -112,6 +81,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void FormKeyDown(QKeyEvent* event);
+    void FormKeyUp(QKeyEvent* event);
+    void FormActivate();
+    // The one handler of the six precision items; the item's data() is its number of places.
+    void PrecisionClick(QAction* item);
+    void ButtonClearClick();
+    void ButtonRecallClick();
+    void ButtonEvaluateClick();
+    // Every key that inserts text; the key is found from sender().
+    void ButtonTextKeyClick();
+    void ListBoxFunctionsClick();
+
     // Replaces the input box's selection (or inserts at the caret) and focuses the box.
     void InsertText(const QString& text);
     // A plain notice with the application title.
@@ -150,16 +131,13 @@ private:
     QActionGroup* PrecisionItems = nullptr;  // six items, data() = 1..6
     QMenu* HelpMenu = nullptr;    // filled by the Help commands
 
-    QString lastExpression_;
-    int precision_ = 2;
     bool activatedOnce_ = false;
     ScreenReaderAnnouncer* announcer_ = nullptr;
     SpokenFeedback* speech_ = nullptr;
-    ExpressionRecall recall_;
-    bool showingRecalled_ = false;  // the input box's text is being replaced by Up or Down
     // Declared after platform_ and the controls they use, so destroyed before them.
     std::unique_ptr<ResultsHistory> history_;
-    std::unique_ptr<EvaluateCycle> cycle_;
+    std::unique_ptr<WindowDisplay> display_;
+    std::unique_ptr<EvaluateCommand> evaluate_;
     std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<HelpCommands> help_;
 };

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "evaluator/FunctionTable.h"
+#include "window/EvaluateCommand.h"
 #include "window/KeypadKeys.h"
 #include "window/SpokenFeedback.h"
 #include "window/UnitMain.h"
@@ -35,24 +36,11 @@ void TForm1::ButtonTextKeyClick() {
     speech_->Say(QString::fromUtf8(keys[index].phrase));
 }
 
-void TForm1::ButtonClearClick() {
-    if (RichEditInput->document()->isEmpty()) {
-        return;
-    }
-    RichEditInput->clear();
-    RichEditInput->setFocus();
-    speech_->Say(QStringLiteral(" clear "));
-}
+void TForm1::ButtonClearClick() { evaluate_->Clear(); }
 
-void TForm1::ButtonRecallClick() {
-    InsertText(lastExpression_);
-    speech_->Say(QStringLiteral(" recall last expression"));
-}
+void TForm1::ButtonRecallClick() { evaluate_->RecallLast(); }
 
-void TForm1::ButtonEvaluateClick() {
-    speech_->Say(QStringLiteral(" Evaluate "));
-    EvaluateInput();
-}
+void TForm1::ButtonEvaluateClick() { evaluate_->Evaluate(); }
 
 int TForm1::SelectedFunctionRow() const {
     const QList<QListWidgetItem*> selected = ListBoxFunctions->selectedItems();
@@ -171,12 +159,10 @@ bool TForm1::RecallKeyPressed(QObject* watched, QKeyEvent* key) {
     if (probe.movePosition(up ? QTextCursor::Up : QTextCursor::Down)) {
         return false;
     }
-    const std::optional<QString> text = up ? recall_.Older(RichEditInput->toPlainText()) : recall_.Newer();
-    if (text) {
-        showingRecalled_ = true;
-        RichEditInput->setPlainText(*text);
-        RichEditInput->moveCursor(QTextCursor::End);
-        showingRecalled_ = false;
+    if (up) {
+        evaluate_->RecallOlder();
+    } else {
+        evaluate_->RecallNewer();
     }
     return true;
 }
@@ -186,8 +172,7 @@ void TForm1::FormKeyDown(QKeyEvent* event) {
     if (event->isAutoRepeat()) {
         return;
     }
-    speech_->Say(QStringLiteral(" Evaluate "));
-    EvaluateInput();
+    evaluate_->Evaluate();
 }
 
 void TForm1::FormKeyUp(QKeyEvent* event) {
