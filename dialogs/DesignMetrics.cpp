@@ -41,13 +41,15 @@ QRect DesignMetrics::Rect(int left, int top, int width, int height) const
 QFont DesignMetrics::Tahoma(int designPixelHeight) const
 {
     QFont font;
-    if (HasTahoma())
-        font.setFamily(QStringLiteral("Tahoma"));
-    else
-        font.setFamilies({QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
+    font.setFamilies({FontFamily(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family())});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(std::max(Px(designPixelHeight), 1));
     return font;
+}
+
+QString DesignMetrics::FontFamily(const QString& desktopFamily)
+{
+    return HasTahoma() ? QStringLiteral("Tahoma") : desktopFamily;
 }
 
 bool DesignMetrics::HasTahoma()

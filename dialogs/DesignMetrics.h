@@ -20,14 +20,18 @@ public:
     QSize Size(int width, int height) const;
     QRect Rect(int left, int top, int width, int height) const;
 
-    // Tahoma at the given design pixel height; another sans-serif face where Tahoma is missing.
+    // The program's font (FontFamily) at the given design pixel height.
     QFont Tahoma(int designPixelHeight) const;
 
+    // The family of every window's text: Tahoma where it is installed, else `desktopFamily` (the
+    // desktop's general font's family, which only the GUI thread may ask Qt for). Any thread.
+    static QString FontFamily(const QString& desktopFamily);
+
+private:
     // Whether Tahoma is installed: asked once, from any thread, and remembered for the program's
     // run (the answer waits for Qt to read every font on the system the first time).
     static bool HasTahoma();
 
-private:
     double factor_;
 };
 

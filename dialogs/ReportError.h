@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// How a dialog hands a failure to the application's error box (the main window owns its
-// title and wording rules).
+// How a failure's message reaches the application's error box: the one callback type the dialogs
+// and the main window's units are handed (the main window owns the box's title and wording rules).
 #include <QString>
 
 #include <functional>

@@ -22,6 +22,13 @@ public:
     // `noticeTitle` is the application title, used for the "Website not available" notice.
     TFormAbout(QWidget* owner, const Platform& platform, QString noticeTitle);
 
+public slots:
+    void LabelHomePageClick();
+    void LabelHomePageMouseEnter();
+    void LabelHomePageMouseLeave();
+
+private:
+    // Found by their object names (the same names) from outside.
     QLabel* const ImageIcon;  // the program's icon, when it has one
     QLabel* const LabelName;
     QLabel* const LabelAuthor;
@@ -29,12 +36,6 @@ public:
     QPushButton* const Button1;
     QLabel* const LabelVersion;  // below the rest: which release this is, for bug reports
 
-public slots:
-    void LabelHomePageClick();
-    void LabelHomePageMouseEnter();
-    void LabelHomePageMouseLeave();
-
-private:
     void LayOut();
 
     Shell* shell_;

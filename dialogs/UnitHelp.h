@@ -30,11 +30,6 @@ public:
     // Every way of closing (Close, the close box, Esc) ends here: the reading stops first.
     void done(int result) override;
 
-    QPlainTextEdit* const RichEdit1;
-    QPushButton* const BitBtnPlay;
-    QPushButton* const BitBtnStop;
-    QPushButton* const Button1;
-
 public slots:
     void BitBtnPlayClick();
     void BitBtnStopClick();
@@ -54,6 +49,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Found by their object names (the same names) from outside.
+    QPlainTextEdit* const RichEdit1;
+    QPushButton* const BitBtnPlay;
+    QPushButton* const BitBtnStop;
+    QPushButton* const Button1;
+
     void FormCreate();
     void FormClose();
     void LayOut();

@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 
+#include "dialogs/ReportError.h"
 #include "platform/Platform.h"
 #include "window/DocumentActions.h"
 #include "window/FileNameUnit.h"
@@ -37,7 +38,7 @@ public:
         const Platform& platform;
         QString applicationTitle;
         std::function<void(const QString&)> notice;  // a plain notice box
-        std::function<void(const QString&)> error;   // the error box (adds the full stop)
+        ReportError error;                           // the error box (adds the full stop)
     };
     // Creates the actions, fills `fileMenu` and `editMenu` and makes the shortcuts work
     // wherever the focus is in the window.

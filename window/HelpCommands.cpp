@@ -30,12 +30,12 @@ QString AboutIntroduction()
 
 HelpCommands::HelpCommands(QWidget& window, QMenu& helpMenu, const Platform& platform,
                            SpokenFeedback& speech, QString applicationTitle,
-                           std::function<void(const QString&)> showError)
+                           ReportError reportError)
     : window_(window),
       platform_(platform),
       speech_(speech),
       applicationTitle_(std::move(applicationTitle)),
-      showError_(std::move(showError)),
+      reportError_(std::move(reportError)),
       runWindow_([](QDialog& shown) { return ExecWithKeyboard(shown); })
 {
     QAction* guide = helpMenu.addAction(QStringLiteral("&Quick Start Guide"));
@@ -53,7 +53,7 @@ HelpCommands::HelpCommands(QWidget& window, QMenu& helpMenu, const Platform& pla
 void HelpCommands::ShowGuide()
 {
     speech_.Say(kGuideLaunching);
-    const auto guide = std::make_unique<TFormHelp>(&window_, platform_, showError_);
+    const auto guide = std::make_unique<TFormHelp>(&window_, platform_, reportError_);
     runWindow_(*guide);
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+#include "dialogs/ReportError.h"
 #include "platform/Platform.h"
 
 class QAction;
@@ -19,10 +20,10 @@ class SpokenFeedback;
 class HelpCommands : public QObject {
     Q_OBJECT
 public:
-    // Adds the two items to `helpMenu`. The Help windows belong to `window`; `showError` shows a
+    // Adds the two items to `helpMenu`. The Help windows belong to `window`; `reportError` shows a
     // speech failure of the Guide in the error box. All of it outlives the commands.
     HelpCommands(QWidget& window, QMenu& helpMenu, const Platform& platform, SpokenFeedback& speech,
-                 QString applicationTitle, std::function<void(const QString&)> showError);
+                 QString applicationTitle, ReportError reportError);
 
     void ShowGuide();
     void ShowAbout();
@@ -36,7 +37,7 @@ private:
     const Platform& platform_;
     SpokenFeedback& speech_;
     QString applicationTitle_;
-    std::function<void(const QString&)> showError_;
+    ReportError reportError_;
     std::function<int(QDialog&)> runWindow_;
 };
 

@@ -9,12 +9,12 @@
 
 namespace ferrolin {
 
-SpokenFeedback::SpokenFeedback(QAction& audioItem, std::unique_ptr<Voice> voice,
-                               std::function<void(const QString&)> showFailure, QObject* parent)
+SpokenFeedback::SpokenFeedback(QAction& audioItem, std::unique_ptr<Voice> voice, ReportError reportError,
+                               QObject* parent)
     : QObject(parent),
       audioItem_(audioItem),
       voice_(std::move(voice)),
-      showFailure_(std::move(showFailure)),
+      reportError_(std::move(reportError)),
       screenReaderRunning_([] { return QAccessible::isActive(); }) {
     if (voice_) {
         connect(voice_.get(), &Voice::Failed, this, &SpokenFeedback::ShowFailure);
@@ -62,7 +62,7 @@ void SpokenFeedback::ShowFailure(const QString& message) {
     }
     failureShown_ = true;
     // Shown once the command that spoke has finished its work, so the failure never cuts it short.
-    QTimer::singleShot(0, this, [this, message] { showFailure_(message); });
+    QTimer::singleShot(0, this, [this, message] { reportError_(message); });
 }
 
 }  // namespace ferrolin

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "dialogs/ReportError.h"
+
 class QAction;
 
 namespace ferrolin {
@@ -18,9 +20,8 @@ class SpokenFeedback : public QObject {
 public:
     // `audioItem` is the checkable Options > Audio item: its check mark is whether the window
     // speaks. `voice` may be null (the platform has none): then nothing is ever said.
-    // `showFailure` shows a speech failure's message in the error box.
-    SpokenFeedback(QAction& audioItem, std::unique_ptr<Voice> voice,
-                   std::function<void(const QString&)> showFailure, QObject* parent);
+    // `reportError` shows a speech failure's message in the error box.
+    SpokenFeedback(QAction& audioItem, std::unique_ptr<Voice> voice, ReportError reportError, QObject* parent);
     ~SpokenFeedback() override;
 
     bool IsOn() const;
@@ -47,7 +48,7 @@ private:
 
     QAction& audioItem_;
     std::unique_ptr<Voice> voice_;
-    std::function<void(const QString&)> showFailure_;
+    ReportError reportError_;
     std::function<bool()> screenReaderRunning_;
     bool failureShown_ = false;
 };

@@ -23,7 +23,7 @@ std::shared_future<QString> PreferredFamily() {
         QThreadPool::globalInstance()->start(
             [promise, fallback = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()] {
                 FinishReadingFontConfiguration();
-                promise->set_value(DesignMetrics::HasTahoma() ? QStringLiteral("Tahoma") : fallback);
+                promise->set_value(DesignMetrics::FontFamily(fallback));
             });
         return result;
     }();

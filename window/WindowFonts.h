@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The main window's font family: Tahoma where it is installed, else the desktop's sans font.
+// The main window's font family (DesignMetrics::FontFamily), looked up beside the window's start.
 #include <QFont>
 #include <QString>
 #include <future>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: its texts, the home-page label's hover underline and the link, reached by
 // mouse, keyboard and the accessibility interface, with a fake shell and fake message boxes.
+#include "dialogs/support/DialogControls.h"
 #include "dialogs/HomePageLabel.h"
 #include "dialogs/ReadableColour.h"
 #include "dialogs/UnitAbout.h"
@@ -21,6 +22,7 @@
 #include <memory>
 
 using namespace ferrolin;
+using ferrolin::testing::Named;
 
 namespace {
 
@@ -67,17 +69,17 @@ private slots:
     {
         About about;
         QCOMPARE(about.window->windowTitle(), QStringLiteral("Ferrolin"));
-        QCOMPARE(about.window->LabelName->text(), QStringLiteral("Ferrolin"));
-        QCOMPARE(about.window->LabelAuthor->text(), QStringLiteral("by the Ferrolin developers"));
-        QCOMPARE(about.window->LabelHomePage->text(), QStringLiteral("Home page (Click here)"));
-        QCOMPARE(about.window->Button1->text(), QStringLiteral("OK"));
-        QCOMPARE(about.window->LabelVersion->text(), QStringLiteral("Version ") + QLatin1String(ferrolin::kVersion));
+        QCOMPARE(Named<QLabel>(*about.window, "LabelName")->text(), QStringLiteral("Ferrolin"));
+        QCOMPARE(Named<QLabel>(*about.window, "LabelAuthor")->text(), QStringLiteral("by the Ferrolin developers"));
+        QCOMPARE(Named<ferrolin::HomePageLabel>(*about.window, "LabelHomePage")->text(), QStringLiteral("Home page (Click here)"));
+        QCOMPARE(Named<QPushButton>(*about.window, "Button1")->text(), QStringLiteral("OK"));
+        QCOMPARE(Named<QLabel>(*about.window, "LabelVersion")->text(), QStringLiteral("Version ") + QLatin1String(ferrolin::kVersion));
         QCOMPARE(about.window->minimumSize(), about.window->maximumSize());
-        QCOMPARE(about.window->LabelHomePage->palette().color(QPalette::WindowText), QColor(Qt::blue));
-        QVERIFY(!about.window->LabelHomePage->font().underline());
-        QCOMPARE(about.window->LabelHomePage->focusPolicy(), Qt::StrongFocus);
-        for (QWidget* label : {static_cast<QWidget*>(about.window->LabelName), static_cast<QWidget*>(about.window->LabelAuthor),
-                               static_cast<QWidget*>(about.window->LabelHomePage), static_cast<QWidget*>(about.window->LabelVersion)})
+        QCOMPARE(Named<ferrolin::HomePageLabel>(*about.window, "LabelHomePage")->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QVERIFY(!Named<ferrolin::HomePageLabel>(*about.window, "LabelHomePage")->font().underline());
+        QCOMPARE(Named<ferrolin::HomePageLabel>(*about.window, "LabelHomePage")->focusPolicy(), Qt::StrongFocus);
+        for (QWidget* label : {static_cast<QWidget*>(Named<QLabel>(*about.window, "LabelName")), static_cast<QWidget*>(Named<QLabel>(*about.window, "LabelAuthor")),
+                               static_cast<QWidget*>(Named<ferrolin::HomePageLabel>(*about.window, "LabelHomePage")), static_cast<QWidget*>(Named<QLabel>(*about.window, "LabelVersion"))})
             QVERIFY2(about.window->rect().contains(label->geometry()), qPrintable(label->objectName()));
     }
 
@@ -106,8 +108,8 @@ private slots:
         QApplication::setPalette(desktop);
         {
             About about;
-            for (QWidget* label : {static_cast<QWidget*>(about.window->LabelName), static_cast<QWidget*>(about.window->LabelAuthor),
-                                   static_cast<QWidget*>(about.window->LabelHomePage), static_cast<QWidget*>(about.window->LabelVersion)}) {
+            for (QWidget* label : {static_cast<QWidget*>(Named<QLabel>(*about.window, "LabelName")), static_cast<QWidget*>(Named<QLabel>(*about.window, "LabelAuthor")),
+                                   static_cast<QWidget*>(Named<ferrolin::HomePageLabel>(*about.window, "LabelHomePage")), static_cast<QWidget*>(Named<QLabel>(*about.window, "LabelVersion"))}) {
                 const QColor shown = label->palette().color(QPalette::WindowText);
                 const double ratio = ContrastRatio(shown, about.window->palette().color(QPalette::Window));
                 QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(label->objectName()).arg(ratio)));
@@ -123,7 +125,7 @@ private slots:
     void okClosesWithResultOk()
     {
         About about;
-        QTest::mouseClick(about.window->Button1, Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(*about.window, "Button1"), Qt::LeftButton);
         QVERIFY(!about.window->isVisible());
         QCOMPARE(about.window->result(), int(QDialog::Accepted));
     }
@@ -144,7 +146,7 @@ private slots:
         QFETCH(bool, italic);
         QFETCH(bool, strikeOut);
         About about;
-        HomePageLabel* label = about.window->LabelHomePage;
+        HomePageLabel* label = Named<ferrolin::HomePageLabel>(*about.window, "LabelHomePage");
         QFont font = label->font();
         font.setBold(bold);
         font.setItalic(italic);
@@ -191,7 +193,7 @@ private slots:
         QFETCH(bool, shellSucceeds);
         About about;
         about.shell.succeeds = shellSucceeds;
-        activate(about.window->LabelHomePage);
+        activate(Named<ferrolin::HomePageLabel>(*about.window, "LabelHomePage"));
 
         QCOMPARE(about.shell.openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://github.com/ferrolin/ferrolin"))});
         if (shellSucceeds) {
@@ -216,14 +218,14 @@ private slots:
     {
         QFETCH(int, key);
         About about;
-        QTest::keyClick(about.window->LabelHomePage, Qt::Key(key));
+        QTest::keyClick(Named<ferrolin::HomePageLabel>(*about.window, "LabelHomePage"), Qt::Key(key));
         QVERIFY(about.shell.openedUrls.isEmpty());
     }
 
     void aReleaseOffTheLabelIsNoClick()
     {
         About about;
-        HomePageLabel* label = about.window->LabelHomePage;
+        HomePageLabel* label = Named<ferrolin::HomePageLabel>(*about.window, "LabelHomePage");
         QTest::mousePress(label, Qt::LeftButton, {}, QPoint(2, 2));
         QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(label->width() + 20, 2));
         QVERIFY(about.shell.openedUrls.isEmpty());
@@ -232,7 +234,7 @@ private slots:
     void withoutAShellTheWebsiteIsNotAvailable()
     {
         About about(false);
-        QTest::mouseClick(about.window->LabelHomePage, Qt::LeftButton);
+        QTest::mouseClick(Named<ferrolin::HomePageLabel>(*about.window, "LabelHomePage"), Qt::LeftButton);
         QCOMPARE(about.boxes.notices(), QStringList{QStringLiteral("Website not available")});
     }
 
@@ -242,7 +244,7 @@ private slots:
         About about;
         about.shell.succeeds = false;
         about.shell.reason = QStringLiteral("No program to open web pages is installed.");
-        QTest::mouseClick(about.window->LabelHomePage, Qt::LeftButton);
+        QTest::mouseClick(Named<ferrolin::HomePageLabel>(*about.window, "LabelHomePage"), Qt::LeftButton);
         QCOMPARE(about.boxes.notices(),
                  QStringList{QStringLiteral("Website not available\n\nNo program to open web pages is installed.")});
     }

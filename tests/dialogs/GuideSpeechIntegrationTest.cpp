@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Quick Start Guide reading aloud through the real speech-dispatcher voice (a private daemon
 // whose address is in SPEECHD_ADDRESS): every word is selected, in order, as it is spoken.
+#include "dialogs/support/DialogControls.h"
 #include "dialogs/GuideText.h"
 #include "dialogs/UnitHelp.h"
 #include "platform/Platform.h"
@@ -17,6 +18,7 @@
 #include <memory>
 
 using namespace ferrolin;
+using ferrolin::testing::Named;
 
 namespace {
 
@@ -76,7 +78,7 @@ private slots:
         TFormHelp guide(nullptr, platform, [&](const QString& message) { errors << message; });
         guide.show();
         if (text != GuideText())
-            guide.RichEdit1->setPlainText(text);
+            Named<QPlainTextEdit>(guide, "RichEdit1")->setPlainText(text);
 
         const QStringList expected = WordsIn(text);
         QStringList selected;
@@ -86,7 +88,7 @@ private slots:
 
         QElapsedTimer clock;
         clock.start();
-        QTest::mouseClick(guide.BitBtnPlay, Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(guide, "BitBtnPlay"), Qt::LeftButton);
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
         // Done when every word came, or when the last one did (a word whose mark never came
         // would otherwise cost the whole timeout).
@@ -94,7 +96,7 @@ private slots:
         while (lastWordEnd > 0 && text.at(lastWordEnd - 1).isSpace())
             --lastWordEnd;
         const bool reachedTheEnd = QTest::qWaitFor([&] {
-            const auto shown = guide.RichEdit1->extraSelections();
+            const auto shown = Named<QPlainTextEdit>(guide, "RichEdit1")->extraSelections();
             return selected.size() >= expected.size()
                    || (!shown.isEmpty() && shown.first().cursor.selectionEnd() == lastWordEnd);
         }, kReadingTimeoutMs);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Quick Start Guide window driven through its buttons, its voice's word events and every way
 // of closing it, with a fake voice.
+#include "dialogs/support/DialogControls.h"
 #include "dialogs/ButtonPictures.h"
 #include "dialogs/GuideText.h"
 #include "dialogs/UnitHelp.h"
@@ -18,6 +19,7 @@
 #include <utility>
 
 using namespace ferrolin;
+using ferrolin::testing::Named;
 
 namespace {
 
@@ -66,9 +68,9 @@ class GuideWindowTest : public QObject {
     static void addCloseWays()
     {
         QTest::addColumn<CloseWay>("closeWay");
-        QTest::newRow("Close button") << CloseWay([](TFormHelp& w) { QTest::mouseClick(w.Button1, Qt::LeftButton); });
+        QTest::newRow("Close button") << CloseWay([](TFormHelp& w) { QTest::mouseClick(Named<QPushButton>(w, "Button1"), Qt::LeftButton); });
         QTest::newRow("close box") << CloseWay([](TFormHelp& w) { w.close(); });
-        QTest::newRow("Esc key") << CloseWay([](TFormHelp& w) { QTest::keyClick(w.RichEdit1, Qt::Key_Escape); });
+        QTest::newRow("Esc key") << CloseWay([](TFormHelp& w) { QTest::keyClick(Named<QPlainTextEdit>(w, "RichEdit1"), Qt::Key_Escape); });
         QTest::newRow("rejected") << CloseWay([](TFormHelp& w) { w.reject(); });
         QTest::newRow("accepted") << CloseWay([](TFormHelp& w) { w.accept(); });
     }
@@ -78,16 +80,16 @@ private slots:
     {
         Guide guide;
         QCOMPARE(guide.window->windowTitle(), QStringLiteral("Quick Start Guide"));
-        QCOMPARE(guide.window->RichEdit1->toPlainText(), GuideText());
-        QCOMPARE(guide.window->RichEdit1->document()->blockCount(), 74);
-        QCOMPARE(guide.window->RichEdit1->textCursor().position(), 0);
-        QVERIFY(!guide.window->RichEdit1->textCursor().hasSelection());
-        QVERIFY(!guide.window->RichEdit1->isReadOnly());
-        QCOMPARE(guide.window->RichEdit1->verticalScrollBar()->value(), 0);
+        QCOMPARE(Named<QPlainTextEdit>(*guide.window, "RichEdit1")->toPlainText(), GuideText());
+        QCOMPARE(Named<QPlainTextEdit>(*guide.window, "RichEdit1")->document()->blockCount(), 74);
+        QCOMPARE(Named<QPlainTextEdit>(*guide.window, "RichEdit1")->textCursor().position(), 0);
+        QVERIFY(!Named<QPlainTextEdit>(*guide.window, "RichEdit1")->textCursor().hasSelection());
+        QVERIFY(!Named<QPlainTextEdit>(*guide.window, "RichEdit1")->isReadOnly());
+        QCOMPARE(Named<QPlainTextEdit>(*guide.window, "RichEdit1")->verticalScrollBar()->value(), 0);
         QCOMPARE(guide.window->minimumSize(), guide.window->maximumSize());
-        QCOMPARE(guide.window->BitBtnPlay->accessibleName(), QStringLiteral("Play"));
-        QCOMPARE(guide.window->BitBtnStop->accessibleName(), QStringLiteral("Stop"));
-        QCOMPARE(guide.window->Button1->text(), QStringLiteral("Close"));
+        QCOMPARE(Named<QPushButton>(*guide.window, "BitBtnPlay")->accessibleName(), QStringLiteral("Play"));
+        QCOMPARE(Named<QPushButton>(*guide.window, "BitBtnStop")->accessibleName(), QStringLiteral("Stop"));
+        QCOMPARE(Named<QPushButton>(*guide.window, "Button1")->text(), QStringLiteral("Close"));
         QVERIFY(guide.voice->events().isEmpty());  // nothing reaches the service until Play
     }
 
@@ -109,11 +111,11 @@ private slots:
         QFETCH(QStringList, spoken);
         Guide guide;
         if (replace)
-            guide.window->RichEdit1->setPlainText(text);
-        guide.window->BitBtnStop->setFocus();
-        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+            Named<QPlainTextEdit>(*guide.window, "RichEdit1")->setPlainText(text);
+        Named<QPushButton>(*guide.window, "BitBtnStop")->setFocus();
+        QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnPlay"), Qt::LeftButton);
         QCOMPARE(guide.voice->spoken(), spoken);
-        QCOMPARE(guide.window->focusWidget() == guide.window->RichEdit1, !spoken.isEmpty());
+        QCOMPARE(guide.window->focusWidget() == Named<QPlainTextEdit>(*guide.window, "RichEdit1"), !spoken.isEmpty());
         QVERIFY(guide.errors.isEmpty());
     }
 
@@ -121,8 +123,8 @@ private slots:
     {
         Guide guide;
         guide.window->SetResumeAfterSilence(20);
-        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
-        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnPlay"), Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnPlay"), Qt::LeftButton);
         QCOMPARE(guide.voice->spoken(), QStringList{GuideText()});
         guide.voice->EmitWords(GuideText());
         QTRY_COMPARE_WITH_TIMEOUT(guide.voice->spoken().size() >= 2, true, 5000);
@@ -150,8 +152,8 @@ private slots:
         QFETCH(QStringList, spoken);
         Guide guide;
         guide.window->SetResumeAfterSilence(20);
-        guide.window->RichEdit1->setPlainText(QStringLiteral("one two\nthree four"));
-        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        Named<QPlainTextEdit>(*guide.window, "RichEdit1")->setPlainText(QStringLiteral("one two\nthree four"));
+        QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnPlay"), Qt::LeftButton);
         for (int i = 0; i < wordsHeard; ++i)
             guide.voice->EmitWord(kFourWords[i].first, kFourWords[i].second);
         // A silence after a resumed phrase asks for it again (the screen reader may still talk).
@@ -185,18 +187,18 @@ private slots:
         guide.window->SetResumeAfterSilence(20);
         const QString first = QStringLiteral("one two\nthree four");
         const QString second = QStringLiteral("five six");
-        guide.window->RichEdit1->setPlainText(first);
-        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        Named<QPlainTextEdit>(*guide.window, "RichEdit1")->setPlainText(first);
+        QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnPlay"), Qt::LeftButton);
         guide.voice->EmitWord(kFourWords[0].first, kFourWords[0].second);
         guide.voice->EmitWord(kFourWords[1].first, kFourWords[1].second);
         if (stop) {
-            QTest::mouseClick(guide.window->BitBtnStop, Qt::LeftButton);
+            QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnStop"), Qt::LeftButton);
         } else {
             guide.voice->EmitWord(kFourWords[2].first, kFourWords[2].second);
             guide.voice->EmitWord(kFourWords[3].first, kFourWords[3].second);
         }
-        guide.window->RichEdit1->setPlainText(second);
-        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        Named<QPlainTextEdit>(*guide.window, "RichEdit1")->setPlainText(second);
+        QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnPlay"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(guide.voice->spoken().count(second) >= 2, 5000);
         QStringList others = guide.voice->spoken();
         others.removeAll(second);
@@ -207,12 +209,12 @@ private slots:
     void highlightLeavesTheSelectionAlone()
     {
         Guide guide;
-        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
-        const int caret = guide.window->RichEdit1->textCursor().position();
+        QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnPlay"), Qt::LeftButton);
+        const int caret = Named<QPlainTextEdit>(*guide.window, "RichEdit1")->textCursor().position();
         guide.voice->EmitWord(6, 5);
         QCOMPARE(guide.window->HighlightedWord(), QStringLiteral("Start"));
-        QVERIFY(!guide.window->RichEdit1->textCursor().hasSelection());
-        QCOMPARE(guide.window->RichEdit1->textCursor().position(), caret);
+        QVERIFY(!Named<QPlainTextEdit>(*guide.window, "RichEdit1")->textCursor().hasSelection());
+        QCOMPARE(Named<QPlainTextEdit>(*guide.window, "RichEdit1")->textCursor().position(), caret);
     }
 
     void enterPressesAFocusedButton_data()
@@ -259,8 +261,8 @@ private slots:
     {
         QFETCH(QString, text);
         Guide guide;
-        guide.window->RichEdit1->setPlainText(text);
-        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        Named<QPlainTextEdit>(*guide.window, "RichEdit1")->setPlainText(text);
+        QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnPlay"), Qt::LeftButton);
         QCOMPARE(guide.voice->spoken().size(), 1);
         const QString spoken = guide.voice->spoken().first();
 
@@ -294,8 +296,8 @@ private slots:
         QFETCH(int, length);
         QFETCH(QString, selected);
         Guide guide;
-        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
-        guide.window->RichEdit1->setPlainText(QStringLiteral("short"));
+        QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnPlay"), Qt::LeftButton);
+        Named<QPlainTextEdit>(*guide.window, "RichEdit1")->setPlainText(QStringLiteral("short"));
         guide.voice->EmitWord(position, length);
         QCOMPARE(guide.window->HighlightedWord(), selected);
     }
@@ -303,8 +305,8 @@ private slots:
     void stopPurgesTheReading()
     {
         Guide guide;
-        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
-        QTest::mouseClick(guide.window->BitBtnStop, Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnPlay"), Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnStop"), Qt::LeftButton);
         QCOMPARE(guide.voice->events().size(), 2);
         QCOMPARE(guide.voice->events().last().call, FakeVoice::Call::Purge);
         QVERIFY(guide.window->isVisible());
@@ -322,16 +324,16 @@ private slots:
         QFETCH(bool, play);
         Guide guide;
         guide.voice->FailAlways(kServiceDown);
-        QTest::mouseClick(play ? guide.window->BitBtnPlay : guide.window->BitBtnStop, Qt::LeftButton);
+        QTest::mouseClick(play ? Named<QPushButton>(*guide.window, "BitBtnPlay") : Named<QPushButton>(*guide.window, "BitBtnStop"), Qt::LeftButton);
         QTRY_COMPARE(guide.errors, QStringList{kServiceDown});
         QCOMPARE(guide.voice->events().size(), 1);
         QVERIFY(guide.voice->events().first().failed);
-        QCOMPARE(guide.window->RichEdit1->toPlainText(), GuideText());
+        QCOMPARE(Named<QPlainTextEdit>(*guide.window, "RichEdit1")->toPlainText(), GuideText());
         QVERIFY(guide.window->isVisible());
 
         // The service comes back: the next Play reads.
         guide.voice->StopFailing();
-        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnPlay"), Qt::LeftButton);
         QCOMPARE(guide.voice->spoken(), QStringList{GuideText()});
     }
 
@@ -341,7 +343,7 @@ private slots:
     {
         QFETCH(CloseWay, closeWay);
         Guide guide;
-        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnPlay"), Qt::LeftButton);
         closeWay(*guide.window);
         QVERIFY(!guide.window->isVisible());
         QCOMPARE(guide.purges(), 1);
@@ -355,7 +357,7 @@ private slots:
     {
         QFETCH(CloseWay, closeWay);
         Guide guide;
-        QTest::mouseClick(guide.window->BitBtnPlay, Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(*guide.window, "BitBtnPlay"), Qt::LeftButton);
         guide.voice->FailAlways(kServiceDown);
         closeWay(*guide.window);
         QVERIFY(!guide.window->isVisible());
@@ -386,8 +388,8 @@ private slots:
         QStringList errors;
         TFormHelp window(nullptr, Platform{}, [&](const QString& message) { errors << message; });
         window.show();
-        QVERIFY(!window.BitBtnPlay->isEnabled());
-        QVERIFY(!window.BitBtnStop->isEnabled());
+        QVERIFY(!Named<QPushButton>(window, "BitBtnPlay")->isEnabled());
+        QVERIFY(!Named<QPushButton>(window, "BitBtnStop")->isEnabled());
         window.BitBtnPlayClick();
         window.close();
         QVERIFY(!window.isVisible());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu: opening the Quick Start Guide and the About window from the main window, their
 // spoken phrases through the main window's voice, the purge after About, and speech failures.
+#include "dialogs/support/DialogControls.h"
 #include "dialogs/HomePageLabel.h"
 #include "dialogs/UnitAbout.h"
 #include "dialogs/UnitHelp.h"
@@ -150,7 +151,7 @@ private slots:
     {
         Main main;
         main.whileOpen = [](QDialog& window) {
-            QTest::mouseClick(static_cast<TFormHelp&>(window).BitBtnPlay, Qt::LeftButton);
+            QTest::mouseClick(Named<QPushButton>(window, "BitBtnPlay"), Qt::LeftButton);
             return int(QDialog::Rejected);
         };
         main.Choose(ItemNamed(*main.form, "MnuQuickStartGuide"));
@@ -163,7 +164,7 @@ private slots:
         Main main;
         main.whileOpen = [&](QDialog& window) {
             main.voices.back()->FailAlways(kServiceDown);
-            QTest::mouseClick(static_cast<TFormHelp&>(window).BitBtnPlay, Qt::LeftButton);
+            QTest::mouseClick(Named<QPushButton>(window, "BitBtnPlay"), Qt::LeftButton);
             // The real window's own event loop runs while it is open; the failure comes from it.
             if (!QTest::qWaitFor([&] { return !main.boxes.errors().isEmpty(); }, 2000))
                 qWarning("no speech failure reported while the Guide was open");
@@ -180,7 +181,7 @@ private slots:
         QTest::addColumn<WhileOpen>("whileOpen");
         QTest::addColumn<Events>("events");
         const WhileOpen ok = [](QDialog& window) {
-            QTest::mouseClick(static_cast<TFormAbout&>(window).Button1, Qt::LeftButton);
+            QTest::mouseClick(Named<QPushButton>(window, "Button1"), Qt::LeftButton);
             return window.result();
         };
         const WhileOpen closeBox = [](QDialog& window) {
@@ -262,7 +263,7 @@ private slots:
         Main main;
         main.shell.succeeds = false;
         main.whileOpen = [](QDialog& window) {
-            QTest::mouseClick(static_cast<TFormAbout&>(window).LabelHomePage, Qt::LeftButton);
+            QTest::mouseClick(Named<ferrolin::HomePageLabel>(window, "LabelHomePage"), Qt::LeftButton);
             return int(QDialog::Accepted);
         };
         main.Choose(ItemNamed(*main.form, "MnuAbout"));
