@@ -14,7 +14,7 @@
 #include "formats/ResultsFile.h"
 #include "formats/RtfReader.h"
 #include "window/ResultsHistory.h"
-#include "window/support/DocumentFixture.h"
+#include "window/support/WindowFixture.h"
 
 using namespace ferrolin;
 using namespace ferrolin::testing;
@@ -56,7 +56,7 @@ void DocumentCommandsTest::resultsFileStartsDirtyWithoutAName()
 
 void DocumentCommandsTest::newEmptiesEverythingButKeepsTheFile()
 {
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     window.Evaluate({"1+1", "2*3"});
     window.AcceptSave(window.Path("kept.rtf"));
@@ -67,7 +67,7 @@ void DocumentCommandsTest::newEmptiesEverythingButKeepsTheFile()
 
     window.Run(CommandAction(form, DocumentCommand::New));
 
-    QCOMPARE(window.History(), QStringList());
+    QCOMPARE(window.HistoryLines(), QStringList());
     QCOMPARE(InputBox(form)->toPlainText(), QString());
     QCOMPARE(form.LastExpression(), QString());
     QCOMPARE(form.Documents().ResultsFile().Filename(), window.Path("kept.rtf"));
@@ -100,7 +100,7 @@ void DocumentCommandsTest::saveAndOpenRoundTrip_data()
 void DocumentCommandsTest::saveAndOpenRoundTrip()
 {
     QFETCH(QStringList, lines);
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     window.SetHistory(lines);
     const QString file = window.Path("results.rtf");
@@ -113,7 +113,7 @@ void DocumentCommandsTest::saveAndOpenRoundTrip()
 
     window.Run(CommandAction(form, DocumentCommand::New));
     window.Open(file);
-    QCOMPARE(window.History(), lines);
+    QCOMPARE(window.HistoryLines(), lines);
     // What Copy takes: Qt's plain text, which gives a no-break space as a blank.
     QCOMPARE(HistoryBox(form)->toPlainText(), lines.join(QLatin1Char('\n')).replace(QChar::Nbsp, QLatin1Char(' ')));
     QVERIFY(!form.Documents().ResultsFile().IsDirty());
@@ -126,7 +126,7 @@ void DocumentCommandsTest::saveAndOpenRoundTrip()
 
     // A new evaluation is a line of its own after the opened ones.
     window.Evaluate({QStringLiteral("6*7")});
-    QCOMPARE(window.History(), QStringList(lines) << QStringLiteral("6*7= 42.00"));
+    QCOMPARE(window.HistoryLines(), QStringList(lines) << QStringLiteral("6*7= 42.00"));
 }
 
 // Grouped lines are still lines to assistive technology: each one on its own at a line boundary.
@@ -135,12 +135,12 @@ void DocumentCommandsTest::screenReaderReadsAnOpenedLongHistoryLineByLine()
     QStringList lines;
     for (int i = 0; i < ferrolin::kLinesGroupedFrom + 5; ++i)
         lines << QStringLiteral("%1+1= %2.00").arg(i).arg(i + 1);
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     const QString file = window.Path("long.txt");
     WriteBytes(file, lines.join(QLatin1Char('\n')).toUtf8());
     window.Open(file, 1);
-    QCOMPARE(window.History(), lines);
+    QCOMPARE(window.HistoryLines(), lines);
 
     QAccessibleInterface* box = QAccessible::queryAccessibleInterface(HistoryBox(form));
     QVERIFY(box && box->textInterface());
@@ -168,14 +168,14 @@ void DocumentCommandsTest::openPlainText()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
-    DocumentFixture window;
+    WindowFixture window;
     const QString file = window.Path("plain.txt");
     WriteBytes(file, bytes);
     window.Evaluate({"4"});
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
     InputBox(*window.form)->setPlainText(QStringLiteral("5+"));
     window.Open(file);
-    QCOMPARE(window.History(), lines);
+    QCOMPARE(window.HistoryLines(), lines);
     QCOMPARE(window.form->Documents().ResultsFile().Filename(), file);
     QCOMPARE(InputBox(*window.form)->toPlainText(), QStringLiteral("5+"));
     QCOMPARE(window.form->LastExpression(), QStringLiteral("4"));
@@ -183,13 +183,13 @@ void DocumentCommandsTest::openPlainText()
 
 void DocumentCommandsTest::openNameOfMissingFileBecomesTheFile()
 {
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     window.Evaluate({"3*3"});
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
     const QString file = window.Path("new.rtf");
     window.Open(file);
-    QCOMPARE(window.History(), QStringList{"3*3= 9.00"});
+    QCOMPARE(window.HistoryLines(), QStringList{"3*3= 9.00"});
     QCOMPARE(form.Documents().ResultsFile().Filename(), file);
     QVERIFY(!form.Documents().ResultsFile().IsDirty());
     QVERIFY(!QFile::exists(file));
@@ -201,7 +201,7 @@ void DocumentCommandsTest::openNameOfMissingFileBecomesTheFile()
 
 void DocumentCommandsTest::saveWithoutANameAsksForOne()
 {
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     window.Evaluate({"1+2"});
     window.dialogs.saveAnswers << std::nullopt;
@@ -219,7 +219,7 @@ void DocumentCommandsTest::saveWithoutANameAsksForOne()
 
 void DocumentCommandsTest::saveAfterNewWritesTheEmptyHistoryWithoutAsking()
 {
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     window.Evaluate({"1+2"});
     const QString file = window.Path("r.rtf");
@@ -231,13 +231,13 @@ void DocumentCommandsTest::saveAfterNewWritesTheEmptyHistoryWithoutAsking()
     window.Evaluate({"5"});
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
     window.Open(file);
-    QCOMPARE(window.History(), QStringList());
+    QCOMPARE(window.HistoryLines(), QStringList());
     QCOMPARE(window.dialogs.count(FakeFileDialogs::Kind::Save), 1);
 }
 
 void DocumentCommandsTest::dialogsRememberWhatWasAccepted()
 {
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     window.Open(window.Path("a.txt"), 1);
     window.dialogs.openAnswers << std::nullopt;
@@ -271,7 +271,7 @@ void DocumentCommandsTest::openFailures()
 {
     QFETCH(QString, kind);
     QFETCH(QString, expected);
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     const QString before = window.Path("before.rtf");
     window.Evaluate({"1+1"});
@@ -299,7 +299,7 @@ void DocumentCommandsTest::openFailures()
         QCOMPARE(message, text);
     // The file that failed never becomes the one a later Save replaces.
     QCOMPARE(form.Documents().ResultsFile().Filename(), before);
-    QCOMPARE(window.History(), (QStringList{"1+1= 2.00", "2+2= 4.00"}));
+    QCOMPARE(window.HistoryLines(), (QStringList{"1+1= 2.00", "2+2= 4.00"}));
     QVERIFY(form.Documents().ResultsFile().IsDirty());
 }
 
@@ -316,7 +316,7 @@ void DocumentCommandsTest::saveFailures()
 {
     QFETCH(bool, throughSaveAs);
     QFETCH(QString, target);
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     QVERIFY(QDir(window.folder.path()).mkdir(QStringLiteral("folder")));
     window.Evaluate({"1+1"});
@@ -340,7 +340,7 @@ void DocumentCommandsTest::saveFailures()
 
 void DocumentCommandsTest::failedWriteKeepsTheOldFile()
 {
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     const QString file = window.Path("r.rtf");
     window.Evaluate({"1+1"});
@@ -372,7 +372,7 @@ void DocumentCommandsTest::failedWriteKeepsTheOldFile()
 
 void DocumentCommandsTest::saveKeepsTheFilesPermissions()
 {
-    DocumentFixture window;
+    WindowFixture window;
     const QString file = window.Path("r.rtf");
     WriteBytes(file, "old");
     const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;

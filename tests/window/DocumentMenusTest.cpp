@@ -8,10 +8,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTextEdit>
 
-#include "window/support/DocumentFixture.h"
+#include "window/support/WindowFixture.h"
 
 using ferrolin::TForm1;
 using namespace ferrolin::testing;
@@ -55,10 +56,7 @@ void Select(QTextEdit* box, int from, int to)
 class DocumentMenusTest : public QObject {
     Q_OBJECT
 private slots:
-    void menuItems_data();
-    void menuItems();
-    void actionList_data();
-    void actionList();
+    void menusShowTheActionList();
     void fileCommandsAreAlwaysEnabled();
     void editEnabledState_data();
     void editEnabledState();
@@ -71,96 +69,32 @@ private slots:
     void fileShortcutsRunTheirCommands();
 };
 
-void DocumentMenusTest::menuItems_data()
+// The menu items are the action list's actions: each in its category's menu once, found by its
+// name like any control, and no two with the same shortcut. (One access key per letter:
+// KeyboardAccessTest.)
+void DocumentMenusTest::menusShowTheActionList()
 {
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<QStringList>("items");  // "itemName|caption|shortcut|action", or a separator's name
-
-    QTest::newRow("File") << "FileMenu"
-                          << QStringList{"New1|&New|Ctrl+N|NewAction", "Open1|&Open...|Ctrl+O|FileOpen1", "N4",
-                                         "Save1|&Save|Ctrl+S|SaveAction", "SaveAs1|Save &As...||FileSaveAs1", "N5",
-                                         "Print2|Print|Ctrl+P|PrintAction", "Print1|Print Set&up...||FilePrintSetup1",
-                                         "N6", "Exit1|E&xit||FileExit1"};
-    QTest::newRow("Edit") << "EditMenu"
-                          << QStringList{"Undo1|&Undo|Ctrl+Z|EditUndo1", "N1", "Cut1|Cu&t|Ctrl+X|EditCut1",
-                                         "Copy1|&Copy|Ctrl+C|EditCopy1", "Paste2|&Paste|Ctrl+V|EditPaste1",
-                                         "Paste1|&Delete|Del|EditDelete1", "N2",
-                                         "SelectAll1|Select &All|Ctrl+A|EditSelectAll1", "N3",
-                                         "MnuClearHistory|Clear &History||ClearHistoryAction"};
-}
-
-void DocumentMenusTest::menuItems()
-{
-    QFETCH(QString, menu);
-    QFETCH(QStringList, items);
-    DocumentFixture window;
-    const QMenu* shown = window.form->findChild<QMenu*>(menu);
-    QVERIFY(shown);
-    const QList<QAction*> actions = shown->actions();
-    QCOMPARE(actions.size(), items.size());
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        const QStringList expected = items[i].split(QLatin1Char('|'));
-        QAction* item = actions[i];
-        if (expected.size() == 1) {
-            QVERIFY2(item->isSeparator(), qPrintable(items[i]));
-            QCOMPARE(item->objectName(), expected[0]);
-            continue;
-        }
-        QVERIFY2(!item->isSeparator(), qPrintable(items[i]));
-        QCOMPARE(item->property("menuItemName").toString(), expected[0]);
-        QCOMPARE(item->text(), expected[1]);
-        QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), expected[2]);
-        QCOMPARE(item->objectName(), expected[3]);
-        QVERIFY(item->icon().isNull());
+    WindowFixture window;
+    const QList<QAction*> items = MenuNamed(*window.form, "FileMenu")->actions() + MenuNamed(*window.form, "EditMenu")->actions();
+    QSet<QString> shortcuts;
+    for (QAction* action : window.form->Documents().Actions()) {
+        const QString name = action->objectName();
+        QCOMPARE(window.form->findChild<QAction*>(name), action);
+        const QString menu = action->property("category").toString() + QStringLiteral("Menu");
+        QCOMPARE(MenuNamed(*window.form, qPrintable(menu))->actions().count(action), 1);
+        QCOMPARE(items.count(action), 1);
+        QVERIFY2(action->icon().isNull(), qPrintable(name));
+        const QString shortcut = action->shortcut().toString();
+        QVERIFY2(shortcut.isEmpty() || !shortcuts.contains(shortcut), qPrintable(name + ": " + shortcut));
+        shortcuts.insert(shortcut);
     }
-}
-
-void DocumentMenusTest::actionList_data()
-{
-    QTest::addColumn<DocumentCommand>("command");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("category");
-    QTest::addColumn<QString>("shortHint");
-    QTest::addColumn<QString>("longHint");
-
-    QTest::newRow("open") << DocumentCommand::Open << "FileOpen1" << "File" << "Open" << "Opens an existing file";
-    QTest::newRow("save as") << DocumentCommand::SaveAs << "FileSaveAs1" << "File" << "Save As" << "Saves the active file with a new name";
-    QTest::newRow("print setup") << DocumentCommand::PrintSetup << "FilePrintSetup1" << "File" << "Print Setup" << "Print Setup";
-    QTest::newRow("exit") << DocumentCommand::Exit << "FileExit1" << "File" << "Exit" << "Quits the application";
-    QTest::newRow("cut") << DocumentCommand::Cut << "EditCut1" << "Edit" << "Cut" << "Cuts the selection and puts it on the Clipboard";
-    QTest::newRow("copy") << DocumentCommand::Copy << "EditCopy1" << "Edit" << "Copy" << "Copies the selection and puts it on the Clipboard";
-    QTest::newRow("paste") << DocumentCommand::Paste << "EditPaste1" << "Edit" << "Paste" << "Inserts Clipboard contents";
-    QTest::newRow("select all") << DocumentCommand::SelectAll << "EditSelectAll1" << "Edit" << "Select All" << "Selects the entire document";
-    QTest::newRow("undo") << DocumentCommand::Undo << "EditUndo1" << "Edit" << "Undo" << "Reverts the last action";
-    QTest::newRow("delete") << DocumentCommand::Delete << "EditDelete1" << "Edit" << "Delete" << "Erases the selection";
-    QTest::newRow("new") << DocumentCommand::New << "NewAction" << "File" << "" << "";
-    QTest::newRow("print") << DocumentCommand::Print << "PrintAction" << "File" << "" << "";
-    QTest::newRow("save") << DocumentCommand::Save << "SaveAction" << "File" << "" << "";
-    QTest::newRow("clear history") << DocumentCommand::ClearHistory << "ClearHistoryAction" << "Edit" << "" << "";
-}
-
-void DocumentMenusTest::actionList()
-{
-    QFETCH(DocumentCommand, command);
-    QFETCH(QString, name);
-    QFETCH(QString, category);
-    QFETCH(QString, shortHint);
-    QFETCH(QString, longHint);
-    DocumentFixture window;
-    QAction* action = CommandAction(*window.form, command);
-    QVERIFY(action);
-    QVERIFY(window.form->Documents().Actions().contains(action));
-    QCOMPARE(window.form->findChild<QAction*>(name), action);  // found by name like any control
-    QCOMPARE(action->objectName(), name);
-    QCOMPARE(action->property("category").toString(), category);
-    QCOMPARE(action->statusTip(), longHint);
-    if (!shortHint.isEmpty())
-        QCOMPARE(action->toolTip(), shortHint);
+    for (const QAction* item : items)
+        QVERIFY2(item->isSeparator() || window.form->Documents().Actions().contains(item), qPrintable(item->objectName()));
 }
 
 void DocumentMenusTest::fileCommandsAreAlwaysEnabled()
 {
-    DocumentFixture window;
+    WindowFixture window;
     for (QWidget* focus : {static_cast<QWidget*>(InputBox(*window.form)),
                            static_cast<QWidget*>(FunctionList(*window.form))}) {
         focus->setFocus();
@@ -201,7 +135,7 @@ void DocumentMenusTest::editEnabledState()
     QFETCH(QString, clipboard);
     QFETCH(bool, typed);
     QFETCH(QString, enabled);
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     QApplication::clipboard()->setText(clipboard);
 
@@ -224,7 +158,7 @@ void DocumentMenusTest::editEnabledState()
 
 void DocumentMenusTest::enabledStateFollowsFocusWithoutOpeningAMenu()
 {
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     QApplication::clipboard()->clear();
     InputBox(form)->setFocus();
@@ -244,7 +178,7 @@ void DocumentMenusTest::menuBarFocusKeepsTheEditTarget()
 {
     // Opening the menus from the keyboard moves the focus to the menu bar; Copy must still copy
     // from the box the user was in.
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     HistoryBox(form)->setPlainText(QStringLiteral("2+2= 4.00"));
     HistoryBox(form)->setFocus();
@@ -288,7 +222,7 @@ void DocumentMenusTest::editCommands()
     QFETCH(QString, textAfter);
     QFETCH(QString, clipboardAfter);
     QFETCH(QString, selectedAfter);
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     QApplication::clipboard()->setText(clipboardBefore);
     InputBox(form)->setFocus();
@@ -344,7 +278,7 @@ void DocumentMenusTest::shortcutKeys()
     QFETCH(int, modifiers);
     QFETCH(QString, textAfter);
     QFETCH(QString, clipboardAfter);
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     QApplication::clipboard()->setText(clipboardBefore);
     QTextEdit* target = box == QLatin1String("history") ? HistoryBox(form) : InputBox(form);
@@ -362,7 +296,7 @@ void DocumentMenusTest::shortcutKeys()
 
 void DocumentMenusTest::fileShortcutsRunTheirCommands()
 {
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     InputBox(form)->setFocus();
     QTest::keyClick(InputBox(form), Qt::Key_S, Qt::ControlModifier);

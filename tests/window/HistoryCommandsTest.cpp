@@ -9,7 +9,7 @@
 #include <QTextEdit>
 
 #include "window/ResultsHistory.h"
-#include "window/support/DocumentFixture.h"
+#include "window/support/WindowFixture.h"
 
 using namespace ferrolin;
 using namespace ferrolin::testing;
@@ -35,7 +35,7 @@ private slots:
 
 void HistoryCommandsTest::dirtyFlagFollowsTheHistory()
 {
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     const QString file = window.Path("r.rtf");
     QVERIFY(form.Documents().ResultsFile().IsDirty());
@@ -85,7 +85,7 @@ void HistoryCommandsTest::unsavedHistoryIsNeverLostSilently()
     QFETCH(bool, asked);
     QFETCH(bool, proceeded);
     QFETCH(bool, saved);
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     const QString other = window.Path("other.txt");
     WriteBytes(other, "9= 9.00");
@@ -107,13 +107,13 @@ void HistoryCommandsTest::unsavedHistoryIsNeverLostSilently()
     if (command == QLatin1String("Exit"))
         QCOMPARE(form.isVisible(), !proceeded);
     else
-        QCOMPARE(window.History(), proceeded ? (command == QLatin1String("New") ? QStringList() : QStringList{"9= 9.00"})
+        QCOMPARE(window.HistoryLines(), proceeded ? (command == QLatin1String("New") ? QStringList() : QStringList{"9= 9.00"})
                                              : QStringList{"1+1= 2.00"});
 }
 
 void HistoryCommandsTest::closingTheWindowAsksToo()
 {
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     window.Evaluate({"1+1"});
     window.boxes.saveChoice = MessageBoxes::SaveChoice::Cancel;
@@ -143,7 +143,7 @@ void HistoryCommandsTest::closingTheWindowAsksToo()
 void HistoryCommandsTest::printWithEmptyHistory()
 {
     for (bool audio : {false, true}) {
-        DocumentFixture window;
+        WindowFixture window;
         ItemNamed(*window.form, "MnuAudio")->setChecked(audio);
         QStringList spokenWhileNoticeOpen{"unset"};
         window.boxes.onShow = [&](const FakeMessageBoxes::Call&) { spokenWhileNoticeOpen = window.voice->spoken(); };
@@ -169,7 +169,7 @@ void HistoryCommandsTest::printSendsOneJobNamedResults_data()
 void HistoryCommandsTest::printSendsOneJobNamedResults()
 {
     QFETCH(QStringList, lines);
-    DocumentFixture window;
+    WindowFixture window;
     window.SetHistory(lines);
     window.Run(CommandAction(*window.form, DocumentCommand::Print));
     QCOMPARE(window.printing.jobs.size(), 1);
@@ -189,17 +189,17 @@ void HistoryCommandsTest::printFailures_data()
 void HistoryCommandsTest::printFailures()
 {
     QFETCH(QString, failure);
-    DocumentFixture window;
+    WindowFixture window;
     window.Evaluate({"1+1"});
     window.printing.failWith = failure;
     window.Run(CommandAction(*window.form, DocumentCommand::Print));
     QTRY_COMPARE(window.boxes.errors(), QStringList{failure + QLatin1Char('.')});
-    QCOMPARE(window.History(), QStringList{"1+1= 2.00"});
+    QCOMPARE(window.HistoryLines(), QStringList{"1+1= 2.00"});
 }
 
 void HistoryCommandsTest::printSetupUsesThePrinterDialog()
 {
-    DocumentFixture window;
+    WindowFixture window;
     window.Run(CommandAction(*window.form, DocumentCommand::PrintSetup));
     QCOMPARE(window.printing.setupCalls, 1);
     QCOMPARE(window.boxes.calls().size(), 0);
@@ -222,7 +222,7 @@ void HistoryCommandsTest::clearHistory()
     QFETCH(QStringList, history);
     QFETCH(bool, audio);
     QFETCH(QStringList, spoken);
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     window.Evaluate({"1+1"});
     window.SetHistory(history);
@@ -233,7 +233,7 @@ void HistoryCommandsTest::clearHistory()
 
     window.Run(CommandAction(form, DocumentCommand::ClearHistory));
 
-    QCOMPARE(window.History(), QStringList());
+    QCOMPARE(window.HistoryLines(), QStringList());
     QCOMPARE(window.voice->spoken(), spoken);
     QCOMPARE(form.LastExpression(), QStringLiteral("1+1"));
     QCOMPARE(InputBox(form)->toPlainText(), QStringLiteral("3"));

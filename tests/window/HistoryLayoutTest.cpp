@@ -14,7 +14,7 @@
 
 #include "window/ResultsHistory.h"
 #include "window/HistoryLayout.h"
-#include "window/support/DocumentFixture.h"
+#include "window/support/WindowFixture.h"
 
 using ferrolin::HistoryLayout;
 using namespace ferrolin::testing;
@@ -30,7 +30,7 @@ QStringList Numbered(int count)
 }
 
 // Opens `lines` as a plain-text file, the way File > Open does.
-void Open(DocumentFixture& window, const QStringList& lines)
+void Open(WindowFixture& window, const QStringList& lines)
 {
     const QString file = window.Path(QStringLiteral("history.txt"));
     WriteBytes(file, lines.join(QLatin1Char('\n')).toUtf8());
@@ -80,11 +80,11 @@ void HistoryLayoutTest::everyLineIsFoundAtItsPlace()
 {
     QFETCH(int, opened);
     QFETCH(QStringList, evaluated);
-    DocumentFixture window;
+    WindowFixture window;
     if (opened > 0)
         Open(window, Numbered(opened));
     window.Evaluate(evaluated);
-    const QStringList lines = window.History();
+    const QStringList lines = window.HistoryLines();
     QCOMPARE(lines.size(), opened + evaluated.size());
 
     QTextDocument& document = *HistoryBox(*window.form)->document();
@@ -123,7 +123,7 @@ void HistoryLayoutTest::onlyWhatIsShownIsLaidOut()
 {
     constexpr int kLines = 40000;
     constexpr int kFewBlocks = 40;
-    DocumentFixture window;
+    WindowFixture window;
     const QStringList lines = Numbered(kLines);
     Open(window, lines);
     QTextEdit& box = *HistoryBox(*window.form);
@@ -144,7 +144,7 @@ void HistoryLayoutTest::onlyWhatIsShownIsLaidOut()
 
     window.Evaluate({QStringLiteral("6*7")});
     box.viewport()->repaint();
-    QCOMPARE(window.History().size(), kLines + 1);
+    QCOMPARE(window.HistoryLines().size(), kLines + 1);
     QVERIFY2(LaidOutBlocks(document) <= 3 * kFewBlocks, qPrintable(QString::number(LaidOutBlocks(document))));
     // The new line is at the end of the document and shown.
     const QRectF caret = box.cursorRect();
@@ -155,7 +155,7 @@ void HistoryLayoutTest::onlyWhatIsShownIsLaidOut()
 // and every line below it is found that much lower.
 void HistoryLayoutTest::aWrappedLineMovesTheLinesBelowIt()
 {
-    DocumentFixture window;
+    WindowFixture window;
     QStringList lines = Numbered(ferrolin::kLinesGroupedFrom + 10);
     const int longLine = 3;
     lines[longLine] = QStringLiteral("1+").repeated(200) + QStringLiteral("1= 201.00");
@@ -177,7 +177,7 @@ void HistoryLayoutTest::aWrappedLineMovesTheLinesBelowIt()
         QCOMPARE(layout->hitTest(QPointF(margin + 1, middle), Qt::FuzzyHit), LineStart(lines, index));
     }
     // Wrapping is only how it looks: the history still holds it as one line.
-    QCOMPARE(window.History(), lines);
+    QCOMPARE(window.HistoryLines(), lines);
 }
 
 // A line with no break opportunity costs the square of its length to lay out: it is shown in
@@ -198,13 +198,13 @@ void HistoryLayoutTest::aLongLineIsShownInPiecesAndKeptWhole()
 {
     QFETCH(int, opened);
     QFETCH(QString, long_);
-    DocumentFixture window;
+    WindowFixture window;
     QStringList lines = Numbered(opened);
     lines[1] = long_;
     Open(window, lines);
     window.Evaluate({QStringLiteral("1+").repeated(1500) + QStringLiteral("1")});
     lines << QStringLiteral("1+").repeated(1500) + QStringLiteral("1= 1501.00");
-    QCOMPARE(window.History(), lines);
+    QCOMPARE(window.HistoryLines(), lines);
 
     QTextEdit& box = *HistoryBox(*window.form);
     for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())

@@ -12,7 +12,7 @@
 #include "formats/ResultsFile.h"
 #include "formats/RtfReader.h"
 #include "window/ResultsHistory.h"
-#include "window/support/DocumentFixture.h"
+#include "window/support/WindowFixture.h"
 
 using ferrolin::TForm1;
 using namespace ferrolin::testing;
@@ -81,11 +81,11 @@ void HistoryToolTest::printsWhatOpenLoads_data() {
 void HistoryToolTest::printsWhatOpenLoads() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
-    DocumentFixture window;
+    WindowFixture window;
     const QString file = window.Path("in.txt");
     WriteBytes(file, bytes);
     window.Open(file);
-    QCOMPARE(window.History(), lines);
+    QCOMPARE(window.HistoryLines(), lines);
 
     const ToolRun run = RunTool({file});
     QCOMPARE(run.exitCode, 0);
@@ -103,7 +103,7 @@ void HistoryToolTest::writesWhatSaveWrites_data() {
 
 void HistoryToolTest::writesWhatSaveWrites() {
     QFETCH(QStringList, lines);
-    DocumentFixture window;
+    WindowFixture window;
     TForm1& form = *window.form;
     window.SetHistory(lines);
     const QString saved = window.Path("saved.rtf");
@@ -121,7 +121,7 @@ void HistoryToolTest::writesWhatSaveWrites() {
     // And what it wrote, the window opens as that history, and the tool reads back.
     window.Run(CommandAction(form, DocumentCommand::New));
     window.Open(written);
-    QCOMPARE(window.History(), lines);
+    QCOMPARE(window.HistoryLines(), lines);
     QCOMPARE(Lines(RunTool({written}).out), lines);
 }
 
@@ -135,7 +135,7 @@ void HistoryToolTest::failsAsOpenAndSaveDo_data() {
 
 void HistoryToolTest::failsAsOpenAndSaveDo() {
     QFETCH(QString, kind);
-    DocumentFixture window;
+    WindowFixture window;
     QString file = window.Path(kind);
     ToolRun run;
     if (kind == QLatin1String("create")) {
@@ -154,7 +154,7 @@ void HistoryToolTest::failsAsOpenAndSaveDo() {
         window.Evaluate({"1+1"});
         window.boxes.saveChoice = ferrolin::MessageBoxes::SaveChoice::Discard;
         window.Open(file);
-        QCOMPARE(window.History(), QStringList{"1+1= 2.00"});  // the history is kept
+        QCOMPARE(window.HistoryLines(), QStringList{"1+1= 2.00"});  // the history is kept
         run = RunTool({file});
     }
     QCOMPARE(window.boxes.errors().size(), 1);

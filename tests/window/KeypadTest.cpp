@@ -7,6 +7,7 @@
 #include <QTextEdit>
 
 #include "evaluator/FunctionTable.h"
+#include "window/KeypadKeys.h"
 #include "window/support/WindowFixture.h"
 
 using namespace ferrolin::testing;
@@ -14,8 +15,7 @@ using namespace ferrolin::testing;
 class KeypadTest : public QObject {
     Q_OBJECT
 private slots:
-    void textKeyInsertsAndSpeaks_data();
-    void textKeyInsertsAndSpeaks();
+    void everyKeyIsWiredToItsRow();
     void keyReplacesTheSelection();
     void keysStaySilentWithAudioOff();
     void clearKey_data();
@@ -24,57 +24,39 @@ private slots:
     void recallKey();
     void evaluateKeyFocus_data();
     void evaluateKeyFocus();
-    void functionListOrderAndPhrases_data();
-    void functionListOrderAndPhrases();
+    void functionListFollowsTheTable();
     void functionEntryPutsCaretBetweenBrackets();
     void functionEntryReplacesSelection();
     void clickOnSelectedEntryInsertsAgain();
     void audioItemToggles();
 };
 
-void KeypadTest::textKeyInsertsAndSpeaks_data() {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("inserted");
-    QTest::addColumn<QString>("phrase");
-
-    QTest::newRow("pi") << "ButtonPi" << "pi" << "pi" << " pi ";
-    QTest::newRow("e") << "ButtonE" << "e" << "e" << " Eulers constant ";
-    QTest::newRow("(") << "ButtonLeftBracket" << "(" << "(" << " left bracket ";
-    QTest::newRow(",") << "ButtonComma" << "," << "," << " comma ";
-    QTest::newRow(")") << "ButtonRightBracket" << ")" << ")" << " right bracket ";
-    QTest::newRow("^") << "ButtonPower" << "^" << "^" << " power ";
-    QTest::newRow("/") << "ButtonDivide" << "/" << "/" << " divide ";
-    QTest::newRow("x inserts *") << "ButtonMultiply" << "x" << "*" << " multi ply ";
-    QTest::newRow("-") << "ButtonSubtract" << "-" << "-" << " subtract ";
-    QTest::newRow("+") << "ButtonAdd" << "+" << "+" << "add ";
-    QTest::newRow(".") << "ButtonDecimal" << "." << "." << "decimal point ";
-    for (int digit = 0; digit <= 9; ++digit) {
-        const QString text = QString::number(digit);
-        QTest::newRow(qPrintable(text)) << QStringLiteral("ButtonNum%1").arg(digit) << text << text
-                                        << QStringLiteral(" %1 ").arg(digit);
-    }
-}
-
-void KeypadTest::textKeyInsertsAndSpeaks() {
-    QFETCH(QString, key);
-    QFETCH(QString, caption);
-    QFETCH(QString, inserted);
-    QFETCH(QString, phrase);
+// Every key of the table, in one window: placed in the keypad under its name, captioned and
+// named for screen readers; a text key inserts its text at the caret and says its phrase.
+void KeypadTest::everyKeyIsWiredToItsRow() {
     WindowFixture window;
     window.SetAudio(true);
-    window.Type(QStringLiteral("12"));
-    QTextCursor caret = InputBox(*window.form)->textCursor();
-    caret.setPosition(1);  // between the digits
-    InputBox(*window.form)->setTextCursor(caret);
+    for (const ferrolin::KeyDefinition& row : ferrolin::KeypadKeys()) {
+        QPushButton* key = window.Key(row.objectName);
+        QVERIFY2(key && key->parentWidget() == Keypad(*window.form), row.objectName);
+        QCOMPARE(key->text(), QString::fromUtf8(row.caption));
+        QVERIFY2(!QString::fromUtf8(row.accessibleName).isEmpty(), row.objectName);
+        QCOMPARE(key->accessibleName(), QString::fromUtf8(row.accessibleName));
+        if (row.kind != ferrolin::KeyDefinition::Kind::Text) continue;
+        window.SetInput(QStringLiteral("12"));
+        QTextCursor caret = InputBox(*window.form)->textCursor();
+        caret.setPosition(1);  // between the digits
+        InputBox(*window.form)->setTextCursor(caret);
+        window.voice->clear();
 
-    QCOMPARE(window.Key(qPrintable(key))->text(), caption);
-    window.Click(qPrintable(key));
+        window.Click(row.objectName);
 
-    QCOMPARE(window.Input(), QStringLiteral("1") + inserted + QStringLiteral("2"));
-    QCOMPARE(InputBox(*window.form)->textCursor().position(), 1 + inserted.size());
-    QVERIFY(InputBox(*window.form)->hasFocus());
-    QCOMPARE(window.voice->spoken(), QStringList{phrase});
+        const QString inserted = QString::fromUtf8(row.inserts);
+        QCOMPARE(window.Input(), QStringLiteral("1") + inserted + QStringLiteral("2"));
+        QCOMPARE(InputBox(*window.form)->textCursor().position(), 1 + inserted.size());
+        QVERIFY(InputBox(*window.form)->hasFocus());
+        QCOMPARE(window.voice->spoken(), QStringList{QString::fromUtf8(row.phrase)});
+    }
     QCOMPARE(window.boxes.calls().size(), 0);
 }
 
@@ -190,47 +172,25 @@ void KeypadTest::evaluateKeyFocus() {
     QCOMPARE(window.Key("ButtonEvaluate")->hasFocus(), !focusOnInput);
 }
 
-void KeypadTest::functionListOrderAndPhrases_data() {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("phrase");
-
-    const QList<QPair<QString, QString>> entries = {
-        {"sin()", " sine "}, {"cos()", " cosine "}, {"tan()", " tangent "},
-        {"degtorad()", " degree to radian "}, {"radtodeg()", " radian to degree "},
-        {"arcsin()", " inverse sine "}, {"arccos()", " inverse cosine "},
-        {"arctan()", " inverse tangent "}, {"cosecant()", " co-secant "}, {"secant()", " secant "},
-        {"cotangent()", " co-tangent "}, {"degtograd()", " degree to gradian "},
-        {"degtocycle()", " degree to cycle "}, {"radtograd()", " radian to gradian "},
-        {"radtocycle()", " radian to cycle "}, {"gradtodeg()", " grad to degree "},
-        {"gradtorad()", " grad  to radian "}, {"gradtocycle()", " grad to cycle "},
-        {"cycletodeg()", " cycle to degree "}, {"cycletorad()", " cycle to radian "},
-        {"cycletograd()", " cycle to gradian "}, {"sinh()", " sinh "}, {"cosh()", " cosh "},
-        {"tanh()", " tanh "}, {"arcsinh()", " inverse sinh "}, {"arccosh()", " inverse cosh "},
-        {"arctanh()", " inverse tanh "}, {"ln()", " logarithm to base e "},
-        {"log2()", " logarithm to base 2 "}, {"log10()", " logarithm to base 10 "},
-        {"exp()", " exponential "}, {"sqrt()", " square root "}, {"ceil()", " ceil "},
-        {"floor()", " floor "}, {"factorial()", " factorial "}, {"random()", " random "},
-        {"mean()", " mean "}, {"stddev()", " standard deviation "}, {"variance()", " variance "},
-    };
-    for (int row = 0; row < entries.size(); ++row) {
-        QTest::newRow(qPrintable(entries[row].first)) << row << entries[row].first << entries[row].second;
-    }
-}
-
-void KeypadTest::functionListOrderAndPhrases() {
-    QFETCH(int, row);
-    QFETCH(QString, entry);
-    QFETCH(QString, phrase);
+// The list shows the function table in its list order; an entry inserts itself and says its
+// table phrase.
+void KeypadTest::functionListFollowsTheTable() {
     WindowFixture window;
-    QCOMPARE(FunctionList(*window.form)->count(), 39);
-    QCOMPARE(FunctionList(*window.form)->item(row)->text(), entry);
+    const auto functions = ferrolin::FunctionsInListOrder();
+    QListWidget* list = FunctionList(*window.form);
+    QCOMPARE(list->count(), static_cast<int>(functions.size()));
+    for (int row = 0; row < list->count(); ++row) {
+        const std::string_view name = functions[row]->name;
+        QCOMPARE(list->item(row)->text(), QString::fromUtf8(name.data(), qsizetype(name.size())) + QStringLiteral("()"));
+    }
     window.SetAudio(true);
+    const int last = list->count() - 1;
 
-    window.ClickFunction(row);
+    window.ClickFunction(last);
 
-    QCOMPARE(window.Input(), entry);
-    QCOMPARE(window.voice->spoken(), QStringList{phrase});
+    QCOMPARE(window.Input(), list->item(last)->text());
+    const std::string_view phrase = functions[last]->phrase;
+    QCOMPARE(window.voice->spoken(), QStringList{QString::fromUtf8(phrase.data(), qsizetype(phrase.size()))});
 }
 
 void KeypadTest::functionEntryPutsCaretBetweenBrackets() {

@@ -24,7 +24,7 @@
 #include "platform/PdfText.h"
 #include "platform/ScopedEnv.h"
 #include "platform/Printing.h"
-#include "window/support/DocumentFixture.h"
+#include "window/support/WindowFixture.h"
 #include "window/support/EventLoopPing.h"
 
 #include <csignal>
@@ -159,7 +159,7 @@ void PrintIntegrationTest::printsOneJobNamedResultsAndAPdf()
 
     QtPrinting printing;
     QSignalSpy printed(&printing, &ferrolin::Printing::Printed);
-    DocumentFixture window(&printing);
+    WindowFixture window(printing);
     QStringList lines;
     for (int i = 1; i <= 300; ++i)
         lines << QStringLiteral("%1*%1= %2.00").arg(i).arg(i * i);
@@ -303,7 +303,7 @@ void PrintIntegrationTest::printerSetupWithAHungPrintSystem()
     QtPrinting::Options options;
     options.lookupTimeoutMs = 2000;
     QtPrinting printing(options);
-    DocumentFixture window(&printing);
+    WindowFixture window(printing);
     window.Evaluate({"1+1"});
     EventLoopPing ping;
     window.Run(CommandAction(*window.form, DocumentCommand::PrintSetup));
@@ -315,7 +315,7 @@ void PrintIntegrationTest::printerSetupWithAHungPrintSystem()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!ShownPrintSetup());
     QCOMPARE(window.boxes.errors(), QStringList());
-    QCOMPARE(window.History(), QStringList{"1+1= 2.00"});
+    QCOMPARE(window.HistoryLines(), QStringList{"1+1= 2.00"});
     qInfo("longest wait of the event loop: %lld ms", ping.longestWaitMs());
     QVERIFY2(ping.longestWaitMs() <= EventLoopPing::kLongestAllowedMs, qPrintable(QString::number(ping.longestWaitMs())));
 }
@@ -375,7 +375,7 @@ void PrintIntegrationTest::faultsAreReportedAndTheWindowAnswers()
     options.lookupTimeoutMs = 3000;
     options.submitTimeoutMs = 5000;
     QtPrinting printing(options);
-    DocumentFixture window(&printing);
+    WindowFixture window(printing);
     window.Evaluate({"1+1", "sin(pi/2)*3"});
     before(pid);
     EventLoopPing ping;
@@ -394,7 +394,7 @@ void PrintIntegrationTest::faultsAreReportedAndTheWindowAnswers()
     qInfo("shown: %s", qPrintable(window.boxes.errors().first()));
     QVERIFY2(window.boxes.errors().first().contains(message, Qt::CaseInsensitive), qPrintable(window.boxes.errors().first()));
     QVERIFY(!printing.busy());
-    QCOMPARE(window.History(), (QStringList{"1+1= 2.00", "sin(pi/2)*3= 3.00"}));
+    QCOMPARE(window.HistoryLines(), (QStringList{"1+1= 2.00", "sin(pi/2)*3= 3.00"}));
     // The loop still turns after the error box: a block that comes with it counts too.
     QTimer turn;
     QSignalSpy turns(&turn, &QTimer::timeout);

@@ -1,21 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/support/WindowFixture.h"
-#include "window/ResultsHistory.h"
-#include "window/SpokenFeedback.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
 #include <QTextEdit>
 
+#include "window/ResultsHistory.h"
+#include "window/SpokenFeedback.h"
+
 namespace ferrolin::testing {
 
-WindowFixture::WindowFixture(QString decimalSeparator) : separator(std::move(decimalSeparator)) {
+WindowFixture::WindowFixture(QString decimalSeparator, Printing* realPrinting)
+    : separator(std::move(decimalSeparator)) {
     Platform platform;
     platform.messageBoxes = &boxes;
+    platform.fileDialogs = &dialogs;
+    platform.printing = realPrinting ? realPrinting : &printing;
     platform.makeVoice = [this] {
         auto made = std::make_unique<FakeVoice>();
         voice = made.get();
@@ -31,7 +36,12 @@ WindowFixture::WindowFixture(QString decimalSeparator) : separator(std::move(dec
     }
 }
 
-WindowFixture::~WindowFixture() = default;
+WindowFixture::~WindowFixture() {
+    // Tests leave unsaved histories behind; should the window ask about them on the way out, they
+    // are dropped.
+    boxes.nextChoices.clear();
+    boxes.saveChoice = MessageBoxes::SaveChoice::Discard;
+}
 
 QPushButton* WindowFixture::Key(const char* objectName) const {
     return form->findChild<QPushButton*>(QString::fromLatin1(objectName));
@@ -59,8 +69,15 @@ void WindowFixture::SetInput(const QString& text) const {
 
 QString WindowFixture::Input() const { return InputBox(*form)->toPlainText(); }
 
-QStringList WindowFixture::HistoryLines() const {
-    return form->History().Lines();
+QStringList WindowFixture::HistoryLines() const { return form->History().Lines(); }
+
+void WindowFixture::SetHistory(const QStringList& lines) const { form->History().Load(lines); }
+
+void WindowFixture::Evaluate(const QStringList& expressions) const {
+    for (const QString& expression : expressions) {
+        InputBox(*form)->setPlainText(expression);
+        form->EvaluateInput();
+    }
 }
 
 void WindowFixture::ClickFunction(int row) const {
@@ -95,6 +112,34 @@ void WindowFixture::ReleaseEnter(QWidget* target) const {
     QWidget* receiver = target ? target : QApplication::focusWidget();
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     QApplication::sendEvent(receiver, &release);
+}
+
+void WindowFixture::AcceptOpen(const QString& fileName, int filterIndex) {
+    dialogs.openAnswers << FileDialogChoice{fileName, filterIndex};
+}
+
+void WindowFixture::AcceptSave(const QString& fileName) { dialogs.saveAnswers << FileDialogChoice{fileName, 0}; }
+
+void WindowFixture::Open(const QString& fileName, int filterIndex) {
+    AcceptOpen(fileName, filterIndex);
+    Run(CommandAction(*form, DocumentCommand::Open));
+}
+
+void WindowFixture::SaveAs(const QString& fileName) {
+    AcceptSave(fileName);
+    Run(CommandAction(*form, DocumentCommand::SaveAs));
+}
+
+QByteArray ReadBytes(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+void WriteBytes(const QString& fileName, const QByteArray& bytes) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(fileName));
 }
 
 }  // namespace ferrolin::testing
