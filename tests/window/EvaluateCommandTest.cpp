@@ -206,11 +206,13 @@ void EvaluateCommandTest::upAndDownWalkThroughTheEvaluatedExpressions() {
     c.display.input = QStringLiteral("3");
     c.display.calls.clear();
 
+    c.command.RecallNewer();  // no walk yet: nothing
     c.command.RecallOlder();
     c.command.RecallOlder();
     c.command.RecallOlder();  // the oldest: stays
     c.command.RecallNewer();
     c.command.RecallNewer();
+    c.command.RecallNewer();  // past the typing: nothing
     c.command.RecallOlder();
     c.command.InputEdited();  // typing starts the next walk afresh
     c.command.RecallOlder();
