@@ -1,37 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/UnitMain.h"
 
-#include <algorithm>
-
-#include <QFontMetrics>
-#include <QLayout>
-
 #include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
-#include <QActionGroup>
 #include <QApplication>
-#include <QFontInfo>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QShortcut>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QTextEdit>
-#include <QTimer>
-#include <QToolBar>
-#include <QVBoxLayout>
 #include <string>
-#include <vector>
 
 #include "dialogs/DesignMetrics.h"
 #include "evaluator/ResultFormat.h"
