@@ -23,7 +23,8 @@ TEST(Utf8, ReadsTheFirstAndLastCodePoint) {
         {"\xD9\xAB", U'\u066B', U'\u066B'},              // Arabic decimal separator
         {"\xE2\x80\xAFx", U'\u202F', U'x'},              // narrow no-break space, then more
         {"a\xF0\x9F\x98\x80", U'a', U'\U0001F600'},
-        {"\xC0\xAC", std::nullopt, std::nullopt},        // overlong ","
+        {"\xC0\xAC", std::nullopt, std::nullopt},        // overlong ",": a lead byte never used
+        {"\xE0\x80\xAC", std::nullopt, std::nullopt},    // overlong "," in three bytes
         {"\xED\xA0\x80", std::nullopt, std::nullopt},    // a surrogate
         {"\xE2\x80", std::nullopt, std::nullopt},        // cut short
         {"\x80,", std::nullopt, U','},                   // a trail byte first
