@@ -7,11 +7,12 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
 PROGRAMS = ferrolin ferrolin-eval ferrolin-history
-CONFIGURE = cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# $(call configure,FOLDER,BUILD_TYPE,OPTIONS): the one configure line of every build folder.
+configure = cmake -S . -B $(1) -G Ninja -DCMAKE_BUILD_TYPE=$(2) $(3) $(CMAKE_FLAGS) >/dev/null
 # A build folder that `make test` configured keeps its tests; a new one is configured without
 # them, so that GoogleTest and Google Benchmark are not needed for the programs alone.
-CONFIGURE_PROGRAMS = if [ -f build/CMakeCache.txt ]; then $(CONFIGURE) $(CMAKE_FLAGS) >/dev/null; \
-	else $(CONFIGURE) -DFERROLIN_TESTS=OFF -DFERROLIN_BENCH=OFF $(CMAKE_FLAGS) >/dev/null; fi
+CONFIGURE_PROGRAMS = if [ -f build/CMakeCache.txt ]; then $(call configure,build,RelWithDebInfo); \
+	else $(call configure,build,RelWithDebInfo,-DFERROLIN_TESTS=OFF -DFERROLIN_BENCH=OFF); fi
 
 .PHONY: all deps deps-build build run test test-asan bench fuzz package test-package test-reproducible clean
 
@@ -34,12 +35,12 @@ run: build
 	./build/ferrolin
 
 test: deps
-	@$(CONFIGURE) -DFERROLIN_TESTS=ON -DFERROLIN_BENCH=ON $(CMAKE_FLAGS) >/dev/null
+	@$(call configure,build,RelWithDebInfo,-DFERROLIN_TESTS=ON -DFERROLIN_BENCH=ON)
 	@cmake --build build -j $(JOBS)
 	scripts/run-tests build
 
 test-asan: deps
-	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFERROLIN_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	@$(call configure,build-asan,Debug,-DFERROLIN_SANITIZE=ON)
 	@cmake --build build-asan -j $(JOBS)
 	scripts/run-tests build-asan
 
@@ -61,13 +62,13 @@ test-reproducible: package
 	scripts/check-reproducible build/package
 
 bench: deps
-	@$(CONFIGURE) -DFERROLIN_BENCH=ON $(CMAKE_FLAGS) >/dev/null
+	@$(call configure,build,RelWithDebInfo,-DFERROLIN_BENCH=ON)
 	@cmake --build build -j $(JOBS)
 	scripts/run-bench build
 
 fuzz: deps-build
 	@scripts/install-deps test-build
-	@CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERROLIN_FUZZ=ON >/dev/null
+	@CXX=clang++ $(call configure,build-fuzz,RelWithDebInfo,-DFERROLIN_FUZZ=ON)
 	@cmake --build build-fuzz -j $(JOBS)
 	scripts/run-fuzz build-fuzz $(FUZZ_SECONDS)
 

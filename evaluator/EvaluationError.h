@@ -2,7 +2,6 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -37,19 +36,6 @@ struct EvaluationFailure {
     ErrorKind kind = ErrorKind::InvalidOperation;
     std::size_t position = 0;
     std::string message;
-};
-
-// The same failure as an exception, for callers that prefer one. what() is the exact message.
-class EvaluationError : public std::runtime_error {
-public:
-    explicit EvaluationError(const EvaluationFailure& failure)
-        : std::runtime_error(failure.message), kind_(failure.kind), position_(failure.position) {}
-    ErrorKind kind() const { return kind_; }
-    std::size_t position() const { return position_; }
-
-private:
-    ErrorKind kind_;
-    std::size_t position_;
 };
 
 // The three arithmetic messages.

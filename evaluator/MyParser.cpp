@@ -126,13 +126,6 @@ Evaluation Evaluator::Evaluate(std::string_view text) {
     return result;
 }
 
-bool Evaluator::EvaluateExpression(std::string_view text, long double& value) {
-    Evaluation result = Evaluate(text);
-    if (!result.ok()) throw EvaluationError(*result.failure);
-    value = result.value;
-    return true;
-}
-
 EvaluationFailure Evaluator::Failure(std::string_view text) const {
     EvaluationFailure failure;
     failure.kind = status_.kind;
@@ -305,10 +298,6 @@ Evaluator& ThreadEvaluator(const EvaluatorOptions& options) {
 
 Evaluation Evaluate(std::string_view text, const EvaluatorOptions& options) {
     return ThreadEvaluator(options).Evaluate(text);
-}
-
-bool EvaluateExpression(std::string_view text, long double& value, const EvaluatorOptions& options) {
-    return ThreadEvaluator(options).EvaluateExpression(text, value);
 }
 
 }  // namespace ferrolin

@@ -39,10 +39,6 @@ public:
     // Evaluates `text` (UTF-8). The floating-point environment is left clean either way.
     Evaluation Evaluate(std::string_view text);
 
-    // The same, for callers that prefer an exception: true with `value` set, or EvaluationError.
-    // Notices are dropped.
-    bool EvaluateExpression(std::string_view text, long double& value);
-
     EvaluatorOptions& Options() { return options_; }
 
     // Brackets, function calls and "^" may nest this deep; deeper input fails cleanly.
@@ -87,6 +83,5 @@ private:
 
 // The module's own evaluator, for callers that need just one (one per thread).
 Evaluation Evaluate(std::string_view text, const EvaluatorOptions& options = {});
-bool EvaluateExpression(std::string_view text, long double& value, const EvaluatorOptions& options = {});
 
 }  // namespace ferrolin

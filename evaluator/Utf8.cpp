@@ -71,6 +71,12 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
+std::optional<char32_t> FirstCodePoint(std::string_view text) {
+    char32_t c;
+    if (text.empty() || DecodeOne(text, 0, c) == 0) return std::nullopt;
+    return c;
+}
+
 std::optional<char32_t> LastCodePoint(std::string_view text) {
     if (text.empty()) return std::nullopt;
     std::size_t start = text.size() - 1;

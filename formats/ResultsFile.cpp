@@ -47,35 +47,47 @@ QString RtfFailureCause(QByteArrayView bytes) {
 }  // namespace
 
 ReadResults ReadResultsFile(const QString& fileName) {
+    using enum ResultsFileFailureKind;
+    const auto failed = [](ResultsFileFailureKind kind, QString message) {
+        return ReadResults{{}, ResultsFileFailure{kind, std::move(message)}};
+    };
     const QFileInfo info(fileName);
     // A pipe would block the window until some writer came, a device could never end.
-    if (!info.isFile() && !info.isDir()) return {std::nullopt, CannotOpenMessage(fileName, QStringLiteral("Not a regular file"))};
+    if (!info.isFile() && !info.isDir())
+        return failed(NotRegularFile, CannotOpenMessage(fileName, QStringLiteral("Not a regular file")));
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, CannotOpenMessage(fileName, file.errorString())};
+    if (!file.open(QIODevice::ReadOnly)) return failed(CannotOpen, CannotOpenMessage(fileName, file.errorString()));
     // Asked of the open file: the size by name could be another file's by now.
-    if (file.size() > kMaxResultsFileBytes) return {std::nullopt, CannotOpenMessage(fileName, TooLargeReason(file.size()))};
+    if (file.size() > kMaxResultsFileBytes)
+        return failed(TooLarge, CannotOpenMessage(fileName, TooLargeReason(file.size())));
     // Bounded even if the file grows while it is read.
     QByteArray bytes = file.read(kMaxResultsFileBytes);
-    if (file.error() != QFileDevice::NoError) return {std::nullopt, CannotOpenMessage(fileName, file.errorString())};
+    if (file.error() != QFileDevice::NoError)
+        return failed(CannotOpen, CannotOpenMessage(fileName, file.errorString()));
     std::optional<HistoryText> history = ReadResultsHistory(bytes);
-    if (!history) return {std::nullopt, FailedStreamMessage(kFailedToLoadMessage, RtfFailureCause(bytes))};
-    return {std::move(history), QString()};
+    if (!history) return failed(Unreadable, FailedStreamMessage(kFailedToLoadMessage, RtfFailureCause(bytes)));
+    return {std::move(*history), std::nullopt};
 }
 
-std::optional<QString> WriteResultsFile(const QString& fileName, const QStringList& lines, const QString& fontName) {
+std::optional<ResultsFileFailure> WriteResultsFile(const QString& fileName, const QStringList& lines, const QString& fontName) {
+    using enum ResultsFileFailureKind;
     // Replacing a pipe or a device node with a regular file would break whatever it served (as
     // root, a device of the system's); Open refuses them too.
     const QFileInfo target(fileName);
-    if (target.exists() && !target.isFile()) return CannotCreateMessage(fileName, QStringLiteral("Not a regular file"));
+    if (target.exists() && !target.isFile())
+        return ResultsFileFailure{NotRegularFile, CannotCreateMessage(fileName, QStringLiteral("Not a regular file"))};
     const QByteArray bytes = WriteRtf(lines, fontName);
     // A file Open would refuse is not written: the history stays in the window, the old file whole.
-    if (bytes.size() > kMaxResultsFileBytes)
-        return CannotCreateMessage(fileName, QStringLiteral("The history is too large for a results file that can be "
-                                                            "opened again (%1 MB; the largest is %2 MB).")
-                                                 .arg((bytes.size() + (1 << 20) - 1) >> 20)
-                                                 .arg(kMaxResultsFileBytes >> 20));
+    if (bytes.size() > kMaxResultsFileBytes) {
+        const QString reason = QStringLiteral("The history is too large for a results file that can be opened again "
+                                              "(%1 MB; the largest is %2 MB).")
+                                   .arg((bytes.size() + (1 << 20) - 1) >> 20)
+                                   .arg(kMaxResultsFileBytes >> 20);
+        return ResultsFileFailure{TooLarge, CannotCreateMessage(fileName, reason)};
+    }
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) return CannotCreateMessage(fileName, file.errorString());
+    if (!file.open(QIODevice::WriteOnly))
+        return ResultsFileFailure{CannotCreate, CannotCreateMessage(fileName, file.errorString())};
     // The system's reason, taken before anything else can change errno: Qt's own error text for
     // a failed write of a save file is "Unknown error".
     errno = 0;
@@ -83,9 +95,10 @@ std::optional<QString> WriteResultsFile(const QString& fileName, const QStringLi
     if (!written) {
         const QString cause = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
         file.cancelWriting();
-        return FailedStreamMessage(kFailedToSaveMessage, cause);
+        return ResultsFileFailure{NotSaved, FailedStreamMessage(kFailedToSaveMessage, cause)};
     }
-    if (!file.commit()) return FailedStreamMessage(kFailedToSaveMessage, file.errorString());
+    if (!file.commit())
+        return ResultsFileFailure{NotSaved, FailedStreamMessage(kFailedToSaveMessage, file.errorString())};
     return std::nullopt;
 }
 

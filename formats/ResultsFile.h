@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "formats/Failure.h"
 #include "formats/PlainTextLines.h"
 
 namespace ferrolin {
@@ -25,10 +26,21 @@ QString FailedStreamMessage(const char* failure, const QString& cause);
 // The reason a file of `bytes` bytes is refused: more than kMaxResultsFileBytes.
 QString TooLargeReason(qint64 bytes);
 
-// What reading a results file gave: its lines, or the message to show instead.
+// Why a results file could not be read or written.
+enum class ResultsFileFailureKind {
+    NotRegularFile,  // a pipe, a device, a folder: reading could block, writing would replace it
+    TooLarge,        // more than kMaxResultsFileBytes, on disk or once written
+    CannotOpen,      // the system refused to open it for reading
+    Unreadable,      // it looks like RTF but cannot be read as RTF
+    CannotCreate,    // the system refused to create the new file
+    NotSaved,        // writing or committing the new file failed; the old one is whole
+};
+using ResultsFileFailure = Failure<ResultsFileFailureKind>;
+
+// What reading a results file gave: its lines, or why there are none.
 struct ReadResults {
-    std::optional<HistoryText> history;
-    QString error;
+    HistoryText history;  // empty when there is a failure
+    std::optional<ResultsFileFailure> failure;
 };
 
 // Reads `fileName` (which exists) and decodes it as RTF or plain text. Refuses, with a message
@@ -40,7 +52,7 @@ ReadResults ReadResultsFile(const QString& fileName);
 // beside the target that replaces it only once all of them are on the disk, so a failed or
 // interrupted save leaves the old file whole. Refused, before anything is written: a target that
 // exists but is not a regular file (a pipe, a device, a folder), and a file larger than Open
-// reads. nullopt on success, else the message.
-std::optional<QString> WriteResultsFile(const QString& fileName, const QStringList& lines, const QString& fontName);
+// reads. nullopt on success.
+std::optional<ResultsFileFailure> WriteResultsFile(const QString& fileName, const QStringList& lines, const QString& fontName);
 
 }  // namespace ferrolin

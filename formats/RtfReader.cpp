@@ -492,21 +492,9 @@ bool LooksLikeRtf(QByteArrayView data) {
 
 std::optional<HistoryText> ParseRtfHistory(QByteArrayView data) { return RtfParser(data).Run(); }
 
-std::optional<QStringList> ParseRtf(QByteArrayView data) {
-    std::optional<HistoryText> history = ParseRtfHistory(data);
-    if (!history) return std::nullopt;
-    return history->Lines();
-}
-
 std::optional<HistoryText> ReadResultsHistory(QByteArrayView data) {
     if (LooksLikeRtf(data)) return ParseRtfHistory(data);
     return DecodePlainTextHistory(data);
-}
-
-std::optional<QStringList> ReadResultsBytes(const QByteArray& data) {
-    std::optional<HistoryText> history = ReadResultsHistory(data);
-    if (!history) return std::nullopt;
-    return history->Lines();
 }
 
 }  // namespace ferrolin

@@ -24,7 +24,6 @@ inline constexpr int kMaxRtfGroupDepth = 1'000'000;
 // whitespace) or nest groups deeper than kMaxRtfGroupDepth. A document cut short (closing braces
 // missing) yields what was read; anything after the closing brace is ignored.
 std::optional<HistoryText> ParseRtfHistory(QByteArrayView data);
-std::optional<QStringList> ParseRtf(QByteArrayView data);
 
 // Whether `data` opens, after optional whitespace, with "{\rtf".
 bool LooksLikeRtf(QByteArrayView data);
@@ -34,6 +33,5 @@ bool LooksLikeRtf(QByteArrayView data);
 // nullopt when they look like RTF but cannot be read as such (the file cannot be loaded).
 // Needs about twice the bytes' size for the text, and no more.
 std::optional<HistoryText> ReadResultsHistory(QByteArrayView data);
-std::optional<QStringList> ReadResultsBytes(const QByteArray& data);
 
 }  // namespace ferrolin

@@ -9,9 +9,19 @@
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+
+std::optional<QStringList> ReadLines(QByteArrayView bytes) {
+    const std::optional<ferrolin::HistoryText> history = ferrolin::ReadResultsHistory(bytes);
+    if (!history) return std::nullopt;
+    return history->Lines();
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const std::optional<QStringList> lines = ferrolin::ReadResultsBytes(bytes);
+    const std::optional<QStringList> lines = ReadLines(bytes);
     if (!lines) return 0;
     // No line holds a control character but the tab, whatever the bytes were.
     for (const QString& line : *lines) {
@@ -24,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QStringList expected;
     static const QRegularExpression kBreak("\r\n|\r|\n");
     for (const QString& line : *lines) expected += line.split(kBreak);
-    const std::optional<QStringList> again = ferrolin::ReadResultsBytes(ferrolin::WriteRtf(*lines, "Tahoma"));
+    const std::optional<QStringList> again = ReadLines(ferrolin::WriteRtf(*lines, "Tahoma"));
     if (!again || *again != expected) std::abort();
     return 0;
 }

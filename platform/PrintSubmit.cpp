@@ -14,7 +14,7 @@ std::optional<SubmitFailure> SubmitToPrintSystem(const QString& program, const Q
     if (!submit.waitForStarted(timeoutMs)) {
         // The user's words first: what is missing and how to get it; the system's words after.
         return SubmitFailure{
-            SubmitFailure::Kind::NotStarted,
+            SubmitFailureKind::NotStarted,
             QCoreApplication::translate("ferrolin::Printing",
                                         "Printing needs the lp command of the cups-client package, and it could "
                                         "not be started: install cups-client, then print again\n"
@@ -24,14 +24,14 @@ std::optional<SubmitFailure> SubmitToPrintSystem(const QString& program, const Q
     if (!submit.waitForFinished(timeoutMs)) {
         submit.kill();
         submit.waitForFinished(1000);
-        return SubmitFailure{SubmitFailure::Kind::TimedOut,
+        return SubmitFailure{SubmitFailureKind::TimedOut,
                              QCoreApplication::translate("ferrolin::Printing",
                                                          "The print system did not take the job within %1 s: it may not be printed")
                                  .arg(timeoutMs / 1000)};
     }
     if (submit.exitStatus() != QProcess::NormalExit || submit.exitCode() != 0) {
         const QString said = QString::fromLocal8Bit(submit.readAllStandardError()).trimmed();
-        return SubmitFailure{SubmitFailure::Kind::Refused,
+        return SubmitFailure{SubmitFailureKind::Refused,
                              QCoreApplication::translate("ferrolin::Printing", "The printer \"%1\" refused the job: %2")
                                  .arg(printerName, said.isEmpty() ? QStringLiteral("no reason given") : said)};
     }

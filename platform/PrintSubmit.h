@@ -7,17 +7,17 @@
 
 #include <optional>
 
+#include "formats/Failure.h"
+
 namespace ferrolin {
 
-struct SubmitFailure {
-    enum class Kind {
-        NotStarted,  // the submit program is missing or cannot run
-        TimedOut,    // it did not finish in time: the job may or may not print
-        Refused,     // it ran and said no
-    };
-    Kind kind;
-    QString message;  // for the error box: what is wrong and what to do, then the detail
+enum class SubmitFailureKind {
+    NotStarted,  // the submit program is missing or cannot run
+    TimedOut,    // it did not finish in time: the job may or may not print
+    Refused,     // it ran and said no
 };
+// The message is for the error box: what is wrong and what to do, then the detail.
+using SubmitFailure = Failure<SubmitFailureKind>;
 
 // Runs `program arguments` and waits at most `timeoutMs` for each of its start and its end.
 // `printerName` names the printer in the messages.

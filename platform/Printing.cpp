@@ -123,9 +123,10 @@ struct QtPrinting::Channel {
 namespace {
 
 // The job's thread: everything here may wait on the print system, the GUI thread never does.
-QString LookUpAndPrint(QTextDocument& pages, const QString& jobName, const std::optional<PrinterSettings>& chosen,
-                       const QtPrinting::Options& options, std::atomic<bool>& lookedUp,
-                       const std::atomic<bool>& abandoned) {
+// The message of what went wrong; nothing when the job was handed over or abandoned.
+std::optional<QString> LookUpAndPrint(QTextDocument& pages, const QString& jobName,
+                                      const std::optional<PrinterSettings>& chosen, const QtPrinting::Options& options,
+                                      std::atomic<bool>& lookedUp, const std::atomic<bool>& abandoned) {
     QString printerName;
     QPageLayout layout;
     QPrinterInfo info;
@@ -174,7 +175,8 @@ QString LookUpAndPrint(QTextDocument& pages, const QString& jobName, const std::
     const auto failure = SubmitToPrintSystem(options.submitProgram,
                                              SubmitArguments(printerName, jobName, chosen, file.fileName()), printerName,
                                              options.submitTimeoutMs);
-    return failure ? failure->message : QString();
+    if (failure) return failure->message;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -236,7 +238,8 @@ void QtPrinting::Print(const QTextDocument& document, const QString& jobName) {
     lookupDeadline_->start(options_.lookupTimeoutMs);
 
     QThread* thread = QThread::create([job, channel = channel_] {
-        const QString error = LookUpAndPrint(*job->pages, job->name, job->chosen, job->options, job->lookedUp, job->abandoned);
+        const std::optional<QString> error =
+            LookUpAndPrint(*job->pages, job->name, job->chosen, job->options, job->lookedUp, job->abandoned);
         job->pages.reset();  // on the thread it belongs to
         channel->Post([job, error](QtPrinting& printing) { printing.Finish(job, error); });
     });
@@ -256,12 +259,12 @@ void QtPrinting::ShowProgress(const std::shared_ptr<Job>& job) {
     progress_->setAutoReset(false);
     connect(progress_, &QProgressDialog::canceled, this, [this, job] {
         job->abandoned = true;
-        Finish(job, {});
+        Finish(job, std::nullopt);
     });
     progress_->show();
 }
 
-void QtPrinting::Finish(const std::shared_ptr<Job>& job, const QString& error) {
+void QtPrinting::Finish(const std::shared_ptr<Job>& job, const std::optional<QString>& error) {
     if (job_ != job) return;  // given up on already
     job_.reset();
     progressDelay_->stop();
@@ -272,9 +275,8 @@ void QtPrinting::Finish(const std::shared_ptr<Job>& job, const QString& error) {
         progress_->deleteLater();
         progress_ = nullptr;
     }
-    if (job->abandoned && error.isEmpty()) return;  // cancelled
-    if (error.isEmpty()) emit Printed();
-    else emit Failed(error);
+    if (error) emit Failed(*error);
+    else if (!job->abandoned) emit Printed();
 }
 
 }  // namespace ferrolin

@@ -88,7 +88,7 @@ public:
 private:
     struct Job;
     struct Channel;
-    void Finish(const std::shared_ptr<Job>& job, const QString& error);
+    void Finish(const std::shared_ptr<Job>& job, const std::optional<QString>& error);  // no error: printed, or cancelled
     void ShowProgress(const std::shared_ptr<Job>& job);
 
     Options options_;

@@ -2,7 +2,7 @@
 #include "platform/SpeechDispatcherVoice.h"
 
 #include "platform/SpeechDispatcherAddress.h"
-#include "formats/SpeechMarkup.h"
+#include "platform/SpeechMarkup.h"
 #include "platform/UnixSocket.h"
 
 #include <QCoreApplication>

@@ -6,6 +6,11 @@
 // answers in another protocol loses the phrases not yet spoken and is reported once through
 // Failed; the next Speak connects afresh.
 //
+// The protocol is spoken here rather than through libspeechd, the service's C client: its
+// connect and replies block the caller, and its callbacks arrive on a thread of its own with no
+// way back to the object they are for. A few lines of text on a socket the event loop watches
+// need neither.
+//
 // Nothing touches the service until the first Speak, so creating a voice at start-up is free.
 // Phrases go out as SSML with an index mark before every word; the service reports each mark as
 // it reaches it, and the voice turns those into Word signals.

@@ -27,6 +27,7 @@
 
 #include "evaluator/MyParser.h"
 #include "evaluator/ResultFormat.h"
+#include "evaluator/Utf8.h"
 #include "ferrolin/Version.h"
 #include "tools/ferrolin_eval_usage.h"
 
@@ -93,28 +94,15 @@ Settings ParseArguments(int argc, char** argv) {
     return settings;
 }
 
-// First code point of a UTF-8 text, or "." when it is empty or not valid UTF-8.
-char32_t DecodeSeparator(const char* text) {
-    const auto* s = reinterpret_cast<const unsigned char*>(text);
-    if (!s || !s[0]) return U'.';
-    if (s[0] < 0x80) return s[0];
-    int extra = s[0] >= 0xF0 ? 3 : s[0] >= 0xE0 ? 2 : s[0] >= 0xC0 ? 1 : -1;
-    if (extra < 0 || s[0] > 0xF4) return U'.';
-    char32_t cp = s[0] & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) {
-        if ((s[k] & 0xC0) != 0x80) return U'.';
-        cp = (cp << 6) | (s[k] & 0x3F);
-    }
-    static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
-    if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return U'.';
-    return cp;
-}
-
 // The user's decimal separator. The C locale is restored afterwards so that nothing else in the
 // process starts reading numbers the locale's way.
 char32_t LocaleDecimalSeparator() {
     char32_t separator = U'.';
-    if (std::setlocale(LC_NUMERIC, "")) separator = DecodeSeparator(std::localeconv()->decimal_point);
+    if (std::setlocale(LC_NUMERIC, "")) {
+        // A locale in a charset other than UTF-8 gets the point: its byte would not be text here.
+        const char* point = std::localeconv()->decimal_point;
+        separator = ferrolin::FirstCodePoint(point ? point : "").value_or(U'.');
+    }
     std::setlocale(LC_NUMERIC, "C");
     return separator;
 }

@@ -63,13 +63,13 @@ int PrintHistories(const std::vector<QString>& files) {
             continue;
         }
         const ReadResults read = ReadResultsFile(file);
-        if (!read.history) {
-            PrintError(read.error);
+        if (read.failure) {
+            PrintError(read.failure->message);
             status = 1;
             continue;
         }
-        if (read.history->lineCount == 0) continue;
-        const QByteArray utf8 = read.history->text.toUtf8();
+        if (read.history.lineCount == 0) continue;
+        const QByteArray utf8 = read.history.text.toUtf8();
         std::fwrite(utf8.constData(), 1, static_cast<size_t>(utf8.size()), stdout);
         std::fputc('\n', stdout);
     }
@@ -107,8 +107,8 @@ int WriteHistory(const QString& file, const QString& fontName) {
     if (!input) return 1;
     // The lines the window would hold had it opened this text as a file.
     const QStringList lines = DecodePlainTextLines(*input);
-    if (const std::optional<QString> error = WriteResultsFile(file, lines, fontName)) {
-        PrintError(*error);
+    if (const std::optional<ResultsFileFailure> failure = WriteResultsFile(file, lines, fontName)) {
+        PrintError(failure->message);
         return 1;
     }
     return 0;

@@ -40,8 +40,8 @@ DocumentCommand CommandOf(const QAction* action)
 // window's error box.
 void WriteHistoryFile(const QString& fileName, const ResultsHistory& history)
 {
-    if (const std::optional<QString> error = WriteResultsFile(fileName, history.Lines(), history.FontFamily()))
-        throw DocumentError(error->toStdString());
+    if (const std::optional<ResultsFileFailure> failure = WriteResultsFile(fileName, history.Lines(), history.FontFamily()))
+        throw DocumentError(failure->message.toStdString());
 }
 
 }  // namespace
@@ -252,9 +252,9 @@ void DocumentCommands::OpenFile(const QString& fileName)
     const QFileInfo info(fileName);
     if (info.exists()) {
         ReadResults read = ReadResultsFile(fileName);
-        if (!read.history)
-            throw DocumentError(read.error.toStdString());
-        w_.history.Load(std::move(*read.history));
+        if (read.failure)
+            throw DocumentError(read.failure->message.toStdString());
+        w_.history.Load(std::move(read.history));
     }
     // Only now: a file that could not be read must never become the one a later Save replaces.
     file_.SetFilename(fileName);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/fakes/FakeVoice.h"
 
-#include "formats/SpeechMarkup.h"
+#include "platform/SpeechMarkup.h"
 
 #include <QMetaObject>
 

@@ -245,29 +245,25 @@ TEST(Grammar, StopsAtTheBracketThatIsOneTooDeep) {
 // One evaluator serves the window for the whole run: a failure must leave nothing behind.
 TEST(Grammar, EvaluatorIsReusableAfterAnyOutcome) {
     Evaluator evaluator;
-    long double value = 0;
-    EXPECT_THROW(evaluator.EvaluateExpression("(2+3", value), EvaluationError);
-    EXPECT_THROW(evaluator.EvaluateExpression(std::string(5000, '('), value), EvaluationError);
-    EXPECT_THROW(evaluator.EvaluateExpression("\xFF", value), EvaluationError);
-    EXPECT_THROW(evaluator.EvaluateExpression("1/0", value), EvaluationError);
-    ASSERT_TRUE(evaluator.EvaluateExpression("2+3", value));
-    EXPECT_EQ(value, 5);
-    ASSERT_TRUE(evaluator.EvaluateExpression("(((4)))", value));
-    EXPECT_EQ(value, 4);
+    for (const std::string& failing : {std::string("(2+3"), std::string(5000, '('), std::string("\xFF"), std::string("1/0")})
+        EXPECT_FALSE(evaluator.Evaluate(failing).ok()) << Visible(failing);
+    const Evaluation sum = evaluator.Evaluate("2+3");
+    ASSERT_TRUE(sum.ok());
+    EXPECT_EQ(sum.value, 5);
+    const Evaluation nested = evaluator.Evaluate("(((4)))");
+    ASSERT_TRUE(nested.ok());
+    EXPECT_EQ(nested.value, 4);
 }
 
 TEST(Grammar, ModuleEvaluatorUsesTheDefaults) {
-    long double value = 0;
-    ASSERT_TRUE(EvaluateExpression("mean(1.5,2.5)", value));
-    EXPECT_EQ(value, 2);
-    try {
-        EvaluateExpression("2 +", value);
-        ADD_FAILURE() << "no exception";
-    } catch (const EvaluationError& error) {
-        EXPECT_EQ(error.kind(), ErrorKind::MissingOperand);
-        EXPECT_EQ(error.position(), 3u);
-        EXPECT_STREQ(error.what(), "2+\n\r Missing operand ");
-    }
+    const Evaluation mean = ferrolin::Evaluate("mean(1.5,2.5)");
+    ASSERT_TRUE(mean.ok());
+    EXPECT_EQ(mean.value, 2);
+    const Evaluation failed = ferrolin::Evaluate("2 +");
+    ASSERT_FALSE(failed.ok());
+    EXPECT_EQ(failed.failure->kind, ErrorKind::MissingOperand);
+    EXPECT_EQ(failed.failure->position, 3u);
+    EXPECT_EQ(failed.failure->message, "2+\n\r Missing operand ");
 }
 
 // Every kind has its own message, and none is empty.

@@ -3,10 +3,12 @@
 // what becomes of bytes that are malformed in them.
 #include "formats/CodePageDecoder.h"
 #include "formats/RtfReader.h"
+#include "formats/support/HistoryLines.h"
 
 #include <QTest>
 
 using namespace ferrolin;
+using namespace ferrolin::test;
 
 class CodePageDecoderTest : public QObject {
     Q_OBJECT

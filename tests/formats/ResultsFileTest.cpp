@@ -16,15 +16,18 @@ class ResultsFileTest : public QObject {
 private slots:
     void refusesWhatItMustNotReplace_data() {
         QTest::addColumn<QString>("kind");
+        QTest::addColumn<ResultsFileFailureKind>("failureKind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("a pipe") << "fifo" << "Not a regular file";
-        QTest::newRow("a folder") << "folder" << "Not a regular file";
-        QTest::newRow("a link to a pipe") << "link" << "Not a regular file";
-        QTest::newRow("more than Open reads") << "large" << "The history is too large";
+        using enum ResultsFileFailureKind;
+        QTest::newRow("a pipe") << "fifo" << NotRegularFile << "Not a regular file";
+        QTest::newRow("a folder") << "folder" << NotRegularFile << "Not a regular file";
+        QTest::newRow("a link to a pipe") << "link" << NotRegularFile << "Not a regular file";
+        QTest::newRow("more than Open reads") << "large" << TooLarge << "The history is too large";
     }
 
     void refusesWhatItMustNotReplace() {
         QFETCH(QString, kind);
+        QFETCH(ResultsFileFailureKind, failureKind);
         QFETCH(QString, reason);
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
@@ -45,9 +48,10 @@ private slots:
             lines = QStringList(kMaxResultsFileBytes / 1000 + 1, QString(1000, u'7'));
         }
         const QFileInfo before(target);
-        const std::optional<QString> error = WriteResultsFile(target, lines, "Tahoma");
-        QVERIFY(error);
-        QVERIFY2(error->startsWith("Cannot create file \"" + target + "\". " + reason), qPrintable(*error));
+        const std::optional<ResultsFileFailure> failure = WriteResultsFile(target, lines, "Tahoma");
+        QVERIFY(failure);
+        QVERIFY(failure->kind == failureKind);
+        QVERIFY2(failure->message.startsWith("Cannot create file \"" + target + "\". " + reason), qPrintable(failure->message));
         // Nothing was touched, and no temporary file was left beside it.
         const QFileInfo after(target);
         QCOMPARE(after.isFile(), before.isFile());

@@ -3,6 +3,7 @@
 // it, word for word, unless it is one of the differences named below.
 #include "formats/PlainTextLines.h"
 #include "formats/RtfReader.h"
+#include "formats/support/HistoryLines.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -13,6 +14,7 @@
 #include <map>
 
 using namespace ferrolin;
+using namespace ferrolin::test;
 
 namespace {
 

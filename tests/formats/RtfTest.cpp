@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The results file: what WriteRtf produces, and what ReadResultsBytes makes of our own files,
+// The results file: what WriteRtf produces, and what ReadResultsHistory makes of our own files,
 // other programs' RTF, plain text in the usual encodings and broken input.
 #include "formats/RtfReader.h"
 #include "formats/RtfWriter.h"
+#include "formats/support/HistoryLines.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <ctime>
 
 using namespace ferrolin;
+using namespace ferrolin::test;
 
 namespace {
 
@@ -206,19 +208,9 @@ void RtfTest::readsRtfConstructs_data() {
         {u"\u2014\u2013\u2022\u2018\u2019\u201C\u201D\t"_qs});
     Row("hex bytes in the default code page", "{\\rtf1\\ansi caf\\'e9 \\'80\\'9f}", {u"caf\u00E9 \u20AC\u0178"_qs});
     Row("hex digits in upper case", "{\\rtf1 \\'C9\\'e9}", {u"\u00C9\u00E9"_qs});
-    Row("code page 1250", "{\\rtf1\\ansi\\ansicpg1250 \\'8a\\'e8\\'b3}", {u"\u0160\u010D\u0142"_qs});
-    Row("code page 1251", "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8}", {u"\u041F\u0440\u0438"_qs});
-    Row("code page 1253", "{\\rtf1\\ansi\\ansicpg1253 \\'d9\\'e1}", {u"\u03A9\u03B1"_qs});
-    Row("code page 1254", "{\\rtf1\\ansi\\ansicpg1254 \\'f0\\'fd}", {u"\u011F\u0131"_qs});
-    Row("code page 1255", "{\\rtf1\\ansi\\ansicpg1255 \\'f9\\'ec}", {u"\u05E9\u05DC"_qs});
-    Row("code page 1256", "{\\rtf1\\ansi\\ansicpg1256 \\'c7}", {u"\u0627"_qs});
-    Row("code page 1257", "{\\rtf1\\ansi\\ansicpg1257 \\'e0}", {u"\u0105"_qs});
-    Row("code page 1258", "{\\rtf1\\ansi\\ansicpg1258 \\'d2}", {u"\u0309"_qs});
+    // Each code page's bytes are CodePageDecoderTest's, through a document that names it.
     Row("dos code page", "{\\rtf1\\pc \\'82\\'9c}", {u"\u00E9\u00A3"_qs});
-    Row("utf-8 code page", "{\\rtf1\\ansi\\ansicpg65001 \\'c3\\'a9\\'e2\\'82\\'ac}", {u"\u00E9\u20AC"_qs});
-    Row("unknown code page reads as 1252", "{\\rtf1\\ansi\\ansicpg12345 \\'e9}", {u"\u00E9"_qs});
     Row("raw 8-bit text in the code page", "{\\rtf1\\ansi\\ansicpg1251 \xcf\xf0}", {u"\u041F\u0440"_qs});
-    Row("shift-jis byte pairs", "{\\rtf1\\ansi\\ansicpg932 \\'93\\'fa\\'96\\'7b}", {u"\u65E5\u672C"_qs});
     Row("font character set chooses the code page",
         "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset238 Arial CE;}{\\f2\\fcharset204 Arial Cyr;}}"
         "\\'e8{\\f1\\'e8}{\\f2\\'e8}\\f1\\'e8\\plain\\'e8}",

@@ -4,7 +4,6 @@
 // a PDF file: every line on the pages in order, inside the printable area, and as big on paper as
 // on the screen.
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
@@ -46,10 +45,10 @@ void PrintingTest::noPrintServer()
     QSignalSpy failed(&printing, &ferrolin::Printing::Failed);
     QSignalSpy printed(&printing, &ferrolin::Printing::Printed);
     QTextDocument document(QStringLiteral("1+1= 2.00"));
-    QElapsedTimer clock;
-    clock.start();
     printing.Print(document, QStringLiteral("Results"));
-    QVERIFY(clock.elapsed() < 200);
+    // Print only starts the job: how it ends comes later, from the event loop.
+    QVERIFY(printing.busy());
+    QCOMPARE(failed.size(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 15000);
     QCOMPARE(failed.first().first().toString(),
              QStringLiteral("The print system does not answer: nothing was printed. Try again once it runs"));
@@ -65,7 +64,7 @@ void PrintingTest::noPrintServer()
 void PrintingTest::submitProgramMissing()
 {
     const auto failure = ferrolin::SubmitToPrintSystem(QStringLiteral("/nonexistent/lp"), {}, QStringLiteral("PDF"), 5000);
-    QVERIFY(failure && failure->kind == ferrolin::SubmitFailure::Kind::NotStarted);
+    QVERIFY(failure && failure->kind == ferrolin::SubmitFailureKind::NotStarted);
     // What to do first, the system's own words on the line after.
     QCOMPARE(failure->message.section(u'\n', 0, 0), QStringLiteral("Printing needs the lp command of the cups-client "
                                                                     "package, and it could not be started: install cups-client, then print again"));

@@ -2,7 +2,7 @@
 // The real voice against a private speech-dispatcher (scripts/test-env/speechd.sh gives its
 // address in SPEECHD_ADDRESS).
 #include "platform/SpeechDispatcherVoice.h"
-#include "formats/SpeechMarkup.h"
+#include "platform/SpeechMarkup.h"
 #include "platform/ScopedEnv.h"
 
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/SpeechMarkup.h"
+#include "platform/SpeechMarkup.h"
 
 #include <QStringList>
 

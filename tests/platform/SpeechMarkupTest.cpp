@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The SSML we hand to speech-dispatcher and the index marks that come back: the Guide selects
 // text.mid(position, length) for each mark, so any drift or lost word shows up on screen.
-#include "formats/SpeechMarkup.h"
+#include "platform/SpeechMarkup.h"
 
 #include <QTest>
 #include <QXmlStreamReader>
