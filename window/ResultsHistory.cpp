@@ -139,7 +139,7 @@ bool ResultsHistory::JoinsLastParagraph(const QString& line) const
     const QTextBlock last = history.lastBlock();
     if (last.length() + line.size() > kLongestAppendedParagraph)
         return false;
-    return last.text().count(QChar::LineSeparator) + 1 < kLoadedLinesPerParagraph;
+    return last.text().count(QChar::LineSeparator) + 1 < kAppendedLinesPerParagraph;
 }
 
 void ResultsHistory::Load(const QStringList& lines)

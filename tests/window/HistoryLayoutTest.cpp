@@ -76,7 +76,7 @@ void HistoryLayoutTest::everyLineIsFoundAtItsPlace_data()
     QTest::newRow("long history, then evaluations") << ferrolin::kLinesGroupedFrom + 3 << QStringList{"1+1", "2*2"};
     QTest::newRow("evaluations only") << 0 << QStringList{"1+1", "2*2", "9-3"};
     QStringList paragraphAndMore;  // typed lines share paragraphs too
-    for (int i = 0; i < ferrolin::kLoadedLinesPerParagraph + 3; ++i)
+    for (int i = 0; i < 2 * ferrolin::kAppendedLinesPerParagraph + 3; ++i)
         paragraphAndMore << QStringLiteral("%1+1").arg(i);
     QTest::newRow("evaluations past a paragraph") << 0 << paragraphAndMore;
 }
