@@ -82,10 +82,12 @@ bool HistoryLayout::layOut(const QTextBlock& block) const
         }
         layout->endLayout();
         laidOut_.push_back(block.blockNumber());
-        if (laidOut_.size() > kLayoutsBeforeFreeing && !freeingPending_) {
+        if (laidOut_.size() > kLayoutsFreedAtOnce) {
+            freeLayoutsOutOfSight(kNewestKept);
+        } else if (laidOut_.size() > kLayoutsBeforeFreeing && !freeingPending_) {
             freeingPending_ = true;
-            // Not now: whoever asked for this layout may be holding others.
-            QMetaObject::invokeMethod(const_cast<HistoryLayout*>(this), &HistoryLayout::freeLayoutsOutOfSight, Qt::QueuedConnection);
+            // Preferably not now: whoever asked for this layout may be holding others.
+            QMetaObject::invokeMethod(const_cast<HistoryLayout*>(this), [this] { freeLayoutsOutOfSight(0); }, Qt::QueuedConnection);
         }
     }
     layout->setPosition(QPointF(document()->documentMargin(), blockTop(block)));
@@ -119,14 +121,17 @@ void HistoryLayout::reportSize() const
         Qt::QueuedConnection);
 }
 
-void HistoryLayout::freeLayoutsOutOfSight()
+void HistoryLayout::freeLayoutsOutOfSight(std::size_t newest) const
 {
     freeingPending_ = false;
+    std::vector<int> newestLaidOut(laidOut_.end() - static_cast<std::ptrdiff_t>(std::min(newest, laidOut_.size())), laidOut_.end());
+    std::sort(newestLaidOut.begin(), newestLaidOut.end());
     std::sort(laidOut_.begin(), laidOut_.end());
     laidOut_.erase(std::unique(laidOut_.begin(), laidOut_.end()), laidOut_.end());
     std::vector<int> kept;
     for (const int number : laidOut_) {
-        if (number >= drawnFirst_ - kKeptAroundDrawn && number <= drawnLast_ + kKeptAroundDrawn) {
+        if ((number >= drawnFirst_ - kKeptAroundDrawn && number <= drawnLast_ + kKeptAroundDrawn) ||
+            std::binary_search(newestLaidOut.begin(), newestLaidOut.end(), number)) {
             kept.push_back(number);
             continue;
         }

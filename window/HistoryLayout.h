@@ -44,6 +44,10 @@ public:
 
     // Paragraphs laid out before the layouts of those far from sight are freed: a few screens.
     static constexpr std::size_t kLayoutsBeforeFreeing = 128;
+    // Paragraphs laid out before they are freed at once, when the event loop has not run for so
+    // long (lines appended in a loop), bar the newest kNewestKept.
+    static constexpr std::size_t kLayoutsFreedAtOnce = 4 * kLayoutsBeforeFreeing;
+    static constexpr std::size_t kNewestKept = 32;
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
@@ -55,8 +59,8 @@ private:
     bool layOut(const QTextBlock& block) const;
     void reportSize() const;
     // Frees the layouts of the paragraphs laid out since the last time, bar those near the
-    // paragraphs drawn last.
-    void freeLayoutsOutOfSight();
+    // paragraphs drawn last and the `newest` laid out last.
+    void freeLayoutsOutOfSight(std::size_t newest) const;
 
     int cursorWidth_ = 1;
     mutable QSizeF reportedSize_;
@@ -65,8 +69,8 @@ private:
     mutable std::vector<int> laidOut_;
     mutable bool freeingPending_ = false;
     // The first and last paragraph the last draw showed.
-    int drawnFirst_ = 0;
-    int drawnLast_ = -1;
+    mutable int drawnFirst_ = 0;
+    mutable int drawnLast_ = -1;
 };
 
 // Gives the history box this layout (before it is shown).

@@ -61,6 +61,7 @@ private slots:
     void everyLineIsFoundAtItsPlace_data();
     void everyLineIsFoundAtItsPlace();
     void onlyWhatIsShownIsLaidOut();
+    void aFreedLayoutIsLaidOutAgain_data();
     void aFreedLayoutIsLaidOutAgain();
     void aWrappedLineMovesTheLinesBelowIt();
     void aLongLineIsShownInPiecesAndKeptWhole_data();
@@ -164,10 +165,21 @@ void HistoryLayoutTest::onlyWhatIsShownIsLaidOut()
     QVERIFY(box.viewport()->rect().contains(caret.center().toPoint()));
 }
 
-// Layouts of paragraphs far from the screen are freed; a paragraph scrolled back to is laid out
-// again, at its place, and read as before.
+// Layouts of paragraphs far from the screen are freed, from the event loop or, when that does not
+// run for long, at once; a paragraph scrolled back to is laid out again, at its place, and read
+// as before.
+void HistoryLayoutTest::aFreedLayoutIsLaidOutAgain_data()
+{
+    QTest::addColumn<int>("asked");  // paragraphs laid out
+    QTest::addColumn<bool>("eventLoop");
+    QTest::newRow("from the event loop") << static_cast<int>(HistoryLayout::kLayoutsBeforeFreeing) + 10 << true;
+    QTest::newRow("at once") << static_cast<int>(HistoryLayout::kLayoutsFreedAtOnce) + 10 << false;
+}
+
 void HistoryLayoutTest::aFreedLayoutIsLaidOutAgain()
 {
+    QFETCH(int, asked);
+    QFETCH(bool, eventLoop);
     DocumentFixture window;
     const QStringList lines = Numbered(40000);
     Open(window, lines);
@@ -177,10 +189,10 @@ void HistoryLayoutTest::aFreedLayoutIsLaidOutAgain()
     QVERIFY(layout);
     box.viewport()->repaint();  // the top on screen
     constexpr int kFirstAsked = 100;
-    const int asked = static_cast<int>(HistoryLayout::kLayoutsBeforeFreeing) + 10;
     for (int number = kFirstAsked; number < kFirstAsked + asked; ++number)
         layout->blockBoundingRect(document.findBlockByNumber(number));
-    QCoreApplication::processEvents();  // the freeing runs queued
+    if (eventLoop)
+        QCoreApplication::processEvents();  // the freeing runs queued
     const QTextBlock far = document.findBlockByNumber(kFirstAsked + asked / 2);
     QCOMPARE(far.layout()->lineCount(), 0);
     QVERIFY(document.begin().layout()->lineCount() > 0);  // on screen: kept
