@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/HistoryLayout.h"
-#include "window/ResultsHistory.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -13,6 +12,22 @@
 #include <cmath>
 
 namespace ferrolin {
+
+namespace {
+
+// Paragraphs either side of those drawn last whose layouts stay, so that scrolling by a few lines
+// lays nothing out again.
+constexpr int kKeptAroundDrawn = 16;
+
+// The lines of a paragraph not yet laid out: one, and one more after each line break.
+int UnwrappedLines(const QTextBlock& paragraph)
+{
+    if (paragraph.length() <= 1)
+        return 1;
+    return 1 + static_cast<int>(paragraph.text().count(QChar::LineSeparator));
+}
+
+}  // namespace
 
 HistoryLayout::HistoryLayout(QTextDocument* document) : QAbstractTextDocumentLayout(document) {}
 
@@ -66,6 +81,14 @@ bool HistoryLayout::layOut(const QTextBlock& block) const
             y += height;
         }
         layout->endLayout();
+        laidOut_.push_back(block.blockNumber());
+        if (laidOut_.size() > kLayoutsFreedAtOnce) {
+            freeLayoutsOutOfSight(kNewestKept);
+        } else if (laidOut_.size() > kLayoutsBeforeFreeing && !freeingPending_) {
+            freeingPending_ = true;
+            // Preferably not now: whoever asked for this layout may be holding others.
+            QMetaObject::invokeMethod(const_cast<HistoryLayout*>(this), [this] { freeLayoutsOutOfSight(0); }, Qt::QueuedConnection);
+        }
     }
     layout->setPosition(QPointF(document()->documentMargin(), blockTop(block)));
     const int lines = std::max(1, layout->lineCount());
@@ -98,6 +121,29 @@ void HistoryLayout::reportSize() const
         Qt::QueuedConnection);
 }
 
+void HistoryLayout::freeLayoutsOutOfSight(std::size_t newest) const
+{
+    freeingPending_ = false;
+    std::vector<int> newestLaidOut(laidOut_.end() - static_cast<std::ptrdiff_t>(std::min(newest, laidOut_.size())), laidOut_.end());
+    std::sort(newestLaidOut.begin(), newestLaidOut.end());
+    std::sort(laidOut_.begin(), laidOut_.end());
+    laidOut_.erase(std::unique(laidOut_.begin(), laidOut_.end()), laidOut_.end());
+    std::vector<int> kept;
+    for (const int number : laidOut_) {
+        if ((number >= drawnFirst_ - kKeptAroundDrawn && number <= drawnLast_ + kKeptAroundDrawn) ||
+            std::binary_search(newestLaidOut.begin(), newestLaidOut.end(), number)) {
+            kept.push_back(number);
+            continue;
+        }
+        const QTextBlock block = document()->findBlockByNumber(number);
+        // New text frees the glyphs and keeps the paragraph's own text: a block's layout reads
+        // its text from the block. Its line count stays, right for the same width.
+        if (block.isValid())
+            block.layout()->setText(QString());
+    }
+    laidOut_ = std::move(kept);
+}
+
 QRectF HistoryLayout::blockBoundingRect(const QTextBlock& block) const
 {
     if (!block.isValid() || block.document() != document())
@@ -117,9 +163,13 @@ void HistoryLayout::draw(QPainter* painter, const PaintContext& context)
 
     painter->save();
     painter->setPen(context.palette.color(QPalette::Text));
-    for (QTextBlock block = doc->findBlockByLineNumber(firstLine); block.isValid(); block = block.next()) {
+    QTextBlock block = doc->findBlockByLineNumber(firstLine);
+    drawnFirst_ = block.isValid() ? block.blockNumber() : 0;
+    drawnLast_ = drawnFirst_ - 1;
+    for (; block.isValid(); block = block.next()) {
         if (blockTop(block) > clip.bottom())
             break;
+        ++drawnLast_;
         layOut(block);
         QTextLayout* layout = block.layout();
         const int start = block.position();
@@ -163,13 +213,14 @@ int HistoryLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accuracy) c
 
 void HistoryLayout::documentChanged(int from, int charsRemoved, int charsAdded)
 {
-    Q_UNUSED(charsRemoved);
     QTextDocument* doc = document();
+    if (charsRemoved > 0)
+        laidOut_.clear();  // the numbers may no longer name the same paragraphs
     // A removal changes only the block it happened in; an insertion every block it reaches.
     const QTextBlock last = doc->findBlock(std::max(from, from + charsAdded - 1));
     for (QTextBlock block = doc->findBlock(from); block.isValid(); block = block.next()) {
         block.clearLayout();
-        block.setLineCount(ResultsHistory::LinesIn(block));
+        block.setLineCount(UnwrappedLines(block));
         if (block == last)
             break;
     }

@@ -98,14 +98,15 @@ ResultsHistory::ResultsHistory(QTextEdit& box, ScreenReaderAnnouncer& announcer)
 
 void ResultsHistory::Append(const QString& line)
 {
-    // Only the new block is laid out; the history may hold many thousands of lines.
+    // Only the last paragraph is laid out again; the history may hold many thousands of lines.
     QTextDocument* history = box_.document();
     QTextCursor cursor(history);
     cursor.movePosition(QTextCursor::End);
     const bool long_ = line.size() > kLongestShownPiece;
-    if (long_)
-        cursor.beginEditBlock();  // the layout hears of all the pieces at once
-    if (!history->isEmpty())
+    cursor.beginEditBlock();  // the layout hears of the line, and all its pieces, at once
+    if (JoinsLastParagraph(line))
+        cursor.insertText(QString(QChar::LineSeparator));
+    else if (!history->isEmpty())
         cursor.insertBlock();
     const int position = cursor.position();
     const int firstPiece = cursor.blockNumber() + 1;
@@ -117,10 +118,9 @@ void ResultsHistory::Append(const QString& line)
         rest = rest.sliced(cut);
     }
     cursor.insertText(rest.toString());
-    if (long_) {
-        cursor.endEditBlock();
+    cursor.endEditBlock();
+    if (long_)
         MarkPieces(firstPiece);
-    }
 
     box_.setTextCursor(cursor);
     box_.ensureCursorVisible();
@@ -129,6 +129,17 @@ void ResultsHistory::Append(const QString& line)
     QAccessible::updateAccessibility(&inserted);
     // The history box has no focus, so a screen reader ignores its text event: say it aloud.
     announcer_.Announce(line);
+}
+
+bool ResultsHistory::JoinsLastParagraph(const QString& line) const
+{
+    const QTextDocument& history = *box_.document();
+    if (history.isEmpty())
+        return false;
+    const QTextBlock last = history.lastBlock();
+    if (last.length() + line.size() > kLongestAppendedParagraph)
+        return false;
+    return last.text().count(QChar::LineSeparator) + 1 < kAppendedLinesPerParagraph;
 }
 
 void ResultsHistory::Load(const QStringList& lines)
@@ -201,7 +212,7 @@ QStringList ResultsHistory::Lines() const
         }
         text.truncate(kept);
     }
-    lines.reserve(history.blockCount());
+    lines.reserve(history.lineCount());  // a line each, and some for lines wrapped on screen
     qsizetype start = 0;
     for (qsizetype at = 0; at < text.size(); ++at) {
         const QChar character = text[at];
@@ -236,13 +247,6 @@ QString ResultsHistory::TextBetween(const QTextDocument& document, int from, int
     }
     text.replace(QChar::LineSeparator, u'\n');
     return text;
-}
-
-int ResultsHistory::LinesIn(const QTextBlock& paragraph)
-{
-    if (paragraph.length() <= 1)
-        return 1;
-    return 1 + static_cast<int>(paragraph.text().count(QChar::LineSeparator));
 }
 
 }  // namespace ferrolin

@@ -61,6 +61,8 @@ private slots:
     void everyLineIsFoundAtItsPlace_data();
     void everyLineIsFoundAtItsPlace();
     void onlyWhatIsShownIsLaidOut();
+    void aFreedLayoutIsLaidOutAgain_data();
+    void aFreedLayoutIsLaidOutAgain();
     void aWrappedLineMovesTheLinesBelowIt();
     void aLongLineIsShownInPiecesAndKeptWhole_data();
     void aLongLineIsShownInPiecesAndKeptWhole();
@@ -74,6 +76,10 @@ void HistoryLayoutTest::everyLineIsFoundAtItsPlace_data()
     QTest::newRow("long history, grouped lines") << ferrolin::kLinesGroupedFrom + 70 << QStringList();
     QTest::newRow("long history, then evaluations") << ferrolin::kLinesGroupedFrom + 3 << QStringList{"1+1", "2*2"};
     QTest::newRow("evaluations only") << 0 << QStringList{"1+1", "2*2", "9-3"};
+    QStringList paragraphAndMore;  // typed lines share paragraphs too
+    for (int i = 0; i < 2 * ferrolin::kAppendedLinesPerParagraph + 3; ++i)
+        paragraphAndMore << QStringLiteral("%1+1").arg(i);
+    QTest::newRow("evaluations past a paragraph") << 0 << paragraphAndMore;
 }
 
 void HistoryLayoutTest::everyLineIsFoundAtItsPlace()
@@ -114,7 +120,15 @@ void HistoryLayoutTest::everyLineIsFoundAtItsPlace()
         const QString read = reader->textInterface()->textAtOffset(start, QAccessible::LineBoundary, &from, &to);
         QCOMPARE(read.trimmed(), lines[index]);
         QCOMPARE(from, start);
+        // The caret moves down by one history line.
+        if (index + 1 < lines.size()) {
+            at.movePosition(QTextCursor::Down);
+            QCOMPARE(at.position(), LineStart(lines, index + 1));
+        }
     }
+    HistoryBox(*window.form)->selectAll();
+    HistoryBox(*window.form)->copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), lines.join(QLatin1Char('\n')));
 }
 
 // A history far longer than the box: only the paragraphs on screen, and those a screen reader
@@ -149,6 +163,50 @@ void HistoryLayoutTest::onlyWhatIsShownIsLaidOut()
     // The new line is at the end of the document and shown.
     const QRectF caret = box.cursorRect();
     QVERIFY(box.viewport()->rect().contains(caret.center().toPoint()));
+}
+
+// Layouts of paragraphs far from the screen are freed, from the event loop or, when that does not
+// run for long, at once; a paragraph scrolled back to is laid out again, at its place, and read
+// as before.
+void HistoryLayoutTest::aFreedLayoutIsLaidOutAgain_data()
+{
+    QTest::addColumn<int>("asked");  // paragraphs laid out
+    QTest::addColumn<bool>("eventLoop");
+    QTest::newRow("from the event loop") << static_cast<int>(HistoryLayout::kLayoutsBeforeFreeing) + 10 << true;
+    QTest::newRow("at once") << static_cast<int>(HistoryLayout::kLayoutsFreedAtOnce) + 10 << false;
+}
+
+void HistoryLayoutTest::aFreedLayoutIsLaidOutAgain()
+{
+    QFETCH(int, asked);
+    QFETCH(bool, eventLoop);
+    WindowFixture window;
+    const QStringList lines = Numbered(40000);
+    Open(window, lines);
+    QTextEdit& box = *HistoryBox(*window.form);
+    QTextDocument& document = *box.document();
+    auto* layout = qobject_cast<HistoryLayout*>(document.documentLayout());
+    QVERIFY(layout);
+    box.viewport()->repaint();  // the top on screen
+    constexpr int kFirstAsked = 100;
+    for (int number = kFirstAsked; number < kFirstAsked + asked; ++number)
+        layout->blockBoundingRect(document.findBlockByNumber(number));
+    if (eventLoop)
+        QCoreApplication::processEvents();  // the freeing runs queued
+    const QTextBlock far = document.findBlockByNumber(kFirstAsked + asked / 2);
+    QCOMPARE(far.layout()->lineCount(), 0);
+    QVERIFY(document.begin().layout()->lineCount() > 0);  // on screen: kept
+
+    const int index = (kFirstAsked + asked / 2) * ferrolin::kLoadedLinesPerParagraph + 3;
+    const qreal height = layout->lineHeight();
+    const qreal margin = document.documentMargin();
+    box.verticalScrollBar()->setValue(qRound(margin + index * height));
+    box.viewport()->repaint();
+    QVERIFY(far.layout()->lineCount() > 0);
+    QCOMPARE(layout->hitTest(QPointF(margin + 1, margin + index * height + height / 2), Qt::FuzzyHit), LineStart(lines, index));
+    int from = -1, to = -1;
+    QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(&box)->textInterface();
+    QCOMPARE(reader->textAtOffset(LineStart(lines, index), QAccessible::LineBoundary, &from, &to).trimmed(), lines[index]);
 }
 
 // A line too long for the box wraps once it is laid out: the document grows by its extra lines
@@ -202,8 +260,9 @@ void HistoryLayoutTest::aLongLineIsShownInPiecesAndKeptWhole()
     QStringList lines = Numbered(opened);
     lines[1] = long_;
     Open(window, lines);
-    window.Evaluate({QStringLiteral("1+").repeated(1500) + QStringLiteral("1")});
-    lines << QStringLiteral("1+").repeated(1500) + QStringLiteral("1= 1501.00");
+    // A line typed after a long one joins its last piece's paragraph, and stays a line.
+    window.Evaluate({QStringLiteral("1+").repeated(1500) + QStringLiteral("1"), QStringLiteral("2*3")});
+    lines << QStringLiteral("1+").repeated(1500) + QStringLiteral("1= 1501.00") << QStringLiteral("2*3= 6.00");
     QCOMPARE(window.HistoryLines(), lines);
 
     QTextEdit& box = *HistoryBox(*window.form);
