@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/Voice.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -45,20 +46,20 @@ TFormHelp::TFormHelp(QWidget* owner, const Platform& platform, ReportError repor
       reportError_(std::move(reportError))
 {
     setObjectName(QStringLiteral("FormHelp"));
-    setWindowTitle(QStringLiteral("Quick Start Guide"));
+    setWindowTitle(QCoreApplication::translate("Guide", "Quick Start Guide"));
 
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setAccessibleName(QStringLiteral("Quick Start Guide text"));
+    RichEdit1->setAccessibleName(QCoreApplication::translate("Guide", "Quick Start Guide text"));
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab would otherwise type into the guide and keep keyboard users from reaching the buttons.
     RichEdit1->setTabChangesFocus(true);
     RichEdit1->setPlainText(GuideText());
 
     BitBtnPlay->setObjectName(QStringLiteral("BitBtnPlay"));
-    BitBtnPlay->setAccessibleName(QStringLiteral("Play"));
+    BitBtnPlay->setAccessibleName(QCoreApplication::translate("Guide", "Play"));
     BitBtnPlay->setToolTip(tr("Read the guide aloud"));
     BitBtnStop->setObjectName(QStringLiteral("BitBtnStop"));
-    BitBtnStop->setAccessibleName(QStringLiteral("Stop"));
+    BitBtnStop->setAccessibleName(QCoreApplication::translate("Guide", "Stop"));
     BitBtnStop->setToolTip(tr("Stop reading"));
     Button1->setObjectName(QStringLiteral("Button1"));
     for (QPushButton* button : {BitBtnPlay, BitBtnStop, Button1}) {

@@ -63,7 +63,7 @@ QString AnsweredWhatItShouldNot(const QString& socketPath) {
 // The command a refused reply answered, for the message.
 const char* StepName(int step) {
     static const char* const names[] = {"CLIENT_NAME", "SSML_MODE", "NOTIFICATION", "PRIORITY",
-                                        "SPEAK", "the phrase", "CANCEL"};
+                                        "SPEAK", "the phrase", "CANCEL", "LANGUAGE"};
     return names[step];
 }
 
@@ -105,6 +105,10 @@ void SpeechDispatcherVoice::Speak(const QString& text) {
         if (state_ == State::Failing) return;  // failed at once
     }
     const std::uint64_t phrase = (std::uint64_t(serial_) << 32) | ++lastPhrase_;
+    if (!language_.isEmpty() && queuedLanguage_ != language_) {
+        pending_.push_back({Step::Language, "SET SELF LANGUAGE " + language_.toLatin1() + "\r\n"});
+        queuedLanguage_ = language_;
+    }
     if (queuedPriority_ != priority_) {
         pending_.push_back({Step::Priority, QByteArray("SET SELF PRIORITY ") + PriorityName(priority_) + "\r\n"});
         queuedPriority_ = priority_;
@@ -143,6 +147,7 @@ void SpeechDispatcherVoice::StartConnecting() {
     spawned_ = false;
     spawnSucceeded_ = false;
     queuedPriority_.reset();
+    queuedLanguage_.reset();
     TryConnect();
 }
 
@@ -326,6 +331,7 @@ void SpeechDispatcherVoice::Lose(const QString& message) {
     pending_.clear();
     inFlight_.reset();
     queuedPriority_.reset();
+    queuedLanguage_.reset();
     droppedUpTo_ = lastPhrase_;
     state_ = State::Failing;
     QMetaObject::invokeMethod(

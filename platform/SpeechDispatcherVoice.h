@@ -48,6 +48,7 @@ public:
     void Speak(const QString& text) override;
     void Purge() override;
     void SetPriority(SpeechPriority priority) override { priority_ = priority; }
+    void SetLanguage(const QString& language) override { language_ = language; }
 
     // The service has accepted this voice's settings and takes phrases.
     bool isConnected() const { return state_ == State::Ready; }
@@ -56,7 +57,7 @@ private:
     // Failing: a failure is on its way to Failed; until it is delivered, phrases are dropped
     // with it rather than starting another attempt.
     enum class State { Idle, Connecting, Spawning, Ready, Failing };
-    enum class Step { ClientName, Ssml, Marks, Priority, Speak, Data, Cancel };
+    enum class Step { ClientName, Ssml, Marks, Priority, Speak, Data, Cancel, Language };
     struct Request {
         Step step;
         QByteArray bytes;
@@ -76,6 +77,7 @@ private:
 
     Options options_;
     SpeechPriority priority_ = SpeechPriority::Message;
+    QString language_;  // empty: the service's default
     State state_ = State::Idle;
     UnixSocket* socket_ = nullptr;  // made once, for every connection this voice opens
     QString socketPath_;
@@ -91,6 +93,7 @@ private:
     SsipReader reader_;
     std::deque<Request> pending_;      // not yet written
     std::optional<Request> inFlight_;  // written, its reply awaited
+    std::optional<QString> queuedLanguage_;  // the service's language once pending_ is through
     std::optional<SpeechPriority> queuedPriority_;  // the service's priority once pending_ is through
 
     const std::uint32_t serial_;  // tells this voice's marks from other voices' in this process

@@ -11,6 +11,7 @@
 
 #include "evaluator/MyParser.h"
 #include "evaluator/ResultFormat.h"
+#include "window/ErrorText.h"
 #include "window/InputLines.h"
 #include "window/ResultsHistory.h"
 #include "window/SpokenFeedback.h"
@@ -65,10 +66,10 @@ std::optional<QString> EvaluateCycle::Run(int places) {
     {
         const QScopedValueRollback boxOpen(boxOpen_, true);
         for (const std::string& notice : result.notices) {
-            boxes_.notice(FromUtf8(notice));
+            boxes_.notice(NoticeText(notice));
         }
         if (!result.ok()) {
-            boxes_.error(FromUtf8(result.failure->message));
+            boxes_.error(ErrorText(*result.failure));
             // The caret goes where reading stopped, so the user and a screen reader land on it.
             QTextCursor caret(input);
             caret.setPosition(std::clamp(lines.DocumentPosition(result.failure->position), 0,

@@ -41,16 +41,16 @@ void TForm1::ButtonClearClick() {
     }
     RichEditInput->clear();
     RichEditInput->setFocus();
-    speech_->Say(QStringLiteral(" clear "));
+    speech_->Say(QStringLiteral(QT_TRANSLATE_NOOP("Speech", " clear ")));
 }
 
 void TForm1::ButtonRecallClick() {
     InsertText(lastExpression_);
-    speech_->Say(QStringLiteral(" recall last expression"));
+    speech_->Say(QStringLiteral(QT_TRANSLATE_NOOP("Speech", " recall last expression")));
 }
 
 void TForm1::ButtonEvaluateClick() {
-    speech_->Say(QStringLiteral(" Evaluate "));
+    speech_->Say(QStringLiteral(QT_TRANSLATE_NOOP("Speech", " Evaluate ")));
     EvaluateInput();
 }
 
@@ -186,7 +186,7 @@ void TForm1::FormKeyDown(QKeyEvent* event) {
     if (event->isAutoRepeat()) {
         return;
     }
-    speech_->Say(QStringLiteral(" Evaluate "));
+    speech_->Say(QStringLiteral(QT_TRANSLATE_NOOP("Speech", " Evaluate ")));
     EvaluateInput();
 }
 
