@@ -5,19 +5,19 @@
     <name>About</name>
     <message>
         <source>by the Ferrolin developers</source>
-        <translation type="unfinished"></translation>
+        <translation>par les développeurs de Ferrolin</translation>
     </message>
     <message>
         <source>Home page (Click here)</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d&apos;accueil (cliquer ici)</translation>
     </message>
     <message>
         <source>Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d&apos;accueil</translation>
     </message>
     <message>
         <source>Website not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web indisponible</translation>
     </message>
 </context>
 <context>
@@ -25,872 +25,878 @@
     <message>
         <source>%1
 <byte value="xd"/>Missing left bracket &quot;(&quot; </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/>Parenthèse gauche &quot;(&quot; manquante </translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Missing right bracket &quot;)&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Parenthèse droite &quot;)&quot; manquante</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Missing operand </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Opérande manquant </translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Unable to evaluate %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Impossible d&apos;évaluer %2</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/>Invalid expression. Clear and start again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/>Expression non valide. Effacez et recommencez</translation>
     </message>
     <message>
         <source>Invalid floating point operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération en virgule flottante non valide</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Division par zéro en virgule flottante</translation>
     </message>
     <message>
         <source>Floating point overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité en virgule flottante</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas une valeur en virgule flottante valide</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Expression nested too deeply</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Expression trop imbriquée</translation>
     </message>
     <message>
         <source>The expression is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;expression n&apos;est pas un texte UTF-8 valide</translation>
     </message>
 </context>
 <context>
     <name>Guide</name>
     <message>
         <source>Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide de démarrage</translation>
     </message>
     <message>
         <source>To use Ferrolin just enter a</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour utiliser Ferrolin, saisissez simplement une</translation>
     </message>
     <message>
         <source>mathematical expression into the top window and</source>
-        <translation type="unfinished"></translation>
+        <translation>expression mathématique dans la fenêtre du haut et</translation>
     </message>
     <message>
         <source>press the evaluate button i.e. the equals button.</source>
-        <translation type="unfinished"></translation>
+        <translation>appuyez sur la touche d&apos;évaluation, c&apos;est-à-dire la touche égal.</translation>
     </message>
     <message>
         <source>Entering numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie des nombres</translation>
     </message>
     <message>
         <source>Numbers are input using the mouse keypad or</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nombres se saisissent avec le pavé ou</translation>
     </message>
     <message>
         <source>can be typed directly into the top expression builder window.</source>
-        <translation type="unfinished"></translation>
+        <translation>se tapent directement dans la fenêtre d&apos;expression du haut.</translation>
     </message>
     <message>
         <source>Standard keys are used:-</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches habituelles sont utilisées :-</translation>
     </message>
     <message>
         <source>&apos;+&apos;  =  Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;+&apos;  =  Addition</translation>
     </message>
     <message>
         <source>&apos;-&apos;  =  Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;-&apos;  =  Soustraction</translation>
     </message>
     <message>
         <source>&apos;*&apos;  =  Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;*&apos;  =  Multiplication</translation>
     </message>
     <message>
         <source>&apos;/&apos;   = Division</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;/&apos;   = Division</translation>
     </message>
     <message>
         <source>&apos;^&apos;  = Power</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;^&apos;  = Puissance</translation>
     </message>
     <message>
         <source>Parentheses</source>
-        <translation type="unfinished"></translation>
+        <translation>Parenthèses</translation>
     </message>
     <message>
         <source>The left and right brackets  are used</source>
-        <translation type="unfinished"></translation>
+        <translation>Les parenthèses gauche et droite servent</translation>
     </message>
     <message>
         <source>for grouping terms in a standard expression.</source>
-        <translation type="unfinished"></translation>
+        <translation>à grouper les termes d&apos;une expression.</translation>
     </message>
     <message>
         <source>Example:        2+(5+6)+3+(8+7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple :        2+(5+6)+3+(8+7)</translation>
     </message>
     <message>
         <source>Always make sure that an opening parenthesis is</source>
-        <translation type="unfinished"></translation>
+        <translation>Veillez à ce que chaque parenthèse ouvrante</translation>
     </message>
     <message>
         <source>matched with a closing parenthesis or else an</source>
-        <translation type="unfinished"></translation>
+        <translation>ait sa parenthèse fermante, sinon une</translation>
     </message>
     <message>
         <source>error will be raised. If this happens correct your</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur est signalée. Corrigez alors votre</translation>
     </message>
     <message>
         <source>expression in the top expression builder window.</source>
-        <translation type="unfinished"></translation>
+        <translation>expression dans la fenêtre d&apos;expression du haut.</translation>
     </message>
     <message>
         <source>Order of operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre des opérations</translation>
     </message>
     <message>
         <source>The standard order of operations is used:-</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordre habituel des opérations s&apos;applique :-</translation>
     </message>
     <message>
         <source>(1) Parentheses.</source>
-        <translation type="unfinished"></translation>
+        <translation>(1) Parenthèses.</translation>
     </message>
     <message>
         <source>(2) Multiplication, Division and Power.</source>
-        <translation type="unfinished"></translation>
+        <translation>(2) Multiplication, division et puissance.</translation>
     </message>
     <message>
         <source>(3) Addition and Subtraction.</source>
-        <translation type="unfinished"></translation>
+        <translation>(3) Addition et soustraction.</translation>
     </message>
     <message>
         <source>Math Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions mathématiques</translation>
     </message>
     <message>
         <source>To select a function click on its name in the</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour choisir une fonction, cliquez sur son nom dans la</translation>
     </message>
     <message>
         <source>list box and it is added to the top expression</source>
-        <translation type="unfinished"></translation>
+        <translation>liste ; elle est ajoutée à la fenêtre d&apos;expression</translation>
     </message>
     <message>
         <source>builder window. Alternatively the function name</source>
-        <translation type="unfinished"></translation>
+        <translation>du haut. Le nom de la fonction peut aussi</translation>
     </message>
     <message>
         <source>can be typed directly into the top window.</source>
-        <translation type="unfinished"></translation>
+        <translation>être tapé directement dans la fenêtre du haut.</translation>
     </message>
     <message>
         <source>All standard trigonometry functions are available</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les fonctions trigonométriques usuelles sont disponibles,</translation>
     </message>
     <message>
         <source>including sine, cosine, tangent, inverse sine (asin),</source>
-        <translation type="unfinished"></translation>
+        <translation>dont sinus, cosinus, tangente, arc sinus (asin),</translation>
     </message>
     <message>
         <source>inverse cosine (acos) and inverse tangent (atan).</source>
-        <translation type="unfinished"></translation>
+        <translation>arc cosinus (acos) et arc tangente (atan).</translation>
     </message>
     <message>
         <source>Example:     sin(pi/2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple :     sin(pi/2)</translation>
     </message>
     <message>
         <source>All angles are in radians.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les angles sont en radians.</translation>
     </message>
     <message>
         <source>Other Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres fonctions</translation>
     </message>
     <message>
         <source>Functions such as square root are included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des fonctions comme la racine carrée sont incluses.</translation>
     </message>
     <message>
         <source>Factorials up to 15 can be calculated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les factorielles jusqu&apos;à 15 peuvent être calculées.</translation>
     </message>
     <message>
         <source>Statistical Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions statistiques</translation>
     </message>
     <message>
         <source>Functions for calculating the mean or average</source>
-        <translation type="unfinished"></translation>
+        <translation>Des fonctions pour calculer la moyenne</translation>
     </message>
     <message>
         <source>of a set of numbers and the standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>d&apos;un ensemble de nombres et l&apos;écart type</translation>
     </message>
     <message>
         <source>are available.</source>
-        <translation type="unfinished"></translation>
+        <translation>sont disponibles.</translation>
     </message>
     <message>
         <source>Example: mean(1,2,3,4,5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple : mean(1,2,3,4,5)</translation>
     </message>
     <message>
         <source>Example: stddev(1,2,3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple : stddev(1,2,3)</translation>
     </message>
     <message>
         <source>NAN =Not A Number.</source>
-        <translation type="unfinished"></translation>
+        <translation>NAN = pas un nombre (Not A Number).</translation>
     </message>
     <message>
         <source>Quick Start Guide text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte du guide de démarrage</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
 </context>
 <context>
     <name>Keypad</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>clear</source>
-        <translation type="unfinished"></translation>
+        <translation>effacer</translation>
     </message>
     <message>
         <source>Recall</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappeler</translation>
     </message>
     <message>
         <source>recall</source>
-        <translation type="unfinished"></translation>
+        <translation>rappeler la dernière expression</translation>
     </message>
     <message>
         <source>pi</source>
-        <translation type="unfinished"></translation>
+        <translation>pi</translation>
     </message>
     <message>
         <source>Euler&apos;s constant e</source>
-        <translation type="unfinished"></translation>
+        <translation>constante d&apos;Euler e</translation>
     </message>
     <message>
         <source>left bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>parenthèse gauche</translation>
     </message>
     <message>
         <source>comma</source>
-        <translation type="unfinished"></translation>
+        <translation>virgule</translation>
     </message>
     <message>
         <source>right bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>parenthèse droite</translation>
     </message>
     <message>
         <source>power</source>
-        <translation type="unfinished"></translation>
+        <translation>puissance</translation>
     </message>
     <message>
         <source>divide</source>
-        <translation type="unfinished"></translation>
+        <translation>diviser</translation>
     </message>
     <message>
         <source>multiply</source>
-        <translation type="unfinished"></translation>
+        <translation>multiplier</translation>
     </message>
     <message>
         <source>subtract</source>
-        <translation type="unfinished"></translation>
+        <translation>soustraire</translation>
     </message>
     <message>
         <source>decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>séparateur décimal</translation>
     </message>
     <message>
         <source>evaluate</source>
-        <translation type="unfinished"></translation>
+        <translation>évaluer</translation>
     </message>
     <message>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>ajouter</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>, not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>, non coché</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open|Opens an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir|Ouvre un fichier existant</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Save As|Saves the active file with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous|Enregistre le fichier sous un nouveau nom</translation>
     </message>
     <message>
         <source>Print Set&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuration de l&apos;impression...</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l&apos;impression</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Exit|Quits the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter|Quitte l&apos;application</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>Cut|Cuts the selection and puts it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper|Coupe la sélection et la place dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;pier</translation>
     </message>
     <message>
         <source>Copy|Copies the selection and puts it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier|Copie la sélection dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Paste|Inserts Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller|Insère le contenu du presse-papiers</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout sélectionner</translation>
     </message>
     <message>
         <source>Select All|Selects the entire document</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner|Sélectionne tout le document</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Undo|Reverts the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler|Annule la dernière action</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Delete|Erases the selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer|Efface la sélection</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Clear &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer l&apos;&amp;historique</translation>
     </message>
     <message>
         <source>&amp;Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guide de démarrage</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Main menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu principal</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parole</translation>
     </message>
     <message>
         <source>&amp;Precision</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;récision</translation>
     </message>
     <message>
         <source>&amp;%1 Decimal Places</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 décimales</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>No program to open web pages is installed (the xdg-utils package provides one). The address is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme pour ouvrir les pages web n&apos;est installé (le paquet xdg-utils en fournit un). L&apos;adresse est %1</translation>
     </message>
     <message>
         <source>Text File|*.txt|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier texte|*.txt|Tous les fichiers|*.*</translation>
     </message>
     <message>
         <source>Save changes to the results history?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de l&apos;historique des résultats ?</translation>
     </message>
     <message>
         <source>Nothing in results history to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à imprimer dans l&apos;historique des résultats</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante par défaut n&apos;est sélectionnée</translation>
     </message>
     <message>
         <source>No voice for this language is installed: phrases are spoken in English</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune voix n&apos;est installée pour cette langue : les phrases sont dites en anglais</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>Printer selected is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante choisie n&apos;est pas valide</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante par défaut n&apos;est sélectionnée</translation>
     </message>
     <message>
         <source>The print system does not answer: nothing was printed. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;impression ne répond pas : rien n&apos;a été imprimé. Réessayez quand il fonctionne</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is stopped: nothing was printed</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante &quot;%1&quot; est arrêtée : rien n&apos;a été imprimé</translation>
     </message>
     <message>
         <source>The results are still being printed; try again when that has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Les résultats sont encore en cours d&apos;impression ; réessayez quand ce sera terminé</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>Nothing to print in results </source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à imprimer dans l&apos;historique </translation>
     </message>
     <message>
         <source> Clear results history </source>
-        <translation type="unfinished"></translation>
+        <translation> Effacer l&apos;historique des résultats </translation>
     </message>
     <message>
         <source> Quick start help launching. Press the play button for speach</source>
-        <translation type="unfinished"></translation>
+        <translation> Lancement du guide de démarrage. Appuyez sur le bouton Lire pour l&apos;écouter</translation>
     </message>
     <message>
         <source>I am Ferrolin version 2009. </source>
-        <translation type="unfinished"></translation>
+        <translation>Je suis Ferrolin version 2009. </translation>
     </message>
     <message>
         <source>  My parser and speach engine are different in this version</source>
-        <translation type="unfinished"></translation>
+        <translation>  Mon évaluateur et ma synthèse vocale sont différents dans cette version</translation>
     </message>
     <message>
         <source> clear </source>
-        <translation type="unfinished"></translation>
+        <translation> effacer </translation>
     </message>
     <message>
         <source> recall last expression</source>
-        <translation type="unfinished"></translation>
+        <translation> rappeler la dernière expression</translation>
     </message>
     <message>
         <source> pi </source>
-        <translation type="unfinished"></translation>
+        <translation> pi </translation>
     </message>
     <message>
         <source> Eulers constant </source>
-        <translation type="unfinished"></translation>
+        <translation> constante d&apos;Euler </translation>
     </message>
     <message>
         <source> left bracket </source>
-        <translation type="unfinished"></translation>
+        <translation> parenthèse gauche </translation>
     </message>
     <message>
         <source> comma </source>
-        <translation type="unfinished"></translation>
+        <translation> virgule </translation>
     </message>
     <message>
         <source> right bracket </source>
-        <translation type="unfinished"></translation>
+        <translation> parenthèse droite </translation>
     </message>
     <message>
         <source> power </source>
-        <translation type="unfinished"></translation>
+        <translation> puissance </translation>
     </message>
     <message>
         <source> divide </source>
-        <translation type="unfinished"></translation>
+        <translation> diviser </translation>
     </message>
     <message>
         <source> multi ply </source>
-        <translation type="unfinished"></translation>
+        <translation> multiplier </translation>
     </message>
     <message>
         <source> subtract </source>
-        <translation type="unfinished"></translation>
+        <translation> soustraire </translation>
     </message>
     <message>
         <source>decimal point </source>
-        <translation type="unfinished"></translation>
+        <translation>virgule décimale </translation>
     </message>
     <message>
         <source> Evaluate </source>
-        <translation type="unfinished"></translation>
+        <translation> évaluer </translation>
     </message>
     <message>
         <source>add </source>
-        <translation type="unfinished"></translation>
+        <translation>ajouter </translation>
     </message>
     <message>
         <source> sine </source>
-        <translation type="unfinished"></translation>
+        <translation> sinus </translation>
     </message>
     <message>
         <source> cosine </source>
-        <translation type="unfinished"></translation>
+        <translation> cosinus </translation>
     </message>
     <message>
         <source> tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> tangente </translation>
     </message>
     <message>
         <source> inverse sine </source>
-        <translation type="unfinished"></translation>
+        <translation> arc sinus </translation>
     </message>
     <message>
         <source> inverse cosine </source>
-        <translation type="unfinished"></translation>
+        <translation> arc cosinus </translation>
     </message>
     <message>
         <source> inverse tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> arc tangente </translation>
     </message>
     <message>
         <source> co-secant </source>
-        <translation type="unfinished"></translation>
+        <translation> cosécante </translation>
     </message>
     <message>
         <source> secant </source>
-        <translation type="unfinished"></translation>
+        <translation> sécante </translation>
     </message>
     <message>
         <source> co-tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> cotangente </translation>
     </message>
     <message>
         <source> degree to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> degrés en radians </translation>
     </message>
     <message>
         <source> degree to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> degrés en grades </translation>
     </message>
     <message>
         <source> degree to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> degrés en tours </translation>
     </message>
     <message>
         <source> radian to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> radians en degrés </translation>
     </message>
     <message>
         <source> radian to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> radians en grades </translation>
     </message>
     <message>
         <source> radian to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> radians en tours </translation>
     </message>
     <message>
         <source> grad to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> grades en degrés </translation>
     </message>
     <message>
         <source> grad  to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> grades  en radians </translation>
     </message>
     <message>
         <source> grad to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> grades en tours </translation>
     </message>
     <message>
         <source> cycle to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> tours en degrés </translation>
     </message>
     <message>
         <source> cycle to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> tours en radians </translation>
     </message>
     <message>
         <source> cycle to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> tours en grades </translation>
     </message>
     <message>
         <source> sinh </source>
-        <translation type="unfinished"></translation>
+        <translation> sinus hyperbolique </translation>
     </message>
     <message>
         <source> cosh </source>
-        <translation type="unfinished"></translation>
+        <translation> cosinus hyperbolique </translation>
     </message>
     <message>
         <source> tanh </source>
-        <translation type="unfinished"></translation>
+        <translation> tangente hyperbolique </translation>
     </message>
     <message>
         <source> inverse sinh </source>
-        <translation type="unfinished"></translation>
+        <translation> argument sinus hyperbolique </translation>
     </message>
     <message>
         <source> inverse cosh </source>
-        <translation type="unfinished"></translation>
+        <translation> argument cosinus hyperbolique </translation>
     </message>
     <message>
         <source> inverse tanh </source>
-        <translation type="unfinished"></translation>
+        <translation> argument tangente hyperbolique </translation>
     </message>
     <message>
         <source> logarithm to base e </source>
-        <translation type="unfinished"></translation>
+        <translation> logarithme en base e </translation>
     </message>
     <message>
         <source> logarithm to base 2 </source>
-        <translation type="unfinished"></translation>
+        <translation> logarithme en base 2 </translation>
     </message>
     <message>
         <source> logarithm to base 10 </source>
-        <translation type="unfinished"></translation>
+        <translation> logarithme en base 10 </translation>
     </message>
     <message>
         <source> exponential </source>
-        <translation type="unfinished"></translation>
+        <translation> exponentielle </translation>
     </message>
     <message>
         <source> square root </source>
-        <translation type="unfinished"></translation>
+        <translation> racine carrée </translation>
     </message>
     <message>
         <source> ceil </source>
-        <translation type="unfinished"></translation>
+        <translation> arrondi supérieur </translation>
     </message>
     <message>
         <source> floor </source>
-        <translation type="unfinished"></translation>
+        <translation> arrondi inférieur </translation>
     </message>
     <message>
         <source> factorial </source>
-        <translation type="unfinished"></translation>
+        <translation> factorielle </translation>
     </message>
     <message>
         <source> random </source>
-        <translation type="unfinished"></translation>
+        <translation> aléatoire </translation>
     </message>
     <message>
         <source> mean </source>
-        <translation type="unfinished"></translation>
+        <translation> moyenne </translation>
     </message>
     <message>
         <source> standard deviation </source>
-        <translation type="unfinished"></translation>
+        <translation> écart type </translation>
     </message>
     <message>
         <source> variance </source>
-        <translation type="unfinished"></translation>
+        <translation> variance </translation>
     </message>
     <message>
         <source>Result = </source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat = </translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Expression</translation>
     </message>
     <message>
         <source>Type an expression and press Enter to evaluate it</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une expression et appuyez sur Entrée pour l&apos;évaluer</translation>
     </message>
     <message>
         <source>Results history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des résultats</translation>
     </message>
     <message>
         <source>Keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Pavé</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions</translation>
     </message>
     <message>
         <source>Choosing a function inserts it into the expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une fonction l&apos;insère dans l&apos;expression</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::PrintSetupDialog</name>
     <message>
         <source>The print system does not answer: the printer cannot be chosen now. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;impression ne répond pas : l&apos;imprimante ne peut pas être choisie maintenant. Réessayez quand il fonctionne</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l&apos;impression</translation>
     </message>
     <message>
         <source>Looking for printers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des imprimantes...</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Portrait</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Paysage</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Long edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord long</translation>
     </message>
     <message>
         <source>Short edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord court</translation>
     </message>
     <message>
         <source>&amp;Printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimante :</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante</translation>
     </message>
     <message>
         <source>Paper &amp;size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format du papier :</translation>
     </message>
     <message>
         <source>Paper size</source>
-        <translation type="unfinished"></translation>
+        <translation>Format du papier</translation>
     </message>
     <message>
         <source>O&amp;rientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;rientation :</translation>
     </message>
     <message>
         <source>Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientation</translation>
     </message>
     <message>
         <source>Cop&amp;ies:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copies :</translation>
     </message>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies</translation>
     </message>
     <message>
         <source>&amp;Two-sided:</source>
-        <translation type="unfinished"></translation>
+        <translation>Recto &amp;verso :</translation>
     </message>
     <message>
         <source>Two-sided</source>
-        <translation type="unfinished"></translation>
+        <translation>Recto verso</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>No printer is installed: add one in the system&apos;s printer settings, then open Print Setup again</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n&apos;est installée : ajoutez-en une dans les réglages d&apos;impression du système, puis rouvrez la configuration de l&apos;impression</translation>
     </message>
     <message>
         <source>%1 (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (par défaut)</translation>
     </message>
 </context>
 <context>
@@ -898,64 +904,65 @@
     <message>
         <source>Printing needs the lp command of the cups-client package, and it could not be started: install cups-client, then print again
 %1 could not be started (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;impression nécessite la commande lp du paquet cups-client, qui n&apos;a pas pu être lancée : installez cups-client, puis imprimez de nouveau
+%1 n&apos;a pas pu être lancé (%2)</translation>
     </message>
     <message>
         <source>The print system did not take the job within %1 s: it may not be printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;impression n&apos;a pas pris le travail en %1 s : il risque de ne pas être imprimé</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; refused the job: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante &quot;%1&quot; a refusé le travail : %2</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::QtPrinting</name>
     <message>
         <source>The print system does not answer: nothing was printed. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;impression ne répond pas : rien n&apos;a été imprimé. Réessayez quand il fonctionne</translation>
     </message>
     <message>
         <source>Printing the results history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression de l&apos;historique des résultats...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::TFormAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Opens %1 in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre %1 dans le navigateur web</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::TFormHelp</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Read the guide aloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire le guide à voix haute</translation>
     </message>
     <message>
         <source>Stop reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la lecture</translation>
     </message>
 </context>
 </TS>
