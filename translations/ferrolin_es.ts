@@ -5,19 +5,19 @@
     <name>About</name>
     <message>
         <source>by the Ferrolin developers</source>
-        <translation type="unfinished"></translation>
+        <translation>por los desarrolladores de Ferrolin</translation>
     </message>
     <message>
         <source>Home page (Click here)</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web (pulse aquí)</translation>
     </message>
     <message>
         <source>Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web</translation>
     </message>
     <message>
         <source>Website not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web no disponible</translation>
     </message>
 </context>
 <context>
@@ -25,872 +25,878 @@
     <message>
         <source>%1
 <byte value="xd"/>Missing left bracket &quot;(&quot; </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/>Falta el paréntesis izquierdo &quot;(&quot; </translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Missing right bracket &quot;)&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Falta el paréntesis derecho &quot;)&quot;</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Missing operand </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Falta un operando </translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Unable to evaluate %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> No se puede evaluar %2</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/>Invalid expression. Clear and start again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/>Expresión no válida. Borre y empiece de nuevo</translation>
     </message>
     <message>
         <source>Invalid floating point operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Operación de coma flotante no válida</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>División por cero en coma flotante</translation>
     </message>
     <message>
         <source>Floating point overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento de coma flotante</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un valor de coma flotante válido</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Expression nested too deeply</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Expresión demasiado anidada</translation>
     </message>
     <message>
         <source>The expression is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>La expresión no es texto UTF-8 válido</translation>
     </message>
 </context>
 <context>
     <name>Guide</name>
     <message>
         <source>Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía rápida</translation>
     </message>
     <message>
         <source>To use Ferrolin just enter a</source>
-        <translation type="unfinished"></translation>
+        <translation>Para usar Ferrolin basta con escribir una</translation>
     </message>
     <message>
         <source>mathematical expression into the top window and</source>
-        <translation type="unfinished"></translation>
+        <translation>expresión matemática en la ventana superior y</translation>
     </message>
     <message>
         <source>press the evaluate button i.e. the equals button.</source>
-        <translation type="unfinished"></translation>
+        <translation>pulsar el botón de evaluar, es decir, el botón igual.</translation>
     </message>
     <message>
         <source>Entering numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir números</translation>
     </message>
     <message>
         <source>Numbers are input using the mouse keypad or</source>
-        <translation type="unfinished"></translation>
+        <translation>Los números se introducen con el teclado en pantalla o</translation>
     </message>
     <message>
         <source>can be typed directly into the top expression builder window.</source>
-        <translation type="unfinished"></translation>
+        <translation>se escriben directamente en la ventana de expresión superior.</translation>
     </message>
     <message>
         <source>Standard keys are used:-</source>
-        <translation type="unfinished"></translation>
+        <translation>Se usan las teclas habituales:-</translation>
     </message>
     <message>
         <source>&apos;+&apos;  =  Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;+&apos;  =  Suma</translation>
     </message>
     <message>
         <source>&apos;-&apos;  =  Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;-&apos;  =  Resta</translation>
     </message>
     <message>
         <source>&apos;*&apos;  =  Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;*&apos;  =  Multiplicación</translation>
     </message>
     <message>
         <source>&apos;/&apos;   = Division</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;/&apos;   = División</translation>
     </message>
     <message>
         <source>&apos;^&apos;  = Power</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;^&apos;  = Potencia</translation>
     </message>
     <message>
         <source>Parentheses</source>
-        <translation type="unfinished"></translation>
+        <translation>Paréntesis</translation>
     </message>
     <message>
         <source>The left and right brackets  are used</source>
-        <translation type="unfinished"></translation>
+        <translation>Los paréntesis izquierdo y derecho sirven</translation>
     </message>
     <message>
         <source>for grouping terms in a standard expression.</source>
-        <translation type="unfinished"></translation>
+        <translation>para agrupar términos en una expresión.</translation>
     </message>
     <message>
         <source>Example:        2+(5+6)+3+(8+7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo:        2+(5+6)+3+(8+7)</translation>
     </message>
     <message>
         <source>Always make sure that an opening parenthesis is</source>
-        <translation type="unfinished"></translation>
+        <translation>Asegúrese de que cada paréntesis de apertura</translation>
     </message>
     <message>
         <source>matched with a closing parenthesis or else an</source>
-        <translation type="unfinished"></translation>
+        <translation>tenga su paréntesis de cierre; si no, se</translation>
     </message>
     <message>
         <source>error will be raised. If this happens correct your</source>
-        <translation type="unfinished"></translation>
+        <translation>producirá un error. Si ocurre, corrija su</translation>
     </message>
     <message>
         <source>expression in the top expression builder window.</source>
-        <translation type="unfinished"></translation>
+        <translation>expresión en la ventana de expresión superior.</translation>
     </message>
     <message>
         <source>Order of operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden de las operaciones</translation>
     </message>
     <message>
         <source>The standard order of operations is used:-</source>
-        <translation type="unfinished"></translation>
+        <translation>Se sigue el orden habitual de las operaciones:-</translation>
     </message>
     <message>
         <source>(1) Parentheses.</source>
-        <translation type="unfinished"></translation>
+        <translation>(1) Paréntesis.</translation>
     </message>
     <message>
         <source>(2) Multiplication, Division and Power.</source>
-        <translation type="unfinished"></translation>
+        <translation>(2) Multiplicación, división y potencia.</translation>
     </message>
     <message>
         <source>(3) Addition and Subtraction.</source>
-        <translation type="unfinished"></translation>
+        <translation>(3) Suma y resta.</translation>
     </message>
     <message>
         <source>Math Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones matemáticas</translation>
     </message>
     <message>
         <source>To select a function click on its name in the</source>
-        <translation type="unfinished"></translation>
+        <translation>Para elegir una función, pulse su nombre en la</translation>
     </message>
     <message>
         <source>list box and it is added to the top expression</source>
-        <translation type="unfinished"></translation>
+        <translation>lista y se añadirá a la ventana de expresión</translation>
     </message>
     <message>
         <source>builder window. Alternatively the function name</source>
-        <translation type="unfinished"></translation>
+        <translation>superior. También puede escribir el nombre</translation>
     </message>
     <message>
         <source>can be typed directly into the top window.</source>
-        <translation type="unfinished"></translation>
+        <translation>de la función directamente en la ventana superior.</translation>
     </message>
     <message>
         <source>All standard trigonometry functions are available</source>
-        <translation type="unfinished"></translation>
+        <translation>Están todas las funciones trigonométricas habituales,</translation>
     </message>
     <message>
         <source>including sine, cosine, tangent, inverse sine (asin),</source>
-        <translation type="unfinished"></translation>
+        <translation>entre ellas seno, coseno, tangente, arcoseno (asin),</translation>
     </message>
     <message>
         <source>inverse cosine (acos) and inverse tangent (atan).</source>
-        <translation type="unfinished"></translation>
+        <translation>arcocoseno (acos) y arcotangente (atan).</translation>
     </message>
     <message>
         <source>Example:     sin(pi/2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo:     sin(pi/2)</translation>
     </message>
     <message>
         <source>All angles are in radians.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los ángulos están en radianes.</translation>
     </message>
     <message>
         <source>Other Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Otras funciones</translation>
     </message>
     <message>
         <source>Functions such as square root are included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se incluyen funciones como la raíz cuadrada.</translation>
     </message>
     <message>
         <source>Factorials up to 15 can be calculated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se pueden calcular factoriales hasta 15.</translation>
     </message>
     <message>
         <source>Statistical Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones estadísticas</translation>
     </message>
     <message>
         <source>Functions for calculating the mean or average</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay funciones para calcular la media</translation>
     </message>
     <message>
         <source>of a set of numbers and the standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>de un conjunto de números y la desviación típica</translation>
     </message>
     <message>
         <source>are available.</source>
-        <translation type="unfinished"></translation>
+        <translation>disponibles.</translation>
     </message>
     <message>
         <source>Example: mean(1,2,3,4,5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo: mean(1,2,3,4,5)</translation>
     </message>
     <message>
         <source>Example: stddev(1,2,3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo: stddev(1,2,3)</translation>
     </message>
     <message>
         <source>NAN =Not A Number.</source>
-        <translation type="unfinished"></translation>
+        <translation>NAN = no es un número (Not A Number).</translation>
     </message>
     <message>
         <source>Quick Start Guide text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de la guía rápida</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
 </context>
 <context>
     <name>Keypad</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>clear</source>
-        <translation type="unfinished"></translation>
+        <translation>borrar</translation>
     </message>
     <message>
         <source>Recall</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar</translation>
     </message>
     <message>
         <source>recall</source>
-        <translation type="unfinished"></translation>
+        <translation>recuperar la última expresión</translation>
     </message>
     <message>
         <source>pi</source>
-        <translation type="unfinished"></translation>
+        <translation>pi</translation>
     </message>
     <message>
         <source>Euler&apos;s constant e</source>
-        <translation type="unfinished"></translation>
+        <translation>constante de Euler e</translation>
     </message>
     <message>
         <source>left bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>paréntesis izquierdo</translation>
     </message>
     <message>
         <source>comma</source>
-        <translation type="unfinished"></translation>
+        <translation>coma</translation>
     </message>
     <message>
         <source>right bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>paréntesis derecho</translation>
     </message>
     <message>
         <source>power</source>
-        <translation type="unfinished"></translation>
+        <translation>potencia</translation>
     </message>
     <message>
         <source>divide</source>
-        <translation type="unfinished"></translation>
+        <translation>dividir</translation>
     </message>
     <message>
         <source>multiply</source>
-        <translation type="unfinished"></translation>
+        <translation>multiplicar</translation>
     </message>
     <message>
         <source>subtract</source>
-        <translation type="unfinished"></translation>
+        <translation>restar</translation>
     </message>
     <message>
         <source>decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>separador decimal</translation>
     </message>
     <message>
         <source>evaluate</source>
-        <translation type="unfinished"></translation>
+        <translation>evaluar</translation>
     </message>
     <message>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>sumar</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>, not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>, sin marcar</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open|Opens an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir|Abre un archivo existente</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>Save As|Saves the active file with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como|Guarda el archivo con un nombre nuevo</translation>
     </message>
     <message>
         <source>Print Set&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar &amp;impresión...</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar impresión</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Exit|Quits the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir|Cierra la aplicación</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>Cut|Cuts the selection and puts it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar|Corta la selección y la pone en el portapapeles</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy|Copies the selection and puts it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar|Copia la selección en el portapapeles</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Paste|Inserts Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar|Inserta el contenido del portapapeles</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar t&amp;odo</translation>
     </message>
     <message>
         <source>Select All|Selects the entire document</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo|Selecciona todo el documento</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>Undo|Reverts the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer|Deshace la última acción</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Delete|Erases the selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar|Borra la selección</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Clear &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar &amp;historial</translation>
     </message>
     <message>
         <source>&amp;Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guía rápida</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>Main menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú principal</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voz</translation>
     </message>
     <message>
         <source>&amp;Precision</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Precisión</translation>
     </message>
     <message>
         <source>&amp;%1 Decimal Places</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 decimales</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>No program to open web pages is installed (the xdg-utils package provides one). The address is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún programa instalado para abrir páginas web (el paquete xdg-utils proporciona uno). La dirección es %1</translation>
     </message>
     <message>
         <source>Text File|*.txt|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de texto|*.txt|Todos los archivos|*.*</translation>
     </message>
     <message>
         <source>Save changes to the results history?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios del historial de resultados?</translation>
     </message>
     <message>
         <source>Nothing in results history to print</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que imprimir en el historial de resultados</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora predeterminada seleccionada</translation>
     </message>
     <message>
         <source>No voice for this language is installed: phrases are spoken in English</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna voz instalada para este idioma: las frases se dicen en inglés</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>Printer selected is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora seleccionada no es válida</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora predeterminada seleccionada</translation>
     </message>
     <message>
         <source>The print system does not answer: nothing was printed. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema de impresión no responde: no se imprimió nada. Inténtelo de nuevo cuando funcione</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is stopped: nothing was printed</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora &quot;%1&quot; está detenida: no se imprimió nada</translation>
     </message>
     <message>
         <source>The results are still being printed; try again when that has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Los resultados aún se están imprimiendo; inténtelo de nuevo cuando termine</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>Nothing to print in results </source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que imprimir en el historial </translation>
     </message>
     <message>
         <source> Clear results history </source>
-        <translation type="unfinished"></translation>
+        <translation> Borrar el historial de resultados </translation>
     </message>
     <message>
         <source> Quick start help launching. Press the play button for speach</source>
-        <translation type="unfinished"></translation>
+        <translation> Iniciando la guía rápida. Pulse el botón Leer para escucharla</translation>
     </message>
     <message>
         <source>I am Ferrolin version 2009. </source>
-        <translation type="unfinished"></translation>
+        <translation>Soy Ferrolin versión 2009. </translation>
     </message>
     <message>
         <source>  My parser and speach engine are different in this version</source>
-        <translation type="unfinished"></translation>
+        <translation>  Mi evaluador y mi voz son distintos en esta versión</translation>
     </message>
     <message>
         <source> clear </source>
-        <translation type="unfinished"></translation>
+        <translation> borrar </translation>
     </message>
     <message>
         <source> recall last expression</source>
-        <translation type="unfinished"></translation>
+        <translation> recuperar la última expresión</translation>
     </message>
     <message>
         <source> pi </source>
-        <translation type="unfinished"></translation>
+        <translation> pi </translation>
     </message>
     <message>
         <source> Eulers constant </source>
-        <translation type="unfinished"></translation>
+        <translation> constante de Euler </translation>
     </message>
     <message>
         <source> left bracket </source>
-        <translation type="unfinished"></translation>
+        <translation> paréntesis izquierdo </translation>
     </message>
     <message>
         <source> comma </source>
-        <translation type="unfinished"></translation>
+        <translation> coma </translation>
     </message>
     <message>
         <source> right bracket </source>
-        <translation type="unfinished"></translation>
+        <translation> paréntesis derecho </translation>
     </message>
     <message>
         <source> power </source>
-        <translation type="unfinished"></translation>
+        <translation> potencia </translation>
     </message>
     <message>
         <source> divide </source>
-        <translation type="unfinished"></translation>
+        <translation> dividir </translation>
     </message>
     <message>
         <source> multi ply </source>
-        <translation type="unfinished"></translation>
+        <translation> multiplicar </translation>
     </message>
     <message>
         <source> subtract </source>
-        <translation type="unfinished"></translation>
+        <translation> restar </translation>
     </message>
     <message>
         <source>decimal point </source>
-        <translation type="unfinished"></translation>
+        <translation>coma decimal </translation>
     </message>
     <message>
         <source> Evaluate </source>
-        <translation type="unfinished"></translation>
+        <translation> evaluar </translation>
     </message>
     <message>
         <source>add </source>
-        <translation type="unfinished"></translation>
+        <translation>sumar </translation>
     </message>
     <message>
         <source> sine </source>
-        <translation type="unfinished"></translation>
+        <translation> seno </translation>
     </message>
     <message>
         <source> cosine </source>
-        <translation type="unfinished"></translation>
+        <translation> coseno </translation>
     </message>
     <message>
         <source> tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> tangente </translation>
     </message>
     <message>
         <source> inverse sine </source>
-        <translation type="unfinished"></translation>
+        <translation> arcoseno </translation>
     </message>
     <message>
         <source> inverse cosine </source>
-        <translation type="unfinished"></translation>
+        <translation> arcocoseno </translation>
     </message>
     <message>
         <source> inverse tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> arcotangente </translation>
     </message>
     <message>
         <source> co-secant </source>
-        <translation type="unfinished"></translation>
+        <translation> cosecante </translation>
     </message>
     <message>
         <source> secant </source>
-        <translation type="unfinished"></translation>
+        <translation> secante </translation>
     </message>
     <message>
         <source> co-tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> cotangente </translation>
     </message>
     <message>
         <source> degree to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> grados a radianes </translation>
     </message>
     <message>
         <source> degree to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> grados a gradianes </translation>
     </message>
     <message>
         <source> degree to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> grados a vueltas </translation>
     </message>
     <message>
         <source> radian to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> radianes a grados </translation>
     </message>
     <message>
         <source> radian to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> radianes a gradianes </translation>
     </message>
     <message>
         <source> radian to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> radianes a vueltas </translation>
     </message>
     <message>
         <source> grad to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> gradianes a grados </translation>
     </message>
     <message>
         <source> grad  to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> gradianes  a radianes </translation>
     </message>
     <message>
         <source> grad to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> gradianes a vueltas </translation>
     </message>
     <message>
         <source> cycle to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> vueltas a grados </translation>
     </message>
     <message>
         <source> cycle to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> vueltas a radianes </translation>
     </message>
     <message>
         <source> cycle to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> vueltas a gradianes </translation>
     </message>
     <message>
         <source> sinh </source>
-        <translation type="unfinished"></translation>
+        <translation> seno hiperbólico </translation>
     </message>
     <message>
         <source> cosh </source>
-        <translation type="unfinished"></translation>
+        <translation> coseno hiperbólico </translation>
     </message>
     <message>
         <source> tanh </source>
-        <translation type="unfinished"></translation>
+        <translation> tangente hiperbólica </translation>
     </message>
     <message>
         <source> inverse sinh </source>
-        <translation type="unfinished"></translation>
+        <translation> arcoseno hiperbólico </translation>
     </message>
     <message>
         <source> inverse cosh </source>
-        <translation type="unfinished"></translation>
+        <translation> arcocoseno hiperbólico </translation>
     </message>
     <message>
         <source> inverse tanh </source>
-        <translation type="unfinished"></translation>
+        <translation> arcotangente hiperbólica </translation>
     </message>
     <message>
         <source> logarithm to base e </source>
-        <translation type="unfinished"></translation>
+        <translation> logaritmo en base e </translation>
     </message>
     <message>
         <source> logarithm to base 2 </source>
-        <translation type="unfinished"></translation>
+        <translation> logaritmo en base 2 </translation>
     </message>
     <message>
         <source> logarithm to base 10 </source>
-        <translation type="unfinished"></translation>
+        <translation> logaritmo en base 10 </translation>
     </message>
     <message>
         <source> exponential </source>
-        <translation type="unfinished"></translation>
+        <translation> exponencial </translation>
     </message>
     <message>
         <source> square root </source>
-        <translation type="unfinished"></translation>
+        <translation> raíz cuadrada </translation>
     </message>
     <message>
         <source> ceil </source>
-        <translation type="unfinished"></translation>
+        <translation> techo </translation>
     </message>
     <message>
         <source> floor </source>
-        <translation type="unfinished"></translation>
+        <translation> suelo </translation>
     </message>
     <message>
         <source> factorial </source>
-        <translation type="unfinished"></translation>
+        <translation> factorial </translation>
     </message>
     <message>
         <source> random </source>
-        <translation type="unfinished"></translation>
+        <translation> aleatorio </translation>
     </message>
     <message>
         <source> mean </source>
-        <translation type="unfinished"></translation>
+        <translation> media </translation>
     </message>
     <message>
         <source> standard deviation </source>
-        <translation type="unfinished"></translation>
+        <translation> desviación típica </translation>
     </message>
     <message>
         <source> variance </source>
-        <translation type="unfinished"></translation>
+        <translation> varianza </translation>
     </message>
     <message>
         <source>Result = </source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado = </translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Expresión</translation>
     </message>
     <message>
         <source>Type an expression and press Enter to evaluate it</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una expresión y pulse Intro para evaluarla</translation>
     </message>
     <message>
         <source>Results history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de resultados</translation>
     </message>
     <message>
         <source>Keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones</translation>
     </message>
     <message>
         <source>Choosing a function inserts it into the expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una función la inserta en la expresión</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::PrintSetupDialog</name>
     <message>
         <source>The print system does not answer: the printer cannot be chosen now. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema de impresión no responde: ahora no se puede elegir la impresora. Inténtelo de nuevo cuando funcione</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar impresión</translation>
     </message>
     <message>
         <source>Looking for printers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando impresoras...</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Long edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Borde largo</translation>
     </message>
     <message>
         <source>Short edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Borde corto</translation>
     </message>
     <message>
         <source>&amp;Printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impresora:</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora</translation>
     </message>
     <message>
         <source>Paper &amp;size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño del papel:</translation>
     </message>
     <message>
         <source>Paper size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del papel</translation>
     </message>
     <message>
         <source>O&amp;rientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;rientación:</translation>
     </message>
     <message>
         <source>Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación</translation>
     </message>
     <message>
         <source>Cop&amp;ies:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copias:</translation>
     </message>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias</translation>
     </message>
     <message>
         <source>&amp;Two-sided:</source>
-        <translation type="unfinished"></translation>
+        <translation>A &amp;doble cara:</translation>
     </message>
     <message>
         <source>Two-sided</source>
-        <translation type="unfinished"></translation>
+        <translation>A doble cara</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;ncelar</translation>
     </message>
     <message>
         <source>No printer is installed: add one in the system&apos;s printer settings, then open Print Setup again</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora instalada: añada una en la configuración de impresoras del sistema y vuelva a abrir Configurar impresión</translation>
     </message>
     <message>
         <source>%1 (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (predeterminada)</translation>
     </message>
 </context>
 <context>
@@ -898,64 +904,65 @@
     <message>
         <source>Printing needs the lp command of the cups-client package, and it could not be started: install cups-client, then print again
 %1 could not be started (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Para imprimir se necesita la orden lp del paquete cups-client, y no se pudo iniciar: instale cups-client y vuelva a imprimir
+%1 no se pudo iniciar (%2)</translation>
     </message>
     <message>
         <source>The print system did not take the job within %1 s: it may not be printed</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema de impresión no aceptó el trabajo en %1 s: puede que no se imprima</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; refused the job: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora &quot;%1&quot; rechazó el trabajo: %2</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::QtPrinting</name>
     <message>
         <source>The print system does not answer: nothing was printed. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema de impresión no responde: no se imprimió nada. Inténtelo de nuevo cuando funcione</translation>
     </message>
     <message>
         <source>Printing the results history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimiendo el historial de resultados...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimiendo</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::TFormAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Opens %1 in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre %1 en el navegador web</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::TFormHelp</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Read the guide aloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer la guía en voz alta</translation>
     </message>
     <message>
         <source>Stop reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar de leer</translation>
     </message>
 </context>
 </TS>
