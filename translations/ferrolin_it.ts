@@ -5,19 +5,19 @@
     <name>About</name>
     <message>
         <source>by the Ferrolin developers</source>
-        <translation type="unfinished"></translation>
+        <translation>dagli sviluppatori di Ferrolin</translation>
     </message>
     <message>
         <source>Home page (Click here)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web (fare clic qui)</translation>
     </message>
     <message>
         <source>Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web</translation>
     </message>
     <message>
         <source>Website not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web non disponibile</translation>
     </message>
 </context>
 <context>
@@ -25,872 +25,878 @@
     <message>
         <source>%1
 <byte value="xd"/>Missing left bracket &quot;(&quot; </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/>Manca la parentesi sinistra &quot;(&quot; </translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Missing right bracket &quot;)&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Manca la parentesi destra &quot;)&quot;</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Missing operand </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Manca un operando </translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Unable to evaluate %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Impossibile valutare %2</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/>Invalid expression. Clear and start again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/>Espressione non valida. Cancellare e ricominciare</translation>
     </message>
     <message>
         <source>Invalid floating point operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione in virgola mobile non valida</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisione per zero in virgola mobile</translation>
     </message>
     <message>
         <source>Floating point overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow in virgola mobile</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è un valore in virgola mobile valido</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Expression nested too deeply</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Espressione annidata troppo in profondità</translation>
     </message>
     <message>
         <source>The expression is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;espressione non è un testo UTF-8 valido</translation>
     </message>
 </context>
 <context>
     <name>Guide</name>
     <message>
         <source>Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida rapida</translation>
     </message>
     <message>
         <source>To use Ferrolin just enter a</source>
-        <translation type="unfinished"></translation>
+        <translation>Per usare Ferrolin basta inserire un&apos;</translation>
     </message>
     <message>
         <source>mathematical expression into the top window and</source>
-        <translation type="unfinished"></translation>
+        <translation>espressione matematica nella finestra in alto e</translation>
     </message>
     <message>
         <source>press the evaluate button i.e. the equals button.</source>
-        <translation type="unfinished"></translation>
+        <translation>premere il tasto di valutazione, cioè il tasto uguale.</translation>
     </message>
     <message>
         <source>Entering numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire i numeri</translation>
     </message>
     <message>
         <source>Numbers are input using the mouse keypad or</source>
-        <translation type="unfinished"></translation>
+        <translation>I numeri si inseriscono con il tastierino o</translation>
     </message>
     <message>
         <source>can be typed directly into the top expression builder window.</source>
-        <translation type="unfinished"></translation>
+        <translation>si digitano direttamente nella finestra dell&apos;espressione in alto.</translation>
     </message>
     <message>
         <source>Standard keys are used:-</source>
-        <translation type="unfinished"></translation>
+        <translation>Si usano i tasti consueti:-</translation>
     </message>
     <message>
         <source>&apos;+&apos;  =  Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;+&apos;  =  Addizione</translation>
     </message>
     <message>
         <source>&apos;-&apos;  =  Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;-&apos;  =  Sottrazione</translation>
     </message>
     <message>
         <source>&apos;*&apos;  =  Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;*&apos;  =  Moltiplicazione</translation>
     </message>
     <message>
         <source>&apos;/&apos;   = Division</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;/&apos;   = Divisione</translation>
     </message>
     <message>
         <source>&apos;^&apos;  = Power</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;^&apos;  = Potenza</translation>
     </message>
     <message>
         <source>Parentheses</source>
-        <translation type="unfinished"></translation>
+        <translation>Parentesi</translation>
     </message>
     <message>
         <source>The left and right brackets  are used</source>
-        <translation type="unfinished"></translation>
+        <translation>Le parentesi sinistra e destra servono</translation>
     </message>
     <message>
         <source>for grouping terms in a standard expression.</source>
-        <translation type="unfinished"></translation>
+        <translation>a raggruppare i termini di un&apos;espressione.</translation>
     </message>
     <message>
         <source>Example:        2+(5+6)+3+(8+7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Esempio:        2+(5+6)+3+(8+7)</translation>
     </message>
     <message>
         <source>Always make sure that an opening parenthesis is</source>
-        <translation type="unfinished"></translation>
+        <translation>Assicurarsi che ogni parentesi aperta</translation>
     </message>
     <message>
         <source>matched with a closing parenthesis or else an</source>
-        <translation type="unfinished"></translation>
+        <translation>abbia la sua parentesi chiusa, altrimenti</translation>
     </message>
     <message>
         <source>error will be raised. If this happens correct your</source>
-        <translation type="unfinished"></translation>
+        <translation>viene segnalato un errore. In tal caso correggere</translation>
     </message>
     <message>
         <source>expression in the top expression builder window.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;espressione nella finestra dell&apos;espressione in alto.</translation>
     </message>
     <message>
         <source>Order of operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordine delle operazioni</translation>
     </message>
     <message>
         <source>The standard order of operations is used:-</source>
-        <translation type="unfinished"></translation>
+        <translation>Si segue l&apos;ordine consueto delle operazioni:-</translation>
     </message>
     <message>
         <source>(1) Parentheses.</source>
-        <translation type="unfinished"></translation>
+        <translation>(1) Parentesi.</translation>
     </message>
     <message>
         <source>(2) Multiplication, Division and Power.</source>
-        <translation type="unfinished"></translation>
+        <translation>(2) Moltiplicazione, divisione e potenza.</translation>
     </message>
     <message>
         <source>(3) Addition and Subtraction.</source>
-        <translation type="unfinished"></translation>
+        <translation>(3) Addizione e sottrazione.</translation>
     </message>
     <message>
         <source>Math Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzioni matematiche</translation>
     </message>
     <message>
         <source>To select a function click on its name in the</source>
-        <translation type="unfinished"></translation>
+        <translation>Per scegliere una funzione fare clic sul suo nome nell&apos;</translation>
     </message>
     <message>
         <source>list box and it is added to the top expression</source>
-        <translation type="unfinished"></translation>
+        <translation>elenco: viene aggiunta alla finestra dell&apos;espressione</translation>
     </message>
     <message>
         <source>builder window. Alternatively the function name</source>
-        <translation type="unfinished"></translation>
+        <translation>in alto. In alternativa il nome della funzione</translation>
     </message>
     <message>
         <source>can be typed directly into the top window.</source>
-        <translation type="unfinished"></translation>
+        <translation>si può digitare direttamente nella finestra in alto.</translation>
     </message>
     <message>
         <source>All standard trigonometry functions are available</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono disponibili tutte le funzioni trigonometriche consuete,</translation>
     </message>
     <message>
         <source>including sine, cosine, tangent, inverse sine (asin),</source>
-        <translation type="unfinished"></translation>
+        <translation>tra cui seno, coseno, tangente, arcoseno (asin),</translation>
     </message>
     <message>
         <source>inverse cosine (acos) and inverse tangent (atan).</source>
-        <translation type="unfinished"></translation>
+        <translation>arcocoseno (acos) e arcotangente (atan).</translation>
     </message>
     <message>
         <source>Example:     sin(pi/2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Esempio:     sin(pi/2)</translation>
     </message>
     <message>
         <source>All angles are in radians.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti gli angoli sono in radianti.</translation>
     </message>
     <message>
         <source>Other Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Altre funzioni</translation>
     </message>
     <message>
         <source>Functions such as square root are included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono incluse funzioni come la radice quadrata.</translation>
     </message>
     <message>
         <source>Factorials up to 15 can be calculated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si possono calcolare i fattoriali fino a 15.</translation>
     </message>
     <message>
         <source>Statistical Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzioni statistiche</translation>
     </message>
     <message>
         <source>Functions for calculating the mean or average</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzioni per calcolare la media</translation>
     </message>
     <message>
         <source>of a set of numbers and the standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>di un insieme di numeri e la deviazione standard</translation>
     </message>
     <message>
         <source>are available.</source>
-        <translation type="unfinished"></translation>
+        <translation>sono disponibili.</translation>
     </message>
     <message>
         <source>Example: mean(1,2,3,4,5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Esempio: mean(1,2,3,4,5)</translation>
     </message>
     <message>
         <source>Example: stddev(1,2,3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Esempio: stddev(1,2,3)</translation>
     </message>
     <message>
         <source>NAN =Not A Number.</source>
-        <translation type="unfinished"></translation>
+        <translation>NAN = non è un numero (Not A Number).</translation>
     </message>
     <message>
         <source>Quick Start Guide text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo della guida rapida</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
 </context>
 <context>
     <name>Keypad</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <source>clear</source>
-        <translation type="unfinished"></translation>
+        <translation>cancellare</translation>
     </message>
     <message>
         <source>Recall</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiama</translation>
     </message>
     <message>
         <source>recall</source>
-        <translation type="unfinished"></translation>
+        <translation>richiamare l&apos;ultima espressione</translation>
     </message>
     <message>
         <source>pi</source>
-        <translation type="unfinished"></translation>
+        <translation>pi</translation>
     </message>
     <message>
         <source>Euler&apos;s constant e</source>
-        <translation type="unfinished"></translation>
+        <translation>costante di Eulero e</translation>
     </message>
     <message>
         <source>left bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>parentesi sinistra</translation>
     </message>
     <message>
         <source>comma</source>
-        <translation type="unfinished"></translation>
+        <translation>virgola</translation>
     </message>
     <message>
         <source>right bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>parentesi destra</translation>
     </message>
     <message>
         <source>power</source>
-        <translation type="unfinished"></translation>
+        <translation>potenza</translation>
     </message>
     <message>
         <source>divide</source>
-        <translation type="unfinished"></translation>
+        <translation>dividere</translation>
     </message>
     <message>
         <source>multiply</source>
-        <translation type="unfinished"></translation>
+        <translation>moltiplicare</translation>
     </message>
     <message>
         <source>subtract</source>
-        <translation type="unfinished"></translation>
+        <translation>sottrarre</translation>
     </message>
     <message>
         <source>decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>separatore decimale</translation>
     </message>
     <message>
         <source>evaluate</source>
-        <translation type="unfinished"></translation>
+        <translation>valutare</translation>
     </message>
     <message>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>addizionare</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>, not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>, non selezionato</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri...</translation>
     </message>
     <message>
         <source>Open|Opens an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri|Apre un file esistente</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;con nome...</translation>
     </message>
     <message>
         <source>Save As|Saves the active file with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con nome|Salva il file con un nuovo nome</translation>
     </message>
     <message>
         <source>Print Set&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imposta stampa...</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta stampa</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Exit|Quits the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci|Chiude l&apos;applicazione</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taglia</translation>
     </message>
     <message>
         <source>Cut|Cuts the selection and puts it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia|Taglia la selezione e la mette negli appunti</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>Copy|Copies the selection and puts it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia|Copia la selezione negli appunti</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;ncolla</translation>
     </message>
     <message>
         <source>Paste|Inserts Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla|Inserisce il contenuto degli appunti</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona t&amp;utto</translation>
     </message>
     <message>
         <source>Select All|Selects the entire document</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutto|Seleziona l&apos;intero documento</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Undo|Reverts the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla|Annulla l&apos;ultima azione</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <source>Delete|Erases the selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina|Cancella la selezione</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Clear &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella c&amp;ronologia</translation>
     </message>
     <message>
         <source>&amp;Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida rapida</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni</translation>
     </message>
     <message>
         <source>Main menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu principale</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni</translation>
     </message>
     <message>
         <source>&amp;Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voce</translation>
     </message>
     <message>
         <source>&amp;Precision</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Precisione</translation>
     </message>
     <message>
         <source>&amp;%1 Decimal Places</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 decimali</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>No program to open web pages is installed (the xdg-utils package provides one). The address is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è installato alcun programma per aprire pagine web (il pacchetto xdg-utils ne fornisce uno). L&apos;indirizzo è %1</translation>
     </message>
     <message>
         <source>Text File|*.txt|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>File di testo|*.txt|Tutti i file|*.*</translation>
     </message>
     <message>
         <source>Save changes to the results history?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche alla cronologia dei risultati?</translation>
     </message>
     <message>
         <source>Nothing in results history to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulla da stampare nella cronologia dei risultati</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Al momento non è selezionata alcuna stampante predefinita</translation>
     </message>
     <message>
         <source>No voice for this language is installed: phrases are spoken in English</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna voce installata per questa lingua: le frasi sono pronunciate in inglese</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>Printer selected is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante selezionata non è valida</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Al momento non è selezionata alcuna stampante predefinita</translation>
     </message>
     <message>
         <source>The print system does not answer: nothing was printed. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema di stampa non risponde: non è stato stampato nulla. Riprovare quando è attivo</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is stopped: nothing was printed</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante &quot;%1&quot; è ferma: non è stato stampato nulla</translation>
     </message>
     <message>
         <source>The results are still being printed; try again when that has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>I risultati sono ancora in stampa; riprovare quando la stampa è terminata</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>Nothing to print in results </source>
-        <translation type="unfinished"></translation>
+        <translation>Nulla da stampare nella cronologia </translation>
     </message>
     <message>
         <source> Clear results history </source>
-        <translation type="unfinished"></translation>
+        <translation> Cancella la cronologia dei risultati </translation>
     </message>
     <message>
         <source> Quick start help launching. Press the play button for speach</source>
-        <translation type="unfinished"></translation>
+        <translation> Avvio della guida rapida. Premere il tasto Leggi per ascoltarla</translation>
     </message>
     <message>
         <source>I am Ferrolin version 2009. </source>
-        <translation type="unfinished"></translation>
+        <translation>Sono Ferrolin versione 2009. </translation>
     </message>
     <message>
         <source>  My parser and speach engine are different in this version</source>
-        <translation type="unfinished"></translation>
+        <translation>  Il mio analizzatore e la mia voce sono diversi in questa versione</translation>
     </message>
     <message>
         <source> clear </source>
-        <translation type="unfinished"></translation>
+        <translation> cancella </translation>
     </message>
     <message>
         <source> recall last expression</source>
-        <translation type="unfinished"></translation>
+        <translation> richiama l&apos;ultima espressione</translation>
     </message>
     <message>
         <source> pi </source>
-        <translation type="unfinished"></translation>
+        <translation> pi </translation>
     </message>
     <message>
         <source> Eulers constant </source>
-        <translation type="unfinished"></translation>
+        <translation> costante di Eulero </translation>
     </message>
     <message>
         <source> left bracket </source>
-        <translation type="unfinished"></translation>
+        <translation> parentesi sinistra </translation>
     </message>
     <message>
         <source> comma </source>
-        <translation type="unfinished"></translation>
+        <translation> virgola </translation>
     </message>
     <message>
         <source> right bracket </source>
-        <translation type="unfinished"></translation>
+        <translation> parentesi destra </translation>
     </message>
     <message>
         <source> power </source>
-        <translation type="unfinished"></translation>
+        <translation> elevato a </translation>
     </message>
     <message>
         <source> divide </source>
-        <translation type="unfinished"></translation>
+        <translation> diviso </translation>
     </message>
     <message>
         <source> multi ply </source>
-        <translation type="unfinished"></translation>
+        <translation> per </translation>
     </message>
     <message>
         <source> subtract </source>
-        <translation type="unfinished"></translation>
+        <translation> meno </translation>
     </message>
     <message>
         <source>decimal point </source>
-        <translation type="unfinished"></translation>
+        <translation>virgola decimale </translation>
     </message>
     <message>
         <source> Evaluate </source>
-        <translation type="unfinished"></translation>
+        <translation> valuta </translation>
     </message>
     <message>
         <source>add </source>
-        <translation type="unfinished"></translation>
+        <translation>più </translation>
     </message>
     <message>
         <source> sine </source>
-        <translation type="unfinished"></translation>
+        <translation> seno </translation>
     </message>
     <message>
         <source> cosine </source>
-        <translation type="unfinished"></translation>
+        <translation> coseno </translation>
     </message>
     <message>
         <source> tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> tangente </translation>
     </message>
     <message>
         <source> inverse sine </source>
-        <translation type="unfinished"></translation>
+        <translation> arcoseno </translation>
     </message>
     <message>
         <source> inverse cosine </source>
-        <translation type="unfinished"></translation>
+        <translation> arcocoseno </translation>
     </message>
     <message>
         <source> inverse tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> arcotangente </translation>
     </message>
     <message>
         <source> co-secant </source>
-        <translation type="unfinished"></translation>
+        <translation> cosecante </translation>
     </message>
     <message>
         <source> secant </source>
-        <translation type="unfinished"></translation>
+        <translation> secante </translation>
     </message>
     <message>
         <source> co-tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> cotangente </translation>
     </message>
     <message>
         <source> degree to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> gradi in radianti </translation>
     </message>
     <message>
         <source> degree to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> gradi in gradianti </translation>
     </message>
     <message>
         <source> degree to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> gradi in giri </translation>
     </message>
     <message>
         <source> radian to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> radianti in gradi </translation>
     </message>
     <message>
         <source> radian to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> radianti in gradianti </translation>
     </message>
     <message>
         <source> radian to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> radianti in giri </translation>
     </message>
     <message>
         <source> grad to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> gradianti in gradi </translation>
     </message>
     <message>
         <source> grad  to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> gradianti  in radianti </translation>
     </message>
     <message>
         <source> grad to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> gradianti in giri </translation>
     </message>
     <message>
         <source> cycle to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> giri in gradi </translation>
     </message>
     <message>
         <source> cycle to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> giri in radianti </translation>
     </message>
     <message>
         <source> cycle to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> giri in gradianti </translation>
     </message>
     <message>
         <source> sinh </source>
-        <translation type="unfinished"></translation>
+        <translation> seno iperbolico </translation>
     </message>
     <message>
         <source> cosh </source>
-        <translation type="unfinished"></translation>
+        <translation> coseno iperbolico </translation>
     </message>
     <message>
         <source> tanh </source>
-        <translation type="unfinished"></translation>
+        <translation> tangente iperbolica </translation>
     </message>
     <message>
         <source> inverse sinh </source>
-        <translation type="unfinished"></translation>
+        <translation> settore seno iperbolico </translation>
     </message>
     <message>
         <source> inverse cosh </source>
-        <translation type="unfinished"></translation>
+        <translation> settore coseno iperbolico </translation>
     </message>
     <message>
         <source> inverse tanh </source>
-        <translation type="unfinished"></translation>
+        <translation> settore tangente iperbolica </translation>
     </message>
     <message>
         <source> logarithm to base e </source>
-        <translation type="unfinished"></translation>
+        <translation> logaritmo in base e </translation>
     </message>
     <message>
         <source> logarithm to base 2 </source>
-        <translation type="unfinished"></translation>
+        <translation> logaritmo in base 2 </translation>
     </message>
     <message>
         <source> logarithm to base 10 </source>
-        <translation type="unfinished"></translation>
+        <translation> logaritmo in base 10 </translation>
     </message>
     <message>
         <source> exponential </source>
-        <translation type="unfinished"></translation>
+        <translation> esponenziale </translation>
     </message>
     <message>
         <source> square root </source>
-        <translation type="unfinished"></translation>
+        <translation> radice quadrata </translation>
     </message>
     <message>
         <source> ceil </source>
-        <translation type="unfinished"></translation>
+        <translation> arrotonda per eccesso </translation>
     </message>
     <message>
         <source> floor </source>
-        <translation type="unfinished"></translation>
+        <translation> arrotonda per difetto </translation>
     </message>
     <message>
         <source> factorial </source>
-        <translation type="unfinished"></translation>
+        <translation> fattoriale </translation>
     </message>
     <message>
         <source> random </source>
-        <translation type="unfinished"></translation>
+        <translation> casuale </translation>
     </message>
     <message>
         <source> mean </source>
-        <translation type="unfinished"></translation>
+        <translation> media </translation>
     </message>
     <message>
         <source> standard deviation </source>
-        <translation type="unfinished"></translation>
+        <translation> deviazione standard </translation>
     </message>
     <message>
         <source> variance </source>
-        <translation type="unfinished"></translation>
+        <translation> varianza </translation>
     </message>
     <message>
         <source>Result = </source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato = </translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti</translation>
     </message>
     <message>
         <source>Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Espressione</translation>
     </message>
     <message>
         <source>Type an expression and press Enter to evaluate it</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitare un&apos;espressione e premere Invio per valutarla</translation>
     </message>
     <message>
         <source>Results history</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia dei risultati</translation>
     </message>
     <message>
         <source>Keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastierino</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzioni</translation>
     </message>
     <message>
         <source>Choosing a function inserts it into the expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere una funzione la inserisce nell&apos;espressione</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::PrintSetupDialog</name>
     <message>
         <source>The print system does not answer: the printer cannot be chosen now. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema di stampa non risponde: ora non è possibile scegliere la stampante. Riprovare quando è attivo</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta stampa</translation>
     </message>
     <message>
         <source>Looking for printers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca delle stampanti...</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Verticale</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Orizzontale</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Long edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato lungo</translation>
     </message>
     <message>
         <source>Short edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato corto</translation>
     </message>
     <message>
         <source>&amp;Printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stampante:</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampante</translation>
     </message>
     <message>
         <source>Paper &amp;size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato carta:</translation>
     </message>
     <message>
         <source>Paper size</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato carta</translation>
     </message>
     <message>
         <source>O&amp;rientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;rientamento:</translation>
     </message>
     <message>
         <source>Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientamento</translation>
     </message>
     <message>
         <source>Cop&amp;ies:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copie:</translation>
     </message>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie</translation>
     </message>
     <message>
         <source>&amp;Two-sided:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fronte-re&amp;tro:</translation>
     </message>
     <message>
         <source>Two-sided</source>
-        <translation type="unfinished"></translation>
+        <translation>Fronte-retro</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>No printer is installed: add one in the system&apos;s printer settings, then open Print Setup again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è installata alcuna stampante: aggiungerne una nelle impostazioni di stampa del sistema, poi riaprire Imposta stampa</translation>
     </message>
     <message>
         <source>%1 (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (predefinita)</translation>
     </message>
 </context>
 <context>
@@ -898,64 +904,65 @@
     <message>
         <source>Printing needs the lp command of the cups-client package, and it could not be started: install cups-client, then print again
 %1 could not be started (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Per stampare serve il comando lp del pacchetto cups-client, che non è stato possibile avviare: installare cups-client, poi stampare di nuovo
+impossibile avviare %1 (%2)</translation>
     </message>
     <message>
         <source>The print system did not take the job within %1 s: it may not be printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema di stampa non ha accettato il lavoro entro %1 s: potrebbe non essere stampato</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; refused the job: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante &quot;%1&quot; ha rifiutato il lavoro: %2</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::QtPrinting</name>
     <message>
         <source>The print system does not answer: nothing was printed. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema di stampa non risponde: non è stato stampato nulla. Riprovare quando è attivo</translation>
     </message>
     <message>
         <source>Printing the results history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa della cronologia dei risultati...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::TFormAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
     <message>
         <source>Opens %1 in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre %1 nel browser web</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::TFormHelp</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Read the guide aloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi la guida ad alta voce</translation>
     </message>
     <message>
         <source>Stop reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi la lettura</translation>
     </message>
 </context>
 </TS>
