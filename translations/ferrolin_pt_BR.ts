@@ -5,19 +5,19 @@
     <name>About</name>
     <message>
         <source>by the Ferrolin developers</source>
-        <translation type="unfinished"></translation>
+        <translation>pelos desenvolvedores do Ferrolin</translation>
     </message>
     <message>
         <source>Home page (Click here)</source>
-        <translation type="unfinished"></translation>
+        <translation>Página inicial (clique aqui)</translation>
     </message>
     <message>
         <source>Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página inicial</translation>
     </message>
     <message>
         <source>Website not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Site indisponível</translation>
     </message>
 </context>
 <context>
@@ -25,872 +25,878 @@
     <message>
         <source>%1
 <byte value="xd"/>Missing left bracket &quot;(&quot; </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/>Falta o parêntese esquerdo &quot;(&quot; </translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Missing right bracket &quot;)&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Falta o parêntese direito &quot;)&quot;</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Missing operand </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Falta um operando </translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Unable to evaluate %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Não é possível avaliar %2</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/>Invalid expression. Clear and start again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/>Expressão inválida. Limpe e comece de novo</translation>
     </message>
     <message>
         <source>Invalid floating point operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Operação de ponto flutuante inválida</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisão por zero em ponto flutuante</translation>
     </message>
     <message>
         <source>Floating point overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Estouro de ponto flutuante</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é um valor de ponto flutuante válido</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Expression nested too deeply</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Expressão aninhada demais</translation>
     </message>
     <message>
         <source>The expression is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>A expressão não é um texto UTF-8 válido</translation>
     </message>
 </context>
 <context>
     <name>Guide</name>
     <message>
         <source>Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guia rápido</translation>
     </message>
     <message>
         <source>To use Ferrolin just enter a</source>
-        <translation type="unfinished"></translation>
+        <translation>Para usar o Ferrolin basta digitar uma</translation>
     </message>
     <message>
         <source>mathematical expression into the top window and</source>
-        <translation type="unfinished"></translation>
+        <translation>expressão matemática na janela superior e</translation>
     </message>
     <message>
         <source>press the evaluate button i.e. the equals button.</source>
-        <translation type="unfinished"></translation>
+        <translation>pressionar o botão de avaliar, ou seja, o botão igual.</translation>
     </message>
     <message>
         <source>Entering numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitando números</translation>
     </message>
     <message>
         <source>Numbers are input using the mouse keypad or</source>
-        <translation type="unfinished"></translation>
+        <translation>Os números são digitados com o teclado na tela ou</translation>
     </message>
     <message>
         <source>can be typed directly into the top expression builder window.</source>
-        <translation type="unfinished"></translation>
+        <translation>diretamente na janela de expressão superior.</translation>
     </message>
     <message>
         <source>Standard keys are used:-</source>
-        <translation type="unfinished"></translation>
+        <translation>São usadas as teclas de costume:-</translation>
     </message>
     <message>
         <source>&apos;+&apos;  =  Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;+&apos;  =  Adição</translation>
     </message>
     <message>
         <source>&apos;-&apos;  =  Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;-&apos;  =  Subtração</translation>
     </message>
     <message>
         <source>&apos;*&apos;  =  Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;*&apos;  =  Multiplicação</translation>
     </message>
     <message>
         <source>&apos;/&apos;   = Division</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;/&apos;   = Divisão</translation>
     </message>
     <message>
         <source>&apos;^&apos;  = Power</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;^&apos;  = Potência</translation>
     </message>
     <message>
         <source>Parentheses</source>
-        <translation type="unfinished"></translation>
+        <translation>Parênteses</translation>
     </message>
     <message>
         <source>The left and right brackets  are used</source>
-        <translation type="unfinished"></translation>
+        <translation>Os parênteses esquerdo e direito servem</translation>
     </message>
     <message>
         <source>for grouping terms in a standard expression.</source>
-        <translation type="unfinished"></translation>
+        <translation>para agrupar termos de uma expressão.</translation>
     </message>
     <message>
         <source>Example:        2+(5+6)+3+(8+7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemplo:        2+(5+6)+3+(8+7)</translation>
     </message>
     <message>
         <source>Always make sure that an opening parenthesis is</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se cada parêntese de abertura</translation>
     </message>
     <message>
         <source>matched with a closing parenthesis or else an</source>
-        <translation type="unfinished"></translation>
+        <translation>tem o seu parêntese de fechamento; senão</translation>
     </message>
     <message>
         <source>error will be raised. If this happens correct your</source>
-        <translation type="unfinished"></translation>
+        <translation>um erro será indicado. Se isso acontecer, corrija sua</translation>
     </message>
     <message>
         <source>expression in the top expression builder window.</source>
-        <translation type="unfinished"></translation>
+        <translation>expressão na janela de expressão superior.</translation>
     </message>
     <message>
         <source>Order of operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordem das operações</translation>
     </message>
     <message>
         <source>The standard order of operations is used:-</source>
-        <translation type="unfinished"></translation>
+        <translation>É usada a ordem de costume das operações:-</translation>
     </message>
     <message>
         <source>(1) Parentheses.</source>
-        <translation type="unfinished"></translation>
+        <translation>(1) Parênteses.</translation>
     </message>
     <message>
         <source>(2) Multiplication, Division and Power.</source>
-        <translation type="unfinished"></translation>
+        <translation>(2) Multiplicação, divisão e potência.</translation>
     </message>
     <message>
         <source>(3) Addition and Subtraction.</source>
-        <translation type="unfinished"></translation>
+        <translation>(3) Adição e subtração.</translation>
     </message>
     <message>
         <source>Math Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funções matemáticas</translation>
     </message>
     <message>
         <source>To select a function click on its name in the</source>
-        <translation type="unfinished"></translation>
+        <translation>Para escolher uma função, clique no nome dela na</translation>
     </message>
     <message>
         <source>list box and it is added to the top expression</source>
-        <translation type="unfinished"></translation>
+        <translation>lista e ela é adicionada à janela de expressão</translation>
     </message>
     <message>
         <source>builder window. Alternatively the function name</source>
-        <translation type="unfinished"></translation>
+        <translation>superior. O nome da função também pode</translation>
     </message>
     <message>
         <source>can be typed directly into the top window.</source>
-        <translation type="unfinished"></translation>
+        <translation>ser digitado diretamente na janela superior.</translation>
     </message>
     <message>
         <source>All standard trigonometry functions are available</source>
-        <translation type="unfinished"></translation>
+        <translation>Estão disponíveis todas as funções trigonométricas de costume,</translation>
     </message>
     <message>
         <source>including sine, cosine, tangent, inverse sine (asin),</source>
-        <translation type="unfinished"></translation>
+        <translation>entre elas seno, cosseno, tangente, arco seno (asin),</translation>
     </message>
     <message>
         <source>inverse cosine (acos) and inverse tangent (atan).</source>
-        <translation type="unfinished"></translation>
+        <translation>arco cosseno (acos) e arco tangente (atan).</translation>
     </message>
     <message>
         <source>Example:     sin(pi/2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemplo:     sin(pi/2)</translation>
     </message>
     <message>
         <source>All angles are in radians.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os ângulos estão em radianos.</translation>
     </message>
     <message>
         <source>Other Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Outras funções</translation>
     </message>
     <message>
         <source>Functions such as square root are included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funções como a raiz quadrada estão incluídas.</translation>
     </message>
     <message>
         <source>Factorials up to 15 can be calculated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatoriais até 15 podem ser calculados.</translation>
     </message>
     <message>
         <source>Statistical Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funções estatísticas</translation>
     </message>
     <message>
         <source>Functions for calculating the mean or average</source>
-        <translation type="unfinished"></translation>
+        <translation>Funções para calcular a média</translation>
     </message>
     <message>
         <source>of a set of numbers and the standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>de um conjunto de números e o desvio padrão</translation>
     </message>
     <message>
         <source>are available.</source>
-        <translation type="unfinished"></translation>
+        <translation>estão disponíveis.</translation>
     </message>
     <message>
         <source>Example: mean(1,2,3,4,5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemplo: mean(1,2,3,4,5)</translation>
     </message>
     <message>
         <source>Example: stddev(1,2,3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemplo: stddev(1,2,3)</translation>
     </message>
     <message>
         <source>NAN =Not A Number.</source>
-        <translation type="unfinished"></translation>
+        <translation>NAN = não é um número (Not A Number).</translation>
     </message>
     <message>
         <source>Quick Start Guide text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto do guia rápido</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
 </context>
 <context>
     <name>Keypad</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar</translation>
     </message>
     <message>
         <source>clear</source>
-        <translation type="unfinished"></translation>
+        <translation>limpar</translation>
     </message>
     <message>
         <source>Recall</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar</translation>
     </message>
     <message>
         <source>recall</source>
-        <translation type="unfinished"></translation>
+        <translation>recuperar a última expressão</translation>
     </message>
     <message>
         <source>pi</source>
-        <translation type="unfinished"></translation>
+        <translation>pi</translation>
     </message>
     <message>
         <source>Euler&apos;s constant e</source>
-        <translation type="unfinished"></translation>
+        <translation>constante de Euler e</translation>
     </message>
     <message>
         <source>left bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>parêntese esquerdo</translation>
     </message>
     <message>
         <source>comma</source>
-        <translation type="unfinished"></translation>
+        <translation>vírgula</translation>
     </message>
     <message>
         <source>right bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>parêntese direito</translation>
     </message>
     <message>
         <source>power</source>
-        <translation type="unfinished"></translation>
+        <translation>potência</translation>
     </message>
     <message>
         <source>divide</source>
-        <translation type="unfinished"></translation>
+        <translation>dividir</translation>
     </message>
     <message>
         <source>multiply</source>
-        <translation type="unfinished"></translation>
+        <translation>multiplicar</translation>
     </message>
     <message>
         <source>subtract</source>
-        <translation type="unfinished"></translation>
+        <translation>subtrair</translation>
     </message>
     <message>
         <source>decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>separador decimal</translation>
     </message>
     <message>
         <source>evaluate</source>
-        <translation type="unfinished"></translation>
+        <translation>avaliar</translation>
     </message>
     <message>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>somar</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>, not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>, não marcado</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open|Opens an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir|Abre um arquivo existente</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar &amp;como...</translation>
     </message>
     <message>
         <source>Save As|Saves the active file with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como|Salva o arquivo com um novo nome</translation>
     </message>
     <message>
         <source>Print Set&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar &amp;impressão...</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar impressão</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>Exit|Quits the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair|Fecha o aplicativo</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Recor&amp;tar</translation>
     </message>
     <message>
         <source>Cut|Cuts the selection and puts it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar|Recorta a seleção e a coloca na área de transferência</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy|Copies the selection and puts it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar|Copia a seleção para a área de transferência</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;olar</translation>
     </message>
     <message>
         <source>Paste|Inserts Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Colar|Insere o conteúdo da área de transferência</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar t&amp;udo</translation>
     </message>
     <message>
         <source>Select All|Selects the entire document</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar tudo|Seleciona o documento inteiro</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfazer</translation>
     </message>
     <message>
         <source>Undo|Reverts the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer|Desfaz a última ação</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Excluir</translation>
     </message>
     <message>
         <source>Delete|Erases the selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir|Apaga a seleção</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>Clear &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar &amp;histórico</translation>
     </message>
     <message>
         <source>&amp;Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guia rápido</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre</translation>
     </message>
     <message>
         <source>Main menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu principal</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opções</translation>
     </message>
     <message>
         <source>&amp;Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voz</translation>
     </message>
     <message>
         <source>&amp;Precision</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Precisão</translation>
     </message>
     <message>
         <source>&amp;%1 Decimal Places</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 casas decimais</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>No program to open web pages is installed (the xdg-utils package provides one). The address is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum programa para abrir páginas da web está instalado (o pacote xdg-utils fornece um). O endereço é %1</translation>
     </message>
     <message>
         <source>Text File|*.txt|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de texto|*.txt|Todos os arquivos|*.*</translation>
     </message>
     <message>
         <source>Save changes to the results history?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as alterações no histórico de resultados?</translation>
     </message>
     <message>
         <source>Nothing in results history to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada para imprimir no histórico de resultados</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma impressora padrão está selecionada no momento</translation>
     </message>
     <message>
         <source>No voice for this language is installed: phrases are spoken in English</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma voz instalada para este idioma: as frases são faladas em inglês</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>Printer selected is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>A impressora selecionada não é válida</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma impressora padrão está selecionada no momento</translation>
     </message>
     <message>
         <source>The print system does not answer: nothing was printed. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de impressão não responde: nada foi impresso. Tente de novo quando ele estiver funcionando</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is stopped: nothing was printed</source>
-        <translation type="unfinished"></translation>
+        <translation>A impressora &quot;%1&quot; está parada: nada foi impresso</translation>
     </message>
     <message>
         <source>The results are still being printed; try again when that has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Os resultados ainda estão sendo impressos; tente de novo quando terminar</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>Nothing to print in results </source>
-        <translation type="unfinished"></translation>
+        <translation>Nada para imprimir no histórico </translation>
     </message>
     <message>
         <source> Clear results history </source>
-        <translation type="unfinished"></translation>
+        <translation> Limpar o histórico de resultados </translation>
     </message>
     <message>
         <source> Quick start help launching. Press the play button for speach</source>
-        <translation type="unfinished"></translation>
+        <translation> Abrindo o guia rápido. Pressione o botão Ler para ouvir</translation>
     </message>
     <message>
         <source>I am Ferrolin version 2009. </source>
-        <translation type="unfinished"></translation>
+        <translation>Eu sou o Ferrolin versão 2009. </translation>
     </message>
     <message>
         <source>  My parser and speach engine are different in this version</source>
-        <translation type="unfinished"></translation>
+        <translation>  Meu avaliador e minha voz são diferentes nesta versão</translation>
     </message>
     <message>
         <source> clear </source>
-        <translation type="unfinished"></translation>
+        <translation> limpar </translation>
     </message>
     <message>
         <source> recall last expression</source>
-        <translation type="unfinished"></translation>
+        <translation> recuperar a última expressão</translation>
     </message>
     <message>
         <source> pi </source>
-        <translation type="unfinished"></translation>
+        <translation> pi </translation>
     </message>
     <message>
         <source> Eulers constant </source>
-        <translation type="unfinished"></translation>
+        <translation> constante de Euler </translation>
     </message>
     <message>
         <source> left bracket </source>
-        <translation type="unfinished"></translation>
+        <translation> parêntese esquerdo </translation>
     </message>
     <message>
         <source> comma </source>
-        <translation type="unfinished"></translation>
+        <translation> vírgula </translation>
     </message>
     <message>
         <source> right bracket </source>
-        <translation type="unfinished"></translation>
+        <translation> parêntese direito </translation>
     </message>
     <message>
         <source> power </source>
-        <translation type="unfinished"></translation>
+        <translation> elevado a </translation>
     </message>
     <message>
         <source> divide </source>
-        <translation type="unfinished"></translation>
+        <translation> dividido por </translation>
     </message>
     <message>
         <source> multi ply </source>
-        <translation type="unfinished"></translation>
+        <translation> vezes </translation>
     </message>
     <message>
         <source> subtract </source>
-        <translation type="unfinished"></translation>
+        <translation> menos </translation>
     </message>
     <message>
         <source>decimal point </source>
-        <translation type="unfinished"></translation>
+        <translation>vírgula decimal </translation>
     </message>
     <message>
         <source> Evaluate </source>
-        <translation type="unfinished"></translation>
+        <translation> avaliar </translation>
     </message>
     <message>
         <source>add </source>
-        <translation type="unfinished"></translation>
+        <translation>mais </translation>
     </message>
     <message>
         <source> sine </source>
-        <translation type="unfinished"></translation>
+        <translation> seno </translation>
     </message>
     <message>
         <source> cosine </source>
-        <translation type="unfinished"></translation>
+        <translation> cosseno </translation>
     </message>
     <message>
         <source> tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> tangente </translation>
     </message>
     <message>
         <source> inverse sine </source>
-        <translation type="unfinished"></translation>
+        <translation> arco seno </translation>
     </message>
     <message>
         <source> inverse cosine </source>
-        <translation type="unfinished"></translation>
+        <translation> arco cosseno </translation>
     </message>
     <message>
         <source> inverse tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> arco tangente </translation>
     </message>
     <message>
         <source> co-secant </source>
-        <translation type="unfinished"></translation>
+        <translation> cossecante </translation>
     </message>
     <message>
         <source> secant </source>
-        <translation type="unfinished"></translation>
+        <translation> secante </translation>
     </message>
     <message>
         <source> co-tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> cotangente </translation>
     </message>
     <message>
         <source> degree to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> graus para radianos </translation>
     </message>
     <message>
         <source> degree to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> graus para grados </translation>
     </message>
     <message>
         <source> degree to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> graus para voltas </translation>
     </message>
     <message>
         <source> radian to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> radianos para graus </translation>
     </message>
     <message>
         <source> radian to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> radianos para grados </translation>
     </message>
     <message>
         <source> radian to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> radianos para voltas </translation>
     </message>
     <message>
         <source> grad to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> grados para graus </translation>
     </message>
     <message>
         <source> grad  to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> grados  para radianos </translation>
     </message>
     <message>
         <source> grad to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> grados para voltas </translation>
     </message>
     <message>
         <source> cycle to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> voltas para graus </translation>
     </message>
     <message>
         <source> cycle to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> voltas para radianos </translation>
     </message>
     <message>
         <source> cycle to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> voltas para grados </translation>
     </message>
     <message>
         <source> sinh </source>
-        <translation type="unfinished"></translation>
+        <translation> seno hiperbólico </translation>
     </message>
     <message>
         <source> cosh </source>
-        <translation type="unfinished"></translation>
+        <translation> cosseno hiperbólico </translation>
     </message>
     <message>
         <source> tanh </source>
-        <translation type="unfinished"></translation>
+        <translation> tangente hiperbólica </translation>
     </message>
     <message>
         <source> inverse sinh </source>
-        <translation type="unfinished"></translation>
+        <translation> arco seno hiperbólico </translation>
     </message>
     <message>
         <source> inverse cosh </source>
-        <translation type="unfinished"></translation>
+        <translation> arco cosseno hiperbólico </translation>
     </message>
     <message>
         <source> inverse tanh </source>
-        <translation type="unfinished"></translation>
+        <translation> arco tangente hiperbólica </translation>
     </message>
     <message>
         <source> logarithm to base e </source>
-        <translation type="unfinished"></translation>
+        <translation> logaritmo na base e </translation>
     </message>
     <message>
         <source> logarithm to base 2 </source>
-        <translation type="unfinished"></translation>
+        <translation> logaritmo na base 2 </translation>
     </message>
     <message>
         <source> logarithm to base 10 </source>
-        <translation type="unfinished"></translation>
+        <translation> logaritmo na base 10 </translation>
     </message>
     <message>
         <source> exponential </source>
-        <translation type="unfinished"></translation>
+        <translation> exponencial </translation>
     </message>
     <message>
         <source> square root </source>
-        <translation type="unfinished"></translation>
+        <translation> raiz quadrada </translation>
     </message>
     <message>
         <source> ceil </source>
-        <translation type="unfinished"></translation>
+        <translation> teto </translation>
     </message>
     <message>
         <source> floor </source>
-        <translation type="unfinished"></translation>
+        <translation> piso </translation>
     </message>
     <message>
         <source> factorial </source>
-        <translation type="unfinished"></translation>
+        <translation> fatorial </translation>
     </message>
     <message>
         <source> random </source>
-        <translation type="unfinished"></translation>
+        <translation> aleatório </translation>
     </message>
     <message>
         <source> mean </source>
-        <translation type="unfinished"></translation>
+        <translation> média </translation>
     </message>
     <message>
         <source> standard deviation </source>
-        <translation type="unfinished"></translation>
+        <translation> desvio padrão </translation>
     </message>
     <message>
         <source> variance </source>
-        <translation type="unfinished"></translation>
+        <translation> variância </translation>
     </message>
     <message>
         <source>Result = </source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado = </translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de ferramentas</translation>
     </message>
     <message>
         <source>Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Expressão</translation>
     </message>
     <message>
         <source>Type an expression and press Enter to evaluate it</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite uma expressão e pressione Enter para avaliá-la</translation>
     </message>
     <message>
         <source>Results history</source>
-        <translation type="unfinished"></translation>
+        <translation>Histórico de resultados</translation>
     </message>
     <message>
         <source>Keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funções</translation>
     </message>
     <message>
         <source>Choosing a function inserts it into the expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher uma função a insere na expressão</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::PrintSetupDialog</name>
     <message>
         <source>The print system does not answer: the printer cannot be chosen now. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de impressão não responde: a impressora não pode ser escolhida agora. Tente de novo quando ele estiver funcionando</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar impressão</translation>
     </message>
     <message>
         <source>Looking for printers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurando impressoras...</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrato</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Paisagem</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum</translation>
     </message>
     <message>
         <source>Long edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Borda longa</translation>
     </message>
     <message>
         <source>Short edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Borda curta</translation>
     </message>
     <message>
         <source>&amp;Printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impressora:</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impressora</translation>
     </message>
     <message>
         <source>Paper &amp;size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamanho do papel:</translation>
     </message>
     <message>
         <source>Paper size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho do papel</translation>
     </message>
     <message>
         <source>O&amp;rientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;rientação:</translation>
     </message>
     <message>
         <source>Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientação</translation>
     </message>
     <message>
         <source>Cop&amp;ies:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cópias:</translation>
     </message>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Cópias</translation>
     </message>
     <message>
         <source>&amp;Two-sided:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frente e verso:</translation>
     </message>
     <message>
         <source>Two-sided</source>
-        <translation type="unfinished"></translation>
+        <translation>Frente e verso</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ancelar</translation>
     </message>
     <message>
         <source>No printer is installed: add one in the system&apos;s printer settings, then open Print Setup again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma impressora está instalada: adicione uma nas configurações de impressoras do sistema e abra Configurar impressão de novo</translation>
     </message>
     <message>
         <source>%1 (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (padrão)</translation>
     </message>
 </context>
 <context>
@@ -898,64 +904,65 @@
     <message>
         <source>Printing needs the lp command of the cups-client package, and it could not be started: install cups-client, then print again
 %1 could not be started (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Para imprimir é preciso o comando lp do pacote cups-client, e ele não pôde ser iniciado: instale o cups-client e imprima de novo
+%1 não pôde ser iniciado (%2)</translation>
     </message>
     <message>
         <source>The print system did not take the job within %1 s: it may not be printed</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de impressão não aceitou o trabalho em %1 s: ele pode não ser impresso</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; refused the job: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A impressora &quot;%1&quot; recusou o trabalho: %2</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::QtPrinting</name>
     <message>
         <source>The print system does not answer: nothing was printed. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de impressão não responde: nada foi impresso. Tente de novo quando ele estiver funcionando</translation>
     </message>
     <message>
         <source>Printing the results history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimindo o histórico de resultados...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimindo</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::TFormAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1</translation>
     </message>
     <message>
         <source>Opens %1 in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre %1 no navegador</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::TFormHelp</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Read the guide aloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler o guia em voz alta</translation>
     </message>
     <message>
         <source>Stop reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar a leitura</translation>
     </message>
 </context>
 </TS>
