@@ -5,19 +5,19 @@
     <name>About</name>
     <message>
         <source>by the Ferrolin developers</source>
-        <translation type="unfinished"></translation>
+        <translation>twórcy programu Ferrolin</translation>
     </message>
     <message>
         <source>Home page (Click here)</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona domowa (kliknij tutaj)</translation>
     </message>
     <message>
         <source>Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona domowa</translation>
     </message>
     <message>
         <source>Website not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Witryna niedostępna</translation>
     </message>
 </context>
 <context>
@@ -25,872 +25,878 @@
     <message>
         <source>%1
 <byte value="xd"/>Missing left bracket &quot;(&quot; </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/>Brak lewego nawiasu &quot;(&quot; </translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Missing right bracket &quot;)&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Brak prawego nawiasu &quot;)&quot;</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Missing operand </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Brak argumentu </translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Unable to evaluate %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Nie można obliczyć %2</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/>Invalid expression. Clear and start again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/>Nieprawidłowe wyrażenie. Wyczyść i zacznij od nowa</translation>
     </message>
     <message>
         <source>Invalid floating point operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa operacja zmiennoprzecinkowa</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmiennoprzecinkowe dzielenie przez zero</translation>
     </message>
     <message>
         <source>Floating point overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Przepełnienie zmiennoprzecinkowe</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; nie jest prawidłową wartością zmiennoprzecinkową</translation>
     </message>
     <message>
         <source>%1
 <byte value="xd"/> Expression nested too deeply</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+<byte value="xd"/> Wyrażenie jest zagnieżdżone zbyt głęboko</translation>
     </message>
     <message>
         <source>The expression is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyrażenie nie jest prawidłowym tekstem UTF-8</translation>
     </message>
 </context>
 <context>
     <name>Guide</name>
     <message>
         <source>Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybki start</translation>
     </message>
     <message>
         <source>To use Ferrolin just enter a</source>
-        <translation type="unfinished"></translation>
+        <translation>Aby użyć programu Ferrolin, wpisz po prostu</translation>
     </message>
     <message>
         <source>mathematical expression into the top window and</source>
-        <translation type="unfinished"></translation>
+        <translation>wyrażenie matematyczne w górnym oknie i</translation>
     </message>
     <message>
         <source>press the evaluate button i.e. the equals button.</source>
-        <translation type="unfinished"></translation>
+        <translation>naciśnij przycisk obliczania, czyli przycisk równa się.</translation>
     </message>
     <message>
         <source>Entering numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Wprowadzanie liczb</translation>
     </message>
     <message>
         <source>Numbers are input using the mouse keypad or</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczby wprowadza się klawiaturą ekranową lub</translation>
     </message>
     <message>
         <source>can be typed directly into the top expression builder window.</source>
-        <translation type="unfinished"></translation>
+        <translation>wpisuje bezpośrednio w górnym oknie wyrażenia.</translation>
     </message>
     <message>
         <source>Standard keys are used:-</source>
-        <translation type="unfinished"></translation>
+        <translation>Używane są zwykłe klawisze:-</translation>
     </message>
     <message>
         <source>&apos;+&apos;  =  Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;+&apos;  =  Dodawanie</translation>
     </message>
     <message>
         <source>&apos;-&apos;  =  Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;-&apos;  =  Odejmowanie</translation>
     </message>
     <message>
         <source>&apos;*&apos;  =  Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;*&apos;  =  Mnożenie</translation>
     </message>
     <message>
         <source>&apos;/&apos;   = Division</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;/&apos;   = Dzielenie</translation>
     </message>
     <message>
         <source>&apos;^&apos;  = Power</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;^&apos;  = Potęgowanie</translation>
     </message>
     <message>
         <source>Parentheses</source>
-        <translation type="unfinished"></translation>
+        <translation>Nawiasy</translation>
     </message>
     <message>
         <source>The left and right brackets  are used</source>
-        <translation type="unfinished"></translation>
+        <translation>Lewy i prawy nawias służą</translation>
     </message>
     <message>
         <source>for grouping terms in a standard expression.</source>
-        <translation type="unfinished"></translation>
+        <translation>do grupowania składników wyrażenia.</translation>
     </message>
     <message>
         <source>Example:        2+(5+6)+3+(8+7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Przykład:        2+(5+6)+3+(8+7)</translation>
     </message>
     <message>
         <source>Always make sure that an opening parenthesis is</source>
-        <translation type="unfinished"></translation>
+        <translation>Upewnij się, że każdy nawias otwierający</translation>
     </message>
     <message>
         <source>matched with a closing parenthesis or else an</source>
-        <translation type="unfinished"></translation>
+        <translation>ma swój nawias zamykający, w przeciwnym razie</translation>
     </message>
     <message>
         <source>error will be raised. If this happens correct your</source>
-        <translation type="unfinished"></translation>
+        <translation>zostanie zgłoszony błąd. Wtedy popraw</translation>
     </message>
     <message>
         <source>expression in the top expression builder window.</source>
-        <translation type="unfinished"></translation>
+        <translation>wyrażenie w górnym oknie wyrażenia.</translation>
     </message>
     <message>
         <source>Order of operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolejność działań</translation>
     </message>
     <message>
         <source>The standard order of operations is used:-</source>
-        <translation type="unfinished"></translation>
+        <translation>Obowiązuje zwykła kolejność działań:-</translation>
     </message>
     <message>
         <source>(1) Parentheses.</source>
-        <translation type="unfinished"></translation>
+        <translation>(1) Nawiasy.</translation>
     </message>
     <message>
         <source>(2) Multiplication, Division and Power.</source>
-        <translation type="unfinished"></translation>
+        <translation>(2) Mnożenie, dzielenie i potęgowanie.</translation>
     </message>
     <message>
         <source>(3) Addition and Subtraction.</source>
-        <translation type="unfinished"></translation>
+        <translation>(3) Dodawanie i odejmowanie.</translation>
     </message>
     <message>
         <source>Math Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkcje matematyczne</translation>
     </message>
     <message>
         <source>To select a function click on its name in the</source>
-        <translation type="unfinished"></translation>
+        <translation>Aby wybrać funkcję, kliknij jej nazwę na</translation>
     </message>
     <message>
         <source>list box and it is added to the top expression</source>
-        <translation type="unfinished"></translation>
+        <translation>liście, a zostanie dodana do górnego okna</translation>
     </message>
     <message>
         <source>builder window. Alternatively the function name</source>
-        <translation type="unfinished"></translation>
+        <translation>wyrażenia. Nazwę funkcji można też</translation>
     </message>
     <message>
         <source>can be typed directly into the top window.</source>
-        <translation type="unfinished"></translation>
+        <translation>wpisać bezpośrednio w górnym oknie.</translation>
     </message>
     <message>
         <source>All standard trigonometry functions are available</source>
-        <translation type="unfinished"></translation>
+        <translation>Dostępne są wszystkie zwykłe funkcje trygonometryczne,</translation>
     </message>
     <message>
         <source>including sine, cosine, tangent, inverse sine (asin),</source>
-        <translation type="unfinished"></translation>
+        <translation>w tym sinus, cosinus, tangens, arcus sinus (asin),</translation>
     </message>
     <message>
         <source>inverse cosine (acos) and inverse tangent (atan).</source>
-        <translation type="unfinished"></translation>
+        <translation>arcus cosinus (acos) i arcus tangens (atan).</translation>
     </message>
     <message>
         <source>Example:     sin(pi/2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Przykład:     sin(pi/2)</translation>
     </message>
     <message>
         <source>All angles are in radians.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie kąty są w radianach.</translation>
     </message>
     <message>
         <source>Other Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Inne funkcje</translation>
     </message>
     <message>
         <source>Functions such as square root are included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dostępne są funkcje takie jak pierwiastek kwadratowy.</translation>
     </message>
     <message>
         <source>Factorials up to 15 can be calculated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Można obliczać silnie do 15.</translation>
     </message>
     <message>
         <source>Statistical Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkcje statystyczne</translation>
     </message>
     <message>
         <source>Functions for calculating the mean or average</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkcje do obliczania średniej</translation>
     </message>
     <message>
         <source>of a set of numbers and the standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>zbioru liczb i odchylenia standardowego</translation>
     </message>
     <message>
         <source>are available.</source>
-        <translation type="unfinished"></translation>
+        <translation>są dostępne.</translation>
     </message>
     <message>
         <source>Example: mean(1,2,3,4,5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Przykład: mean(1,2,3,4,5)</translation>
     </message>
     <message>
         <source>Example: stddev(1,2,3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Przykład: stddev(1,2,3)</translation>
     </message>
     <message>
         <source>NAN =Not A Number.</source>
-        <translation type="unfinished"></translation>
+        <translation>NAN = nie liczba (Not A Number).</translation>
     </message>
     <message>
         <source>Quick Start Guide text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst szybkiego startu</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Czytaj</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj</translation>
     </message>
 </context>
 <context>
     <name>Keypad</name>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyść</translation>
     </message>
     <message>
         <source>clear</source>
-        <translation type="unfinished"></translation>
+        <translation>wyczyść</translation>
     </message>
     <message>
         <source>Recall</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywołaj</translation>
     </message>
     <message>
         <source>recall</source>
-        <translation type="unfinished"></translation>
+        <translation>przywołaj ostatnie wyrażenie</translation>
     </message>
     <message>
         <source>pi</source>
-        <translation type="unfinished"></translation>
+        <translation>pi</translation>
     </message>
     <message>
         <source>Euler&apos;s constant e</source>
-        <translation type="unfinished"></translation>
+        <translation>stała Eulera e</translation>
     </message>
     <message>
         <source>left bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>lewy nawias</translation>
     </message>
     <message>
         <source>comma</source>
-        <translation type="unfinished"></translation>
+        <translation>przecinek</translation>
     </message>
     <message>
         <source>right bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>prawy nawias</translation>
     </message>
     <message>
         <source>power</source>
-        <translation type="unfinished"></translation>
+        <translation>potęga</translation>
     </message>
     <message>
         <source>divide</source>
-        <translation type="unfinished"></translation>
+        <translation>dziel</translation>
     </message>
     <message>
         <source>multiply</source>
-        <translation type="unfinished"></translation>
+        <translation>mnóż</translation>
     </message>
     <message>
         <source>subtract</source>
-        <translation type="unfinished"></translation>
+        <translation>odejmij</translation>
     </message>
     <message>
         <source>decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>separator dziesiętny</translation>
     </message>
     <message>
         <source>evaluate</source>
-        <translation type="unfinished"></translation>
+        <translation>oblicz</translation>
     </message>
     <message>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>dodaj</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>, not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>, nie zaznaczono</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otwórz...</translation>
     </message>
     <message>
         <source>Open|Opens an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz|Otwiera istniejący plik</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz &amp;jako...</translation>
     </message>
     <message>
         <source>Save As|Saves the active file with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz jako|Zapisuje plik pod nową nazwą</translation>
     </message>
     <message>
         <source>Print Set&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ustawienia drukowania...</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia drukowania</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;kończ</translation>
     </message>
     <message>
         <source>Exit|Quits the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ|Zamyka program</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Wy&amp;tnij</translation>
     </message>
     <message>
         <source>Cut|Cuts the selection and puts it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Wytnij|Wycina zaznaczenie i umieszcza je w schowku</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiuj</translation>
     </message>
     <message>
         <source>Copy|Copies the selection and puts it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj|Kopiuje zaznaczenie do schowka</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wklej</translation>
     </message>
     <message>
         <source>Paste|Inserts Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Wklej|Wstawia zawartość schowka</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz w&amp;szystko</translation>
     </message>
     <message>
         <source>Select All|Selects the entire document</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz wszystko|Zaznacza cały dokument</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cofnij</translation>
     </message>
     <message>
         <source>Undo|Reverts the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij|Cofa ostatnią czynność</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń</translation>
     </message>
     <message>
         <source>Delete|Erases the selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń|Usuwa zaznaczenie</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nowy</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapisz</translation>
     </message>
     <message>
         <source>Clear &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyść &amp;historię</translation>
     </message>
     <message>
         <source>&amp;Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Szybki start</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programie</translation>
     </message>
     <message>
         <source>Main menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu główne</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edycja</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcje</translation>
     </message>
     <message>
         <source>&amp;Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mowa</translation>
     </message>
     <message>
         <source>&amp;Precision</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dokładność</translation>
     </message>
     <message>
         <source>&amp;%1 Decimal Places</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 miejsc po przecinku</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomo&amp;c</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>No program to open web pages is installed (the xdg-utils package provides one). The address is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zainstalowano programu do otwierania stron internetowych (zawiera go pakiet xdg-utils). Adres: %1</translation>
     </message>
     <message>
         <source>Text File|*.txt|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik tekstowy|*.txt|Wszystkie pliki|*.*</translation>
     </message>
     <message>
         <source>Save changes to the results history?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisać zmiany w historii wyników?</translation>
     </message>
     <message>
         <source>Nothing in results history to print</source>
-        <translation type="unfinished"></translation>
+        <translation>W historii wyników nie ma nic do wydrukowania</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wybrano drukarki domyślnej</translation>
     </message>
     <message>
         <source>No voice for this language is installed: phrases are spoken in English</source>
-        <translation type="unfinished"></translation>
+        <translation>Dla tego języka nie zainstalowano głosu: komunikaty są wypowiadane po angielsku</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>Printer selected is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybrana drukarka jest nieprawidłowa</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wybrano drukarki domyślnej</translation>
     </message>
     <message>
         <source>The print system does not answer: nothing was printed. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>System drukowania nie odpowiada: nic nie wydrukowano. Spróbuj ponownie, gdy zacznie działać</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is stopped: nothing was printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka &quot;%1&quot; jest zatrzymana: nic nie wydrukowano</translation>
     </message>
     <message>
         <source>The results are still being printed; try again when that has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki wciąż są drukowane; spróbuj ponownie, gdy drukowanie się skończy</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>Nothing to print in results </source>
-        <translation type="unfinished"></translation>
+        <translation>Nic do wydrukowania w historii </translation>
     </message>
     <message>
         <source> Clear results history </source>
-        <translation type="unfinished"></translation>
+        <translation> Wyczyść historię wyników </translation>
     </message>
     <message>
         <source> Quick start help launching. Press the play button for speach</source>
-        <translation type="unfinished"></translation>
+        <translation> Uruchamianie szybkiego startu. Naciśnij przycisk Czytaj, aby posłuchać</translation>
     </message>
     <message>
         <source>I am Ferrolin version 2009. </source>
-        <translation type="unfinished"></translation>
+        <translation>Jestem Ferrolin w wersji 2009. </translation>
     </message>
     <message>
         <source>  My parser and speach engine are different in this version</source>
-        <translation type="unfinished"></translation>
+        <translation>  Mój analizator i głos są w tej wersji inne</translation>
     </message>
     <message>
         <source> clear </source>
-        <translation type="unfinished"></translation>
+        <translation> wyczyść </translation>
     </message>
     <message>
         <source> recall last expression</source>
-        <translation type="unfinished"></translation>
+        <translation> przywołaj ostatnie wyrażenie</translation>
     </message>
     <message>
         <source> pi </source>
-        <translation type="unfinished"></translation>
+        <translation> pi </translation>
     </message>
     <message>
         <source> Eulers constant </source>
-        <translation type="unfinished"></translation>
+        <translation> stała Eulera </translation>
     </message>
     <message>
         <source> left bracket </source>
-        <translation type="unfinished"></translation>
+        <translation> lewy nawias </translation>
     </message>
     <message>
         <source> comma </source>
-        <translation type="unfinished"></translation>
+        <translation> przecinek </translation>
     </message>
     <message>
         <source> right bracket </source>
-        <translation type="unfinished"></translation>
+        <translation> prawy nawias </translation>
     </message>
     <message>
         <source> power </source>
-        <translation type="unfinished"></translation>
+        <translation> do potęgi </translation>
     </message>
     <message>
         <source> divide </source>
-        <translation type="unfinished"></translation>
+        <translation> podzielić przez </translation>
     </message>
     <message>
         <source> multi ply </source>
-        <translation type="unfinished"></translation>
+        <translation> razy </translation>
     </message>
     <message>
         <source> subtract </source>
-        <translation type="unfinished"></translation>
+        <translation> minus </translation>
     </message>
     <message>
         <source>decimal point </source>
-        <translation type="unfinished"></translation>
+        <translation>przecinek dziesiętny </translation>
     </message>
     <message>
         <source> Evaluate </source>
-        <translation type="unfinished"></translation>
+        <translation> oblicz </translation>
     </message>
     <message>
         <source>add </source>
-        <translation type="unfinished"></translation>
+        <translation>plus </translation>
     </message>
     <message>
         <source> sine </source>
-        <translation type="unfinished"></translation>
+        <translation> sinus </translation>
     </message>
     <message>
         <source> cosine </source>
-        <translation type="unfinished"></translation>
+        <translation> cosinus </translation>
     </message>
     <message>
         <source> tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> tangens </translation>
     </message>
     <message>
         <source> inverse sine </source>
-        <translation type="unfinished"></translation>
+        <translation> arcus sinus </translation>
     </message>
     <message>
         <source> inverse cosine </source>
-        <translation type="unfinished"></translation>
+        <translation> arcus cosinus </translation>
     </message>
     <message>
         <source> inverse tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> arcus tangens </translation>
     </message>
     <message>
         <source> co-secant </source>
-        <translation type="unfinished"></translation>
+        <translation> cosecans </translation>
     </message>
     <message>
         <source> secant </source>
-        <translation type="unfinished"></translation>
+        <translation> secans </translation>
     </message>
     <message>
         <source> co-tangent </source>
-        <translation type="unfinished"></translation>
+        <translation> cotangens </translation>
     </message>
     <message>
         <source> degree to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> stopnie na radiany </translation>
     </message>
     <message>
         <source> degree to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> stopnie na grady </translation>
     </message>
     <message>
         <source> degree to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> stopnie na obroty </translation>
     </message>
     <message>
         <source> radian to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> radiany na stopnie </translation>
     </message>
     <message>
         <source> radian to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> radiany na grady </translation>
     </message>
     <message>
         <source> radian to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> radiany na obroty </translation>
     </message>
     <message>
         <source> grad to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> grady na stopnie </translation>
     </message>
     <message>
         <source> grad  to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> grady  na radiany </translation>
     </message>
     <message>
         <source> grad to cycle </source>
-        <translation type="unfinished"></translation>
+        <translation> grady na obroty </translation>
     </message>
     <message>
         <source> cycle to degree </source>
-        <translation type="unfinished"></translation>
+        <translation> obroty na stopnie </translation>
     </message>
     <message>
         <source> cycle to radian </source>
-        <translation type="unfinished"></translation>
+        <translation> obroty na radiany </translation>
     </message>
     <message>
         <source> cycle to gradian </source>
-        <translation type="unfinished"></translation>
+        <translation> obroty na grady </translation>
     </message>
     <message>
         <source> sinh </source>
-        <translation type="unfinished"></translation>
+        <translation> sinus hiperboliczny </translation>
     </message>
     <message>
         <source> cosh </source>
-        <translation type="unfinished"></translation>
+        <translation> cosinus hiperboliczny </translation>
     </message>
     <message>
         <source> tanh </source>
-        <translation type="unfinished"></translation>
+        <translation> tangens hiperboliczny </translation>
     </message>
     <message>
         <source> inverse sinh </source>
-        <translation type="unfinished"></translation>
+        <translation> area sinus </translation>
     </message>
     <message>
         <source> inverse cosh </source>
-        <translation type="unfinished"></translation>
+        <translation> area cosinus </translation>
     </message>
     <message>
         <source> inverse tanh </source>
-        <translation type="unfinished"></translation>
+        <translation> area tangens </translation>
     </message>
     <message>
         <source> logarithm to base e </source>
-        <translation type="unfinished"></translation>
+        <translation> logarytm o podstawie e </translation>
     </message>
     <message>
         <source> logarithm to base 2 </source>
-        <translation type="unfinished"></translation>
+        <translation> logarytm o podstawie 2 </translation>
     </message>
     <message>
         <source> logarithm to base 10 </source>
-        <translation type="unfinished"></translation>
+        <translation> logarytm o podstawie 10 </translation>
     </message>
     <message>
         <source> exponential </source>
-        <translation type="unfinished"></translation>
+        <translation> funkcja wykładnicza </translation>
     </message>
     <message>
         <source> square root </source>
-        <translation type="unfinished"></translation>
+        <translation> pierwiastek kwadratowy </translation>
     </message>
     <message>
         <source> ceil </source>
-        <translation type="unfinished"></translation>
+        <translation> zaokrąglenie w górę </translation>
     </message>
     <message>
         <source> floor </source>
-        <translation type="unfinished"></translation>
+        <translation> zaokrąglenie w dół </translation>
     </message>
     <message>
         <source> factorial </source>
-        <translation type="unfinished"></translation>
+        <translation> silnia </translation>
     </message>
     <message>
         <source> random </source>
-        <translation type="unfinished"></translation>
+        <translation> liczba losowa </translation>
     </message>
     <message>
         <source> mean </source>
-        <translation type="unfinished"></translation>
+        <translation> średnia </translation>
     </message>
     <message>
         <source> standard deviation </source>
-        <translation type="unfinished"></translation>
+        <translation> odchylenie standardowe </translation>
     </message>
     <message>
         <source> variance </source>
-        <translation type="unfinished"></translation>
+        <translation> wariancja </translation>
     </message>
     <message>
         <source>Result = </source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik = </translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek narzędzi</translation>
     </message>
     <message>
         <source>Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyrażenie</translation>
     </message>
     <message>
         <source>Type an expression and press Enter to evaluate it</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz wyrażenie i naciśnij Enter, aby je obliczyć</translation>
     </message>
     <message>
         <source>Results history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia wyników</translation>
     </message>
     <message>
         <source>Keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawiatura</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkcje</translation>
     </message>
     <message>
         <source>Choosing a function inserts it into the expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybrana funkcja zostaje wstawiona do wyrażenia</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::PrintSetupDialog</name>
     <message>
         <source>The print system does not answer: the printer cannot be chosen now. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>System drukowania nie odpowiada: teraz nie można wybrać drukarki. Spróbuj ponownie, gdy zacznie działać</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia drukowania</translation>
     </message>
     <message>
         <source>Looking for printers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyszukiwanie drukarek...</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Pionowo</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziomo</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak</translation>
     </message>
     <message>
         <source>Long edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wzdłuż dłuższej krawędzi</translation>
     </message>
     <message>
         <source>Short edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wzdłuż krótszej krawędzi</translation>
     </message>
     <message>
         <source>&amp;Printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drukarka:</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka</translation>
     </message>
     <message>
         <source>Paper &amp;size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rozmiar papieru:</translation>
     </message>
     <message>
         <source>Paper size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar papieru</translation>
     </message>
     <message>
         <source>O&amp;rientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orien&amp;tacja:</translation>
     </message>
     <message>
         <source>Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientacja</translation>
     </message>
     <message>
         <source>Cop&amp;ies:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopie:</translation>
     </message>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie</translation>
     </message>
     <message>
         <source>&amp;Two-sided:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;wustronnie:</translation>
     </message>
     <message>
         <source>Two-sided</source>
-        <translation type="unfinished"></translation>
+        <translation>Dwustronnie</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anuluj</translation>
     </message>
     <message>
         <source>No printer is installed: add one in the system&apos;s printer settings, then open Print Setup again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zainstalowano drukarki: dodaj ją w systemowych ustawieniach drukarek, a potem ponownie otwórz Ustawienia drukowania</translation>
     </message>
     <message>
         <source>%1 (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (domyślna)</translation>
     </message>
 </context>
 <context>
@@ -898,64 +904,65 @@
     <message>
         <source>Printing needs the lp command of the cups-client package, and it could not be started: install cups-client, then print again
 %1 could not be started (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukowanie wymaga polecenia lp z pakietu cups-client, którego nie udało się uruchomić: zainstaluj cups-client i wydrukuj ponownie
+nie udało się uruchomić %1 (%2)</translation>
     </message>
     <message>
         <source>The print system did not take the job within %1 s: it may not be printed</source>
-        <translation type="unfinished"></translation>
+        <translation>System drukowania nie przyjął zadania w ciągu %1 s: może nie zostać wydrukowane</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; refused the job: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka &quot;%1&quot; odrzuciła zadanie: %2</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::QtPrinting</name>
     <message>
         <source>The print system does not answer: nothing was printed. Try again once it runs</source>
-        <translation type="unfinished"></translation>
+        <translation>System drukowania nie odpowiada: nic nie wydrukowano. Spróbuj ponownie, gdy zacznie działać</translation>
     </message>
     <message>
         <source>Printing the results history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukowanie historii wyników...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukowanie</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::TFormAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja %1</translation>
     </message>
     <message>
         <source>Opens %1 in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera %1 w przeglądarce</translation>
     </message>
 </context>
 <context>
     <name>ferrolin::TFormHelp</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Read the guide aloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeczytaj przewodnik na głos</translation>
     </message>
     <message>
         <source>Stop reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Przestań czytać</translation>
     </message>
 </context>
 </TS>
