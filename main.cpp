@@ -39,7 +39,7 @@ public:
             }
         } catch (...) {
             if (mainWindow) {
-                mainWindow->ShowErrorBox(QStringLiteral("Unknown failure"));
+                mainWindow->ShowErrorBox(QCoreApplication::translate("Messages", "Unknown failure"));
             }
         }
         return true;

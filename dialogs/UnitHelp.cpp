@@ -5,6 +5,7 @@
 #include "dialogs/DesignMetrics.h"
 #include "dialogs/GuideText.h"
 #include "platform/Platform.h"
+#include "platform/UiLanguage.h"
 #include "platform/Voice.h"
 
 #include <QCoreApplication>
@@ -77,6 +78,7 @@ TFormHelp::TFormHelp(QWidget* owner, const Platform& platform, ReportError repor
     connect(&readingGap_, &QTimer::timeout, this, &TFormHelp::ReadingGap);
     if (SpVoice1) {
         SpVoice1->SetPriority(SpeechPriority::Text);
+        SpVoice1->SetLanguage(SpeechLanguage());  // the language the guide is shown in
         connect(SpVoice1.get(), &Voice::Word, this, &TFormHelp::SpVoice1Word);
         // A lost service ends the reading: resuming it would only fail again.
         connect(SpVoice1.get(), &Voice::Failed, this, [this](const QString& message) {

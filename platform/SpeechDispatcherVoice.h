@@ -13,6 +13,7 @@
 #include "platform/Voice.h"
 
 #include <QElapsedTimer>
+#include <QSet>
 #include <QTimer>
 
 #include <cstdint>
@@ -57,7 +58,7 @@ private:
     // Failing: a failure is on its way to Failed; until it is delivered, phrases are dropped
     // with it rather than starting another attempt.
     enum class State { Idle, Connecting, Spawning, Ready, Failing };
-    enum class Step { ClientName, Ssml, Marks, Priority, Speak, Data, Cancel, Language };
+    enum class Step { ClientName, Ssml, Marks, Priority, Speak, Data, Cancel, Language, Voices };
     struct Request {
         Step step;
         QByteArray bytes;
@@ -77,7 +78,7 @@ private:
 
     Options options_;
     SpeechPriority priority_ = SpeechPriority::Message;
-    QString language_;  // empty: the service's default
+    QString language_;  // empty: the service's default voice
     State state_ = State::Idle;
     UnixSocket* socket_ = nullptr;  // made once, for every connection this voice opens
     QString socketPath_;
@@ -90,7 +91,9 @@ private:
     QElapsedTimer spawnClock_;
     QTimer deadline_;   // the reply awaited, or the connection under way
     QTimer retry_;      // waiting for a started service to open its socket
+    SsipReader NewReader();
     SsipReader reader_;
+    QSet<QString> voiceLanguages_;  // the languages of the service's voices, while it lists them
     std::deque<Request> pending_;      // not yet written
     std::optional<Request> inFlight_;  // written, its reply awaited
     std::optional<QString> queuedLanguage_;  // the service's language once pending_ is through

@@ -80,6 +80,45 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>The file is too large to show as a results history (%1 MB; the largest is %2 MB).</source>
+        <translation>Die Datei ist zu groß, um als Ergebnisverlauf angezeigt zu werden (%1 MB; höchstens %2 MB).</translation>
+    </message>
+    <message>
+        <source>The file starts like an RTF document but is not one.</source>
+        <translation>Die Datei beginnt wie ein RTF-Dokument, ist aber keines.</translation>
+    </message>
+    <message>
+        <source>Its groups are nested more than %1 deep.</source>
+        <translation>Ihre Gruppen sind tiefer als %1 Ebenen verschachtelt.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>The history is too large for a results file that can be opened again (%1 MB; the largest is %2 MB).</source>
+        <translation>Der Verlauf ist zu groß für eine Ergebnisdatei, die sich wieder öffnen lässt (%1 MB; höchstens %2 MB).</translation>
+    </message>
+    <message>
+        <source>Failed to Load Stream</source>
+        <translation>Laden des Datenstroms fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed to Save Stream</source>
+        <translation>Speichern des Datenstroms fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
     <name>Guide</name>
     <message>
         <source>Quick Start Guide</source>
@@ -514,6 +553,10 @@
         <source>No voice for this language is installed: phrases are spoken in English</source>
         <translation>Für diese Sprache ist keine Stimme installiert: die Ansagen sind englisch</translation>
     </message>
+    <message>
+        <source>Unknown failure</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -775,6 +818,83 @@
     <message>
         <source>Result = </source>
         <translation>Ergebnis = </translation>
+    </message>
+</context>
+<context>
+    <name>SpeechFailures</name>
+    <message>
+        <source>The speech service address &quot;%1&quot; is a network address; this program speaks only through a unix socket</source>
+        <translation>Die Adresse des Sprachdienstes &quot;%1&quot; ist eine Netzwerkadresse; dieses Programm spricht nur über einen Unix-Socket</translation>
+    </message>
+    <message>
+        <source>Unknown or unsupported communication method in SPEECHD_ADDRESS &quot;%1&quot;</source>
+        <translation>Unbekannte oder nicht unterstützte Verbindungsart in SPEECHD_ADDRESS &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered something it should not: a message that never ends</source>
+        <translation>Der Sprachdienst unter %1 hat etwas geantwortet, das er nicht sollte: eine Nachricht ohne Ende</translation>
+    </message>
+    <message>
+        <source>Speech is not available: the speech service is not installed. Install the speech-dispatcher package to hear the calculator.
+Can&apos;t connect to unix socket %1: %2. Autospawn: %3 could not be started: %4</source>
+        <translation>Sprachausgabe nicht verfügbar: der Sprachdienst ist nicht installiert. Installieren Sie das Paket speech-dispatcher, um den Rechner zu hören.
+Keine Verbindung zum Unix-Socket %1: %2. Autospawn: %3 konnte nicht gestartet werden: %4</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service refused to start%3</source>
+        <translation>Keine Verbindung zum Unix-Socket %1: %2. Autospawn: der Sprachdienst ließ sich nicht starten%3</translation>
+    </message>
+    <message>
+        <source>The speech service closed the connection</source>
+        <translation>Der Sprachdienst hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>The speech service connection failed: </source>
+        <translation>Die Verbindung zum Sprachdienst ist fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>Autospawn disabled</source>
+        <translation>Autospawn abgeschaltet</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: %3</source>
+        <translation>Keine Verbindung zum Unix-Socket %1: %2. Autospawn: %3</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 does not answer in speech-dispatcher&apos;s protocol</source>
+        <translation>Der Sprachdienst unter %1 antwortet nicht im Protokoll von speech-dispatcher</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered a question it was not asked</source>
+        <translation>Der Sprachdienst unter %1 hat eine Frage beantwortet, die ihm nicht gestellt wurde</translation>
+    </message>
+    <message>
+        <source>The speech service refused %1: %2 %3</source>
+        <translation>Der Sprachdienst hat %1 abgelehnt: %2 %3</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service did not open its socket within %3 s</source>
+        <translation>Keine Verbindung zum Unix-Socket %1: %2. Autospawn: der Sprachdienst hat seinen Socket nicht innerhalb von %3 s geöffnet</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: no answer within %2 s</source>
+        <translation>Keine Verbindung zum Unix-Socket %1: keine Antwort innerhalb von %2 s</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 did not answer within %2 s</source>
+        <translation>Der Sprachdienst unter %1 hat nicht innerhalb von %2 s geantwortet</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,45 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>No se puede abrir el archivo &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>No se puede crear el archivo &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The file is too large to show as a results history (%1 MB; the largest is %2 MB).</source>
+        <translation>El archivo es demasiado grande para mostrarlo como historial de resultados (%1 MB; como máximo %2 MB).</translation>
+    </message>
+    <message>
+        <source>The file starts like an RTF document but is not one.</source>
+        <translation>El archivo empieza como un documento RTF pero no lo es.</translation>
+    </message>
+    <message>
+        <source>Its groups are nested more than %1 deep.</source>
+        <translation>Sus grupos están anidados a más de %1 niveles.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The history is too large for a results file that can be opened again (%1 MB; the largest is %2 MB).</source>
+        <translation>El historial es demasiado grande para un archivo de resultados que se pueda volver a abrir (%1 MB; como máximo %2 MB).</translation>
+    </message>
+    <message>
+        <source>Failed to Load Stream</source>
+        <translation>No se pudo cargar el flujo</translation>
+    </message>
+    <message>
+        <source>Failed to Save Stream</source>
+        <translation>No se pudo guardar el flujo</translation>
+    </message>
+</context>
+<context>
     <name>Guide</name>
     <message>
         <source>Quick Start Guide</source>
@@ -514,6 +553,10 @@
         <source>No voice for this language is installed: phrases are spoken in English</source>
         <translation>No hay ninguna voz instalada para este idioma: las frases se dicen en inglés</translation>
     </message>
+    <message>
+        <source>Unknown failure</source>
+        <translation>Error desconocido</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -775,6 +818,83 @@
     <message>
         <source>Result = </source>
         <translation>Resultado = </translation>
+    </message>
+</context>
+<context>
+    <name>SpeechFailures</name>
+    <message>
+        <source>The speech service address &quot;%1&quot; is a network address; this program speaks only through a unix socket</source>
+        <translation>La dirección del servicio de voz &quot;%1&quot; es una dirección de red; este programa solo habla por un socket unix</translation>
+    </message>
+    <message>
+        <source>Unknown or unsupported communication method in SPEECHD_ADDRESS &quot;%1&quot;</source>
+        <translation>Método de comunicación desconocido o no admitido en SPEECHD_ADDRESS &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o el directorio</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Conexión rechazada</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered something it should not: a message that never ends</source>
+        <translation>El servicio de voz en %1 respondió algo que no debía: un mensaje que nunca termina</translation>
+    </message>
+    <message>
+        <source>Speech is not available: the speech service is not installed. Install the speech-dispatcher package to hear the calculator.
+Can&apos;t connect to unix socket %1: %2. Autospawn: %3 could not be started: %4</source>
+        <translation>La voz no está disponible: el servicio de voz no está instalado. Instale el paquete speech-dispatcher para oír la calculadora.
+No se puede conectar al socket unix %1: %2. Inicio automático: no se pudo iniciar %3: %4</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service refused to start%3</source>
+        <translation>No se puede conectar al socket unix %1: %2. Inicio automático: el servicio de voz se negó a arrancar%3</translation>
+    </message>
+    <message>
+        <source>The speech service closed the connection</source>
+        <translation>El servicio de voz cerró la conexión</translation>
+    </message>
+    <message>
+        <source>The speech service connection failed: </source>
+        <translation>Falló la conexión con el servicio de voz: </translation>
+    </message>
+    <message>
+        <source>Autospawn disabled</source>
+        <translation>Inicio automático desactivado</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: %3</source>
+        <translation>No se puede conectar al socket unix %1: %2. Inicio automático: %3</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 does not answer in speech-dispatcher&apos;s protocol</source>
+        <translation>El servicio de voz en %1 no responde en el protocolo de speech-dispatcher</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered a question it was not asked</source>
+        <translation>El servicio de voz en %1 respondió a una pregunta que no se le hizo</translation>
+    </message>
+    <message>
+        <source>The speech service refused %1: %2 %3</source>
+        <translation>El servicio de voz rechazó %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service did not open its socket within %3 s</source>
+        <translation>No se puede conectar al socket unix %1: %2. Inicio automático: el servicio de voz no abrió su socket en %3 s</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: no answer within %2 s</source>
+        <translation>No se puede conectar al socket unix %1: sin respuesta en %2 s</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 did not answer within %2 s</source>
+        <translation>El servicio de voz en %1 no respondió en %2 s</translation>
     </message>
 </context>
 <context>

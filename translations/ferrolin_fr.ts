@@ -80,6 +80,45 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Impossible de créer le fichier &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The file is too large to show as a results history (%1 MB; the largest is %2 MB).</source>
+        <translation>Le fichier est trop volumineux pour être affiché comme historique des résultats (%1 Mo ; au plus %2 Mo).</translation>
+    </message>
+    <message>
+        <source>The file starts like an RTF document but is not one.</source>
+        <translation>Le fichier commence comme un document RTF mais n&apos;en est pas un.</translation>
+    </message>
+    <message>
+        <source>Its groups are nested more than %1 deep.</source>
+        <translation>Ses groupes sont imbriqués sur plus de %1 niveaux.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The history is too large for a results file that can be opened again (%1 MB; the largest is %2 MB).</source>
+        <translation>L&apos;historique est trop volumineux pour un fichier de résultats qui puisse être rouvert (%1 Mo ; au plus %2 Mo).</translation>
+    </message>
+    <message>
+        <source>Failed to Load Stream</source>
+        <translation>Échec du chargement du flux</translation>
+    </message>
+    <message>
+        <source>Failed to Save Stream</source>
+        <translation>Échec de l&apos;enregistrement du flux</translation>
+    </message>
+</context>
+<context>
     <name>Guide</name>
     <message>
         <source>Quick Start Guide</source>
@@ -514,6 +553,10 @@
         <source>No voice for this language is installed: phrases are spoken in English</source>
         <translation>Aucune voix n&apos;est installée pour cette langue : les phrases sont dites en anglais</translation>
     </message>
+    <message>
+        <source>Unknown failure</source>
+        <translation>Échec inconnu</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -775,6 +818,83 @@
     <message>
         <source>Result = </source>
         <translation>Résultat = </translation>
+    </message>
+</context>
+<context>
+    <name>SpeechFailures</name>
+    <message>
+        <source>The speech service address &quot;%1&quot; is a network address; this program speaks only through a unix socket</source>
+        <translation>L&apos;adresse du service vocal &quot;%1&quot; est une adresse réseau ; ce programme ne parle que par une socket unix</translation>
+    </message>
+    <message>
+        <source>Unknown or unsupported communication method in SPEECHD_ADDRESS &quot;%1&quot;</source>
+        <translation>Méthode de communication inconnue ou non prise en charge dans SPEECHD_ADDRESS &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Connexion refusée</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered something it should not: a message that never ends</source>
+        <translation>Le service vocal à %1 a répondu ce qu&apos;il ne devrait pas : un message sans fin</translation>
+    </message>
+    <message>
+        <source>Speech is not available: the speech service is not installed. Install the speech-dispatcher package to hear the calculator.
+Can&apos;t connect to unix socket %1: %2. Autospawn: %3 could not be started: %4</source>
+        <translation>La parole n&apos;est pas disponible : le service vocal n&apos;est pas installé. Installez le paquet speech-dispatcher pour entendre la calculatrice.
+Connexion impossible à la socket unix %1 : %2. Démarrage automatique : %3 n&apos;a pas pu être lancé : %4</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service refused to start%3</source>
+        <translation>Connexion impossible à la socket unix %1 : %2. Démarrage automatique : le service vocal a refusé de démarrer%3</translation>
+    </message>
+    <message>
+        <source>The speech service closed the connection</source>
+        <translation>Le service vocal a fermé la connexion</translation>
+    </message>
+    <message>
+        <source>The speech service connection failed: </source>
+        <translation>La connexion au service vocal a échoué : </translation>
+    </message>
+    <message>
+        <source>Autospawn disabled</source>
+        <translation>Démarrage automatique désactivé</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: %3</source>
+        <translation>Connexion impossible à la socket unix %1 : %2. Démarrage automatique : %3</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 does not answer in speech-dispatcher&apos;s protocol</source>
+        <translation>Le service vocal à %1 ne répond pas dans le protocole de speech-dispatcher</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered a question it was not asked</source>
+        <translation>Le service vocal à %1 a répondu à une question qui ne lui était pas posée</translation>
+    </message>
+    <message>
+        <source>The speech service refused %1: %2 %3</source>
+        <translation>Le service vocal a refusé %1 : %2 %3</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service did not open its socket within %3 s</source>
+        <translation>Connexion impossible à la socket unix %1 : %2. Démarrage automatique : le service vocal n&apos;a pas ouvert sa socket en %3 s</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: no answer within %2 s</source>
+        <translation>Connexion impossible à la socket unix %1 : pas de réponse en %2 s</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 did not answer within %2 s</source>
+        <translation>Le service vocal à %1 n&apos;a pas répondu en %2 s</translation>
     </message>
 </context>
 <context>

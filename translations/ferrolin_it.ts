@@ -80,6 +80,45 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Impossibile aprire il file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Impossibile creare il file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The file is too large to show as a results history (%1 MB; the largest is %2 MB).</source>
+        <translation>Il file è troppo grande per essere mostrato come cronologia dei risultati (%1 MB; al massimo %2 MB).</translation>
+    </message>
+    <message>
+        <source>The file starts like an RTF document but is not one.</source>
+        <translation>Il file inizia come un documento RTF ma non lo è.</translation>
+    </message>
+    <message>
+        <source>Its groups are nested more than %1 deep.</source>
+        <translation>I suoi gruppi sono annidati oltre %1 livelli.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Non è un file regolare</translation>
+    </message>
+    <message>
+        <source>The history is too large for a results file that can be opened again (%1 MB; the largest is %2 MB).</source>
+        <translation>La cronologia è troppo grande per un file di risultati che si possa riaprire (%1 MB; al massimo %2 MB).</translation>
+    </message>
+    <message>
+        <source>Failed to Load Stream</source>
+        <translation>Caricamento del flusso non riuscito</translation>
+    </message>
+    <message>
+        <source>Failed to Save Stream</source>
+        <translation>Salvataggio del flusso non riuscito</translation>
+    </message>
+</context>
+<context>
     <name>Guide</name>
     <message>
         <source>Quick Start Guide</source>
@@ -514,6 +553,10 @@
         <source>No voice for this language is installed: phrases are spoken in English</source>
         <translation>Nessuna voce installata per questa lingua: le frasi sono pronunciate in inglese</translation>
     </message>
+    <message>
+        <source>Unknown failure</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -775,6 +818,83 @@
     <message>
         <source>Result = </source>
         <translation>Risultato = </translation>
+    </message>
+</context>
+<context>
+    <name>SpeechFailures</name>
+    <message>
+        <source>The speech service address &quot;%1&quot; is a network address; this program speaks only through a unix socket</source>
+        <translation>L&apos;indirizzo del servizio vocale &quot;%1&quot; è un indirizzo di rete; questo programma parla solo tramite un socket unix</translation>
+    </message>
+    <message>
+        <source>Unknown or unsupported communication method in SPEECHD_ADDRESS &quot;%1&quot;</source>
+        <translation>Metodo di comunicazione sconosciuto o non supportato in SPEECHD_ADDRESS &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>File o directory inesistente</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Connessione rifiutata</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permesso negato</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered something it should not: a message that never ends</source>
+        <translation>Il servizio vocale su %1 ha risposto qualcosa che non dovrebbe: un messaggio che non finisce mai</translation>
+    </message>
+    <message>
+        <source>Speech is not available: the speech service is not installed. Install the speech-dispatcher package to hear the calculator.
+Can&apos;t connect to unix socket %1: %2. Autospawn: %3 could not be started: %4</source>
+        <translation>La voce non è disponibile: il servizio vocale non è installato. Installare il pacchetto speech-dispatcher per ascoltare la calcolatrice.
+Impossibile connettersi al socket unix %1: %2. Avvio automatico: impossibile avviare %3: %4</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service refused to start%3</source>
+        <translation>Impossibile connettersi al socket unix %1: %2. Avvio automatico: il servizio vocale si è rifiutato di partire%3</translation>
+    </message>
+    <message>
+        <source>The speech service closed the connection</source>
+        <translation>Il servizio vocale ha chiuso la connessione</translation>
+    </message>
+    <message>
+        <source>The speech service connection failed: </source>
+        <translation>Connessione al servizio vocale non riuscita: </translation>
+    </message>
+    <message>
+        <source>Autospawn disabled</source>
+        <translation>Avvio automatico disattivato</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: %3</source>
+        <translation>Impossibile connettersi al socket unix %1: %2. Avvio automatico: %3</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 does not answer in speech-dispatcher&apos;s protocol</source>
+        <translation>Il servizio vocale su %1 non risponde nel protocollo di speech-dispatcher</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered a question it was not asked</source>
+        <translation>Il servizio vocale su %1 ha risposto a una domanda che non gli era stata posta</translation>
+    </message>
+    <message>
+        <source>The speech service refused %1: %2 %3</source>
+        <translation>Il servizio vocale ha rifiutato %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service did not open its socket within %3 s</source>
+        <translation>Impossibile connettersi al socket unix %1: %2. Avvio automatico: il servizio vocale non ha aperto il suo socket entro %3 s</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: no answer within %2 s</source>
+        <translation>Impossibile connettersi al socket unix %1: nessuna risposta entro %2 s</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 did not answer within %2 s</source>
+        <translation>Il servizio vocale su %1 non ha risposto entro %2 s</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,45 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Nie można otworzyć pliku &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Nie można utworzyć pliku &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The file is too large to show as a results history (%1 MB; the largest is %2 MB).</source>
+        <translation>Plik jest zbyt duży, by pokazać go jako historię wyników (%1 MB; najwyżej %2 MB).</translation>
+    </message>
+    <message>
+        <source>The file starts like an RTF document but is not one.</source>
+        <translation>Plik zaczyna się jak dokument RTF, ale nim nie jest.</translation>
+    </message>
+    <message>
+        <source>Its groups are nested more than %1 deep.</source>
+        <translation>Jego grupy są zagnieżdżone głębiej niż %1 poziomów.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>To nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>The history is too large for a results file that can be opened again (%1 MB; the largest is %2 MB).</source>
+        <translation>Historia jest zbyt duża na plik wyników, który da się ponownie otworzyć (%1 MB; najwyżej %2 MB).</translation>
+    </message>
+    <message>
+        <source>Failed to Load Stream</source>
+        <translation>Nie udało się wczytać strumienia</translation>
+    </message>
+    <message>
+        <source>Failed to Save Stream</source>
+        <translation>Nie udało się zapisać strumienia</translation>
+    </message>
+</context>
+<context>
     <name>Guide</name>
     <message>
         <source>Quick Start Guide</source>
@@ -514,6 +553,10 @@
         <source>No voice for this language is installed: phrases are spoken in English</source>
         <translation>Dla tego języka nie zainstalowano głosu: komunikaty są wypowiadane po angielsku</translation>
     </message>
+    <message>
+        <source>Unknown failure</source>
+        <translation>Nieznany błąd</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -775,6 +818,83 @@
     <message>
         <source>Result = </source>
         <translation>Wynik = </translation>
+    </message>
+</context>
+<context>
+    <name>SpeechFailures</name>
+    <message>
+        <source>The speech service address &quot;%1&quot; is a network address; this program speaks only through a unix socket</source>
+        <translation>Adres usługi mowy &quot;%1&quot; jest adresem sieciowym; ten program mówi tylko przez gniazdo unix</translation>
+    </message>
+    <message>
+        <source>Unknown or unsupported communication method in SPEECHD_ADDRESS &quot;%1&quot;</source>
+        <translation>Nieznana lub nieobsługiwana metoda komunikacji w SPEECHD_ADDRESS &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Nie ma takiego pliku ani katalogu</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Połączenie odrzucone</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Brak uprawnień</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered something it should not: a message that never ends</source>
+        <translation>Usługa mowy pod %1 odpowiedziała czymś, czym nie powinna: komunikatem bez końca</translation>
+    </message>
+    <message>
+        <source>Speech is not available: the speech service is not installed. Install the speech-dispatcher package to hear the calculator.
+Can&apos;t connect to unix socket %1: %2. Autospawn: %3 could not be started: %4</source>
+        <translation>Mowa jest niedostępna: usługa mowy nie jest zainstalowana. Zainstaluj pakiet speech-dispatcher, aby słyszeć kalkulator.
+Nie można połączyć z gniazdem unix %1: %2. Autostart: nie udało się uruchomić %3: %4</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service refused to start%3</source>
+        <translation>Nie można połączyć z gniazdem unix %1: %2. Autostart: usługa mowy odmówiła uruchomienia%3</translation>
+    </message>
+    <message>
+        <source>The speech service closed the connection</source>
+        <translation>Usługa mowy zamknęła połączenie</translation>
+    </message>
+    <message>
+        <source>The speech service connection failed: </source>
+        <translation>Połączenie z usługą mowy nie powiodło się: </translation>
+    </message>
+    <message>
+        <source>Autospawn disabled</source>
+        <translation>Autostart wyłączony</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: %3</source>
+        <translation>Nie można połączyć z gniazdem unix %1: %2. Autostart: %3</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 does not answer in speech-dispatcher&apos;s protocol</source>
+        <translation>Usługa mowy pod %1 nie odpowiada w protokole speech-dispatcher</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered a question it was not asked</source>
+        <translation>Usługa mowy pod %1 odpowiedziała na pytanie, którego jej nie zadano</translation>
+    </message>
+    <message>
+        <source>The speech service refused %1: %2 %3</source>
+        <translation>Usługa mowy odrzuciła %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service did not open its socket within %3 s</source>
+        <translation>Nie można połączyć z gniazdem unix %1: %2. Autostart: usługa mowy nie otworzyła gniazda w ciągu %3 s</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: no answer within %2 s</source>
+        <translation>Nie można połączyć z gniazdem unix %1: brak odpowiedzi w ciągu %2 s</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 did not answer within %2 s</source>
+        <translation>Usługa mowy pod %1 nie odpowiedziała w ciągu %2 s</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,45 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Não é possível abrir o arquivo &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Não é possível criar o arquivo &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The file is too large to show as a results history (%1 MB; the largest is %2 MB).</source>
+        <translation>O arquivo é grande demais para ser mostrado como histórico de resultados (%1 MB; no máximo %2 MB).</translation>
+    </message>
+    <message>
+        <source>The file starts like an RTF document but is not one.</source>
+        <translation>O arquivo começa como um documento RTF, mas não é um.</translation>
+    </message>
+    <message>
+        <source>Its groups are nested more than %1 deep.</source>
+        <translation>Seus grupos estão aninhados em mais de %1 níveis.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>The history is too large for a results file that can be opened again (%1 MB; the largest is %2 MB).</source>
+        <translation>O histórico é grande demais para um arquivo de resultados que possa ser aberto de novo (%1 MB; no máximo %2 MB).</translation>
+    </message>
+    <message>
+        <source>Failed to Load Stream</source>
+        <translation>Falha ao carregar o fluxo</translation>
+    </message>
+    <message>
+        <source>Failed to Save Stream</source>
+        <translation>Falha ao salvar o fluxo</translation>
+    </message>
+</context>
+<context>
     <name>Guide</name>
     <message>
         <source>Quick Start Guide</source>
@@ -514,6 +553,10 @@
         <source>No voice for this language is installed: phrases are spoken in English</source>
         <translation>Nenhuma voz instalada para este idioma: as frases são faladas em inglês</translation>
     </message>
+    <message>
+        <source>Unknown failure</source>
+        <translation>Falha desconhecida</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -775,6 +818,83 @@
     <message>
         <source>Result = </source>
         <translation>Resultado = </translation>
+    </message>
+</context>
+<context>
+    <name>SpeechFailures</name>
+    <message>
+        <source>The speech service address &quot;%1&quot; is a network address; this program speaks only through a unix socket</source>
+        <translation>O endereço do serviço de voz &quot;%1&quot; é um endereço de rede; este programa fala apenas por um soquete unix</translation>
+    </message>
+    <message>
+        <source>Unknown or unsupported communication method in SPEECHD_ADDRESS &quot;%1&quot;</source>
+        <translation>Método de comunicação desconhecido ou não suportado em SPEECHD_ADDRESS &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Arquivo ou diretório inexistente</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Conexão recusada</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permissão negada</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered something it should not: a message that never ends</source>
+        <translation>O serviço de voz em %1 respondeu algo que não deveria: uma mensagem que nunca termina</translation>
+    </message>
+    <message>
+        <source>Speech is not available: the speech service is not installed. Install the speech-dispatcher package to hear the calculator.
+Can&apos;t connect to unix socket %1: %2. Autospawn: %3 could not be started: %4</source>
+        <translation>A voz não está disponível: o serviço de voz não está instalado. Instale o pacote speech-dispatcher para ouvir a calculadora.
+Não é possível conectar ao soquete unix %1: %2. Início automático: não foi possível iniciar %3: %4</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service refused to start%3</source>
+        <translation>Não é possível conectar ao soquete unix %1: %2. Início automático: o serviço de voz se recusou a iniciar%3</translation>
+    </message>
+    <message>
+        <source>The speech service closed the connection</source>
+        <translation>O serviço de voz fechou a conexão</translation>
+    </message>
+    <message>
+        <source>The speech service connection failed: </source>
+        <translation>A conexão com o serviço de voz falhou: </translation>
+    </message>
+    <message>
+        <source>Autospawn disabled</source>
+        <translation>Início automático desativado</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: %3</source>
+        <translation>Não é possível conectar ao soquete unix %1: %2. Início automático: %3</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 does not answer in speech-dispatcher&apos;s protocol</source>
+        <translation>O serviço de voz em %1 não responde no protocolo do speech-dispatcher</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered a question it was not asked</source>
+        <translation>O serviço de voz em %1 respondeu a uma pergunta que não lhe foi feita</translation>
+    </message>
+    <message>
+        <source>The speech service refused %1: %2 %3</source>
+        <translation>O serviço de voz recusou %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service did not open its socket within %3 s</source>
+        <translation>Não é possível conectar ao soquete unix %1: %2. Início automático: o serviço de voz não abriu seu soquete em %3 s</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: no answer within %2 s</source>
+        <translation>Não é possível conectar ao soquete unix %1: sem resposta em %2 s</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 did not answer within %2 s</source>
+        <translation>O serviço de voz em %1 não respondeu em %2 s</translation>
     </message>
 </context>
 <context>

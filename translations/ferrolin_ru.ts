@@ -80,6 +80,45 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Не удаётся открыть файл &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Не удаётся создать файл &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The file is too large to show as a results history (%1 MB; the largest is %2 MB).</source>
+        <translation>Файл слишком велик, чтобы показать его как журнал результатов (%1 МБ; не более %2 МБ).</translation>
+    </message>
+    <message>
+        <source>The file starts like an RTF document but is not one.</source>
+        <translation>Файл начинается как документ RTF, но им не является.</translation>
+    </message>
+    <message>
+        <source>Its groups are nested more than %1 deep.</source>
+        <translation>Его группы вложены глубже %1 уровней.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Не обычный файл</translation>
+    </message>
+    <message>
+        <source>The history is too large for a results file that can be opened again (%1 MB; the largest is %2 MB).</source>
+        <translation>Журнал слишком велик для файла результатов, который можно снова открыть (%1 МБ; не более %2 МБ).</translation>
+    </message>
+    <message>
+        <source>Failed to Load Stream</source>
+        <translation>Не удалось загрузить поток</translation>
+    </message>
+    <message>
+        <source>Failed to Save Stream</source>
+        <translation>Не удалось сохранить поток</translation>
+    </message>
+</context>
+<context>
     <name>Guide</name>
     <message>
         <source>Quick Start Guide</source>
@@ -514,6 +553,10 @@
         <source>No voice for this language is installed: phrases are spoken in English</source>
         <translation>Для этого языка не установлен голос: фразы произносятся по-английски</translation>
     </message>
+    <message>
+        <source>Unknown failure</source>
+        <translation>Неизвестный сбой</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -775,6 +818,83 @@
     <message>
         <source>Result = </source>
         <translation>Результат = </translation>
+    </message>
+</context>
+<context>
+    <name>SpeechFailures</name>
+    <message>
+        <source>The speech service address &quot;%1&quot; is a network address; this program speaks only through a unix socket</source>
+        <translation>Адрес речевой службы &quot;%1&quot; является сетевым; эта программа говорит только через unix-сокет</translation>
+    </message>
+    <message>
+        <source>Unknown or unsupported communication method in SPEECHD_ADDRESS &quot;%1&quot;</source>
+        <translation>Неизвестный или неподдерживаемый способ связи в SPEECHD_ADDRESS &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Нет такого файла или каталога</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>В соединении отказано</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Отказано в доступе</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered something it should not: a message that never ends</source>
+        <translation>Речевая служба по адресу %1 ответила то, чего не должна: сообщение без конца</translation>
+    </message>
+    <message>
+        <source>Speech is not available: the speech service is not installed. Install the speech-dispatcher package to hear the calculator.
+Can&apos;t connect to unix socket %1: %2. Autospawn: %3 could not be started: %4</source>
+        <translation>Речь недоступна: речевая служба не установлена. Установите пакет speech-dispatcher, чтобы слышать калькулятор.
+Не удаётся подключиться к unix-сокету %1: %2. Автозапуск: не удалось запустить %3: %4</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service refused to start%3</source>
+        <translation>Не удаётся подключиться к unix-сокету %1: %2. Автозапуск: речевая служба не запустилась%3</translation>
+    </message>
+    <message>
+        <source>The speech service closed the connection</source>
+        <translation>Речевая служба закрыла соединение</translation>
+    </message>
+    <message>
+        <source>The speech service connection failed: </source>
+        <translation>Ошибка соединения с речевой службой: </translation>
+    </message>
+    <message>
+        <source>Autospawn disabled</source>
+        <translation>Автозапуск отключён</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: %3</source>
+        <translation>Не удаётся подключиться к unix-сокету %1: %2. Автозапуск: %3</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 does not answer in speech-dispatcher&apos;s protocol</source>
+        <translation>Речевая служба по адресу %1 отвечает не по протоколу speech-dispatcher</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered a question it was not asked</source>
+        <translation>Речевая служба по адресу %1 ответила на вопрос, который ей не задавали</translation>
+    </message>
+    <message>
+        <source>The speech service refused %1: %2 %3</source>
+        <translation>Речевая служба отклонила %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service did not open its socket within %3 s</source>
+        <translation>Не удаётся подключиться к unix-сокету %1: %2. Автозапуск: речевая служба не открыла свой сокет за %3 с</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: no answer within %2 s</source>
+        <translation>Не удаётся подключиться к unix-сокету %1: нет ответа за %2 с</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 did not answer within %2 s</source>
+        <translation>Речевая служба по адресу %1 не ответила за %2 с</translation>
     </message>
 </context>
 <context>

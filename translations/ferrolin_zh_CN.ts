@@ -80,6 +80,45 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>无法打开文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>无法创建文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>The file is too large to show as a results history (%1 MB; the largest is %2 MB).</source>
+        <translation>文件太大，无法显示为结果历史（%1 MB；最大 %2 MB）。</translation>
+    </message>
+    <message>
+        <source>The file starts like an RTF document but is not one.</source>
+        <translation>文件开头像 RTF 文档，但并不是。</translation>
+    </message>
+    <message>
+        <source>Its groups are nested more than %1 deep.</source>
+        <translation>其分组嵌套超过 %1 层。</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>The history is too large for a results file that can be opened again (%1 MB; the largest is %2 MB).</source>
+        <translation>历史太大，无法写成能再次打开的结果文件（%1 MB；最大 %2 MB）。</translation>
+    </message>
+    <message>
+        <source>Failed to Load Stream</source>
+        <translation>加载数据流失败</translation>
+    </message>
+    <message>
+        <source>Failed to Save Stream</source>
+        <translation>保存数据流失败</translation>
+    </message>
+</context>
+<context>
     <name>Guide</name>
     <message>
         <source>Quick Start Guide</source>
@@ -514,6 +553,10 @@
         <source>No voice for this language is installed: phrases are spoken in English</source>
         <translation>未安装此语言的语音：短语将以英语朗读</translation>
     </message>
+    <message>
+        <source>Unknown failure</source>
+        <translation>未知错误</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -775,6 +818,83 @@
     <message>
         <source>Result = </source>
         <translation>结果 = </translation>
+    </message>
+</context>
+<context>
+    <name>SpeechFailures</name>
+    <message>
+        <source>The speech service address &quot;%1&quot; is a network address; this program speaks only through a unix socket</source>
+        <translation>语音服务地址“%1”是网络地址；本程序只通过 unix 套接字通信</translation>
+    </message>
+    <message>
+        <source>Unknown or unsupported communication method in SPEECHD_ADDRESS &quot;%1&quot;</source>
+        <translation>SPEECHD_ADDRESS“%1”中的通信方式未知或不受支持</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>没有那个文件或目录</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>连接被拒绝</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>权限不够</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered something it should not: a message that never ends</source>
+        <translation>位于 %1 的语音服务回复了不应有的内容：一条永不结束的消息</translation>
+    </message>
+    <message>
+        <source>Speech is not available: the speech service is not installed. Install the speech-dispatcher package to hear the calculator.
+Can&apos;t connect to unix socket %1: %2. Autospawn: %3 could not be started: %4</source>
+        <translation>语音不可用：未安装语音服务。请安装 speech-dispatcher 软件包以收听计算器。
+无法连接到 unix 套接字 %1：%2。自动启动：无法启动 %3：%4</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service refused to start%3</source>
+        <translation>无法连接到 unix 套接字 %1：%2。自动启动：语音服务拒绝启动%3</translation>
+    </message>
+    <message>
+        <source>The speech service closed the connection</source>
+        <translation>语音服务关闭了连接</translation>
+    </message>
+    <message>
+        <source>The speech service connection failed: </source>
+        <translation>与语音服务的连接失败：</translation>
+    </message>
+    <message>
+        <source>Autospawn disabled</source>
+        <translation>自动启动已禁用</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: %3</source>
+        <translation>无法连接到 unix 套接字 %1：%2。自动启动：%3</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 does not answer in speech-dispatcher&apos;s protocol</source>
+        <translation>位于 %1 的语音服务没有使用 speech-dispatcher 的协议回复</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 answered a question it was not asked</source>
+        <translation>位于 %1 的语音服务回答了未被询问的问题</translation>
+    </message>
+    <message>
+        <source>The speech service refused %1: %2 %3</source>
+        <translation>语音服务拒绝了 %1：%2 %3</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: %2. Autospawn: the speech service did not open its socket within %3 s</source>
+        <translation>无法连接到 unix 套接字 %1：%2。自动启动：语音服务未在 %3 秒内打开其套接字</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to unix socket %1: no answer within %2 s</source>
+        <translation>无法连接到 unix 套接字 %1：%2 秒内没有回应</translation>
+    </message>
+    <message>
+        <source>The speech service at %1 did not answer within %2 s</source>
+        <translation>位于 %1 的语音服务未在 %2 秒内回应</translation>
     </message>
 </context>
 <context>

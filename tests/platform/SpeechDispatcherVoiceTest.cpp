@@ -143,6 +143,50 @@ private slots:
         }
     }
 
+    // The language is asked for by the name the service's voices give it; without a voice for it
+    // the service's default voice speaks, and the caller is told once. A real voice list runs to
+    // thousands of lines.
+    void asksForTheLanguageOfItsVoices_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("extraVoices");
+        QTest::addColumn<QByteArray>("asked");  // empty: the language is unavailable
+        QTest::newRow("German") << "de" << 0 << QByteArray("SET SELF LANGUAGE de");
+        QTest::newRow("Chinese is Mandarin to espeak-ng") << "zh" << 0 << QByteArray("SET SELF LANGUAGE cmn");
+        QTest::newRow("English by its region") << "en" << 0 << QByteArray("SET SELF LANGUAGE en-us");
+        QTest::newRow("no Polish voice") << "pl" << 0 << QByteArray();
+        QTest::newRow("among 6000 voices") << "de" << 6000 << QByteArray("SET SELF LANGUAGE de");
+    }
+    void asksForTheLanguageOfItsVoices() {
+        QFETCH(QString, language);
+        QFETCH(int, extraVoices);
+        QFETCH(QByteArray, asked);
+        ServiceInUse working(Behaviour::Speaks);
+        QList<QByteArray> voices{"English (America)\ten-US\tnone", "Chinese (Mandarin)\tcmn\tnone"};
+        for (int i = 0; i < extraVoices; ++i) voices << "Other+" + QByteArray::number(i) + "\txx\tnone";
+        voices << "German\tde\tnone";
+        working.service.SetVoices(voices);
+        SpeechDispatcherVoice voice(FastOptions());
+        QSignalSpy unavailable(&voice, &Voice::LanguageUnavailable);
+        QSignalSpy failed(&voice, &Voice::Failed);
+        voice.SetLanguage(language);
+        voice.Speak(QStringLiteral("one"));
+        voice.Speak(QStringLiteral("two"));
+        QTRY_COMPARE(working.service.phrases().size(), 2);
+        const QList<QByteArray> commands = working.service.commands();
+        const qsizetype list = commands.indexOf("LIST SYNTHESIS_VOICES");
+        QVERIFY(list >= 0);
+        QCOMPARE(commands.count("LIST SYNTHESIS_VOICES"), 1);
+        if (asked.isEmpty()) {
+            QVERIFY(!commands.contains("SET SELF LANGUAGE " + language.toLatin1()));
+            QCOMPARE(unavailable.size(), 1);
+        } else {
+            QCOMPARE(commands.at(list + 1), asked);
+            QCOMPARE(unavailable.size(), 0);
+        }
+        QVERIFY(commands.indexOf("SPEAK") > list);
+        QCOMPARE(failed.size(), 0);
+    }
+
     // What the voice tells a working service: who it is, SSML with marks, its priority, the
     // phrase with every line that starts with a dot escaped; the marks come back as words.
     void speaksThroughTheProtocol() {
@@ -155,6 +199,7 @@ private slots:
 
         const QString first = QStringLiteral("Result = 5.00");
         const QString second = QStringLiteral("one\r\n.two\r\n.");
+        voice.SetLanguage(QStringLiteral("de"));  // asked for once, before the first phrase
         voice.SetPriority(SpeechPriority::Important);
         voice.Speak(first);
         voice.SetPriority(SpeechPriority::Text);
@@ -175,7 +220,8 @@ private slots:
         QTRY_COMPARE(service.commands().last(), QByteArray("CANCEL SELF"));
         const QList<QByteArray> expectedCommands{
             "SET SELF CLIENT_NAME " + qEnvironmentVariable("USER", QStringLiteral("user")).toUtf8() + ":ferrolin:voice", "SET SELF SSML_MODE on",
-            "SET SELF NOTIFICATION index_marks on", "SET SELF PRIORITY IMPORTANT", "SPEAK",
+            "SET SELF NOTIFICATION index_marks on", "LIST SYNTHESIS_VOICES", "SET SELF LANGUAGE de",
+            "SET SELF PRIORITY IMPORTANT", "SPEAK",
             "SET SELF PRIORITY TEXT", "SPEAK", "CANCEL SELF"};
         QCOMPARE(service.commands(), expectedCommands);
         QCOMPARE(failed.size(), 0);

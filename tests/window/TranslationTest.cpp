@@ -54,6 +54,22 @@ private slots:
         QVERIFY2(!fixture.boxes.errors().isEmpty() && fixture.boxes.errors().last().startsWith(error),
                  qPrintable(fixture.boxes.errors().join(u'|')));
     }
+
+    // Without a German voice the service reads with its default voice: English phrases then,
+    // and the user is told once. (Last: English speech stays on for the rest of the program.)
+    void withoutAVoiceForTheLanguagePhrasesAreEnglish() {
+        qputenv("LANG", "de_DE.UTF-8");
+        InstallUiLanguage(*QCoreApplication::instance());
+        DocumentFixture fixture;
+        ItemNamed(*fixture.form, "MnuAudio")->setChecked(true);
+        fixture.voice->EmitLanguageUnavailable();
+        fixture.voice->EmitLanguageUnavailable();
+        QCOMPARE(fixture.boxes.errors().size(), 1);
+        QVERIFY(fixture.boxes.errors().first().startsWith(u"Für diese Sprache ist keine Stimme installiert"));
+        fixture.Evaluate({QStringLiteral("2+3")});
+        QCOMPARE(fixture.voice->spoken().last(), QStringLiteral("Result = 5.00"));
+        QCOMPARE(MenuNamed(*fixture.form, "FileMenu")->title(), QStringLiteral("&Datei"));  // only speech changes
+    }
 };
 
 QTEST_MAIN(TranslationTest)
