@@ -110,6 +110,10 @@ void TFormHelp::LayOut()
     BitBtnStop->setIcon(StopIcon());
     BitBtnStop->setIconSize({pictureSide, pictureSide});
     Button1->setGeometry(metrics.Rect(515 - 4 - 62, 401, 62, 38));
+    // "Close" in another language may need more room than the design gave it: the key grows
+    // leftwards, towards the empty middle of the row.
+    if (const int wanted = Button1->sizeHint().width(); wanted > Button1->width())
+        Button1->setGeometry(Button1->geometry().adjusted(Button1->width() - wanted, 0, 0, 0));
 }
 
 void TFormHelp::FormCreate()

@@ -78,6 +78,10 @@
         <source>The expression is not valid UTF-8 text</source>
         <translation>Der Ausdruck ist kein gültiger UTF-8-Text</translation>
     </message>
+    <message>
+        <source>Not enough parameters</source>
+        <translation>Nicht genügend Parameter</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -126,11 +130,11 @@
     </message>
     <message>
         <source>To use Ferrolin just enter a</source>
-        <translation>Um Ferrolin zu benutzen, geben Sie einfach einen</translation>
+        <translation>Um Ferrolin zu benutzen, geben Sie einfach</translation>
     </message>
     <message>
         <source>mathematical expression into the top window and</source>
-        <translation>mathematischen Ausdruck in das obere Fenster ein und</translation>
+        <translation>einen Rechenausdruck in das obere Fenster ein und</translation>
     </message>
     <message>
         <source>press the evaluate button i.e. the equals button.</source>

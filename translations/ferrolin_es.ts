@@ -78,6 +78,10 @@
         <source>The expression is not valid UTF-8 text</source>
         <translation>La expresión no es texto UTF-8 válido</translation>
     </message>
+    <message>
+        <source>Not enough parameters</source>
+        <translation>Faltan parámetros</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

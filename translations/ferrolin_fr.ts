@@ -78,6 +78,10 @@
         <source>The expression is not valid UTF-8 text</source>
         <translation>L&apos;expression n&apos;est pas un texte UTF-8 valide</translation>
     </message>
+    <message>
+        <source>Not enough parameters</source>
+        <translation>Pas assez de paramètres</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

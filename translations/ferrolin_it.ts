@@ -78,6 +78,10 @@
         <source>The expression is not valid UTF-8 text</source>
         <translation>L&apos;espressione non è un testo UTF-8 valido</translation>
     </message>
+    <message>
+        <source>Not enough parameters</source>
+        <translation>Parametri insufficienti</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

@@ -78,6 +78,10 @@
         <source>The expression is not valid UTF-8 text</source>
         <translation>Wyrażenie nie jest prawidłowym tekstem UTF-8</translation>
     </message>
+    <message>
+        <source>Not enough parameters</source>
+        <translation>Za mało parametrów</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

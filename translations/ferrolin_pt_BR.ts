@@ -78,6 +78,10 @@
         <source>The expression is not valid UTF-8 text</source>
         <translation>A expressão não é um texto UTF-8 válido</translation>
     </message>
+    <message>
+        <source>Not enough parameters</source>
+        <translation>Parâmetros insuficientes</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

@@ -78,6 +78,10 @@
         <source>The expression is not valid UTF-8 text</source>
         <translation>Выражение не является допустимым текстом UTF-8</translation>
     </message>
+    <message>
+        <source>Not enough parameters</source>
+        <translation>Недостаточно параметров</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

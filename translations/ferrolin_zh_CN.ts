@@ -78,6 +78,10 @@
         <source>The expression is not valid UTF-8 text</source>
         <translation>表达式不是有效的 UTF-8 文本</translation>
     </message>
+    <message>
+        <source>Not enough parameters</source>
+        <translation>参数不足</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

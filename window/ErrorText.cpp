@@ -68,7 +68,7 @@ QString ErrorText(const EvaluationFailure& failure) {
 
 QString NoticeText(const std::string& notice) {
     if (notice == kNotEnoughParameters)
-        return QCoreApplication::translate("Errors", QT_TRANSLATE_NOOP("Errors", "Not enough parameters"));
+        return QCoreApplication::translate("Errors", "Not enough parameters");
     return QString::fromUtf8(notice);
 }
 
