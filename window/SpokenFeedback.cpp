@@ -22,7 +22,8 @@ SpokenFeedback::SpokenFeedback(QAction& audioItem, std::unique_ptr<Voice> voice,
         voice_->SetLanguage(SpeechLanguage());
         connect(voice_.get(), &Voice::Failed, this, &SpokenFeedback::ShowFailure);
         connect(voice_.get(), &Voice::LanguageUnavailable, this, [this] {
-            if (SpeaksEnglish()) return;  // told once
+            // Told once; with English shown there is nothing better to fall back to.
+            if (SpeaksEnglish() || UiLanguage().isEmpty()) return;
             SpeakEnglishFromNowOn();
             showFailure_(QCoreApplication::translate(
                 "Messages", "No voice for this language is installed: phrases are spoken in English"));

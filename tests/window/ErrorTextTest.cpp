@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "evaluator/EvaluationError.h"
-#include "platform/UiLanguage.h"
 #include "window/ErrorText.h"
 
 using namespace ferrolin;
@@ -31,17 +30,6 @@ private slots:
             QCOMPARE(ErrorText(failure), QString::fromStdString(failure.message));
         }
         QCOMPARE(NoticeText(kNotEnoughParameters), QString::fromLatin1(kNotEnoughParameters));
-    }
-
-    void germanKeepsTheQuotedPartAsTyped() {
-        qputenv("LANG", "de_DE.UTF-8");
-        qunsetenv("LANGUAGE");
-        InstallUiLanguage(*QCoreApplication::instance());
-        EvaluationFailure failure;
-        failure.kind = ErrorKind::UnableToEvaluate;
-        failure.message = ErrorMessage(failure.kind, "sin30", "%1x");
-        QCOMPARE(ErrorText(failure), QStringLiteral("sin30\n\r Nicht auswertbar: %1x"));
-        QCOMPARE(NoticeText(kNotEnoughParameters), QStringLiteral("Nicht genügend Parameter"));
     }
 };
 

@@ -24,9 +24,9 @@ private slots:
         QTest::addColumn<QString>("voiceLanguage");
         QTest::addColumn<QString>("guideFirstLine");
         QTest::newRow("German") << QByteArray("de_DE.UTF-8") << "&Datei" << "Löschen"
-                                << "(2+3\n\r Rechte Klammer \")\" fehlt" << "Ergebnis = 5.00" << "de"
+                                << "sin30\n\r Nicht auswertbar: sin30" << "Ergebnis = 5.00" << "de"
                                 << "Kurzanleitung";
-        QTest::newRow("C") << QByteArray("C") << "&File" << "Clear" << "(2+3\n\r Missing right bracket \")\""
+        QTest::newRow("C") << QByteArray("C") << "&File" << "Clear" << "sin30\n\r Unable to evaluate sin30"
                            << "Result = 5.00" << "en" << "Quick Start Guide";
     }
     void windowShowsAndSpeaksTheLocalesLanguage() {
@@ -49,7 +49,7 @@ private slots:
         QTEST(fixture.voice->language(), "voiceLanguage");
 
         // The quoted part stays as typed; the explanation is translated.
-        fixture.Evaluate({QStringLiteral("(2+3")});
+        fixture.Evaluate({QStringLiteral("sin 30")});
         QFETCH(QString, error);
         QVERIFY2(!fixture.boxes.errors().isEmpty() && fixture.boxes.errors().last().startsWith(error),
                  qPrintable(fixture.boxes.errors().join(u'|')));
