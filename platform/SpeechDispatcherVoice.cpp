@@ -56,6 +56,12 @@ QString SocketReason(UnixSocket::Error error, const QString& fallback) {
     }
 }
 
+// The name a language is first asked for by: the one espeak-ng, the voice Ferrolin recommends,
+// gives it. The voice list may later name it otherwise.
+QString ServiceLanguageName(const QString& language) {
+    return language == u"zh" ? QStringLiteral("cmn") : language;
+}
+
 // What the service calls `wanted` ("de", "pt-BR", "zh") among its voices' languages
 // (lowercase): the language itself, a regional variant of it, or for Chinese, Mandarin (espeak-ng
 // lists it as "cmn"). Empty when no voice speaks it.
@@ -132,9 +138,9 @@ void SpeechDispatcherVoice::Speak(const QString& text) {
     }
     const std::uint64_t phrase = (std::uint64_t(serial_) << 32) | ++lastPhrase_;
     if (!language_.isEmpty() && queuedLanguage_ != language_) {
-        // The language is set once the voice list shows what the service calls it.
-        pending_.push_back({Step::Voices, "LIST SYNTHESIS_VOICES\r\n"});
+        pending_.push_back({Step::Language, "SET SELF LANGUAGE " + ServiceLanguageName(language_).toLatin1() + "\r\n"});
         queuedLanguage_ = language_;
+        voicesListed_ = false;
     }
     if (queuedPriority_ != priority_) {
         pending_.push_back({Step::Priority, QByteArray("SET SELF PRIORITY ") + PriorityName(priority_) + "\r\n"});
@@ -305,7 +311,8 @@ void SpeechDispatcherVoice::OnMessage(const SsipMessage& message) {
         const QString spoken = VoiceLanguageFor(language_, voiceLanguages_);
         voiceLanguages_.clear();
         if (spoken.isEmpty()) emit LanguageUnavailable();
-        else pending_.push_front({Step::Language, "SET SELF LANGUAGE " + spoken.toLatin1() + "\r\n"});
+        else if (spoken != ServiceLanguageName(language_))
+            pending_.push_front({Step::Language, "SET SELF LANGUAGE " + spoken.toLatin1() + "\r\n"});
     }
     inFlight_.reset();
     deadline_.stop();
@@ -317,7 +324,7 @@ void SpeechDispatcherVoice::OnReplyTimeout() {
         Lose(AnsweredWhatItShouldNot(socketPath_));
         return;
     }
-    const double seconds = (state_ == State::Spawning ? options_.spawnTimeoutMs : options_.replyTimeoutMs) / 1000.0;
+    const double seconds = (state_ == State::Spawning ? options_.spawnTimeoutMs : deadline_.interval()) / 1000.0;
     if (state_ == State::Spawning && !linked_) {
         Lose(QCoreApplication::translate("SpeechFailures", "Can't connect to unix socket %1: %2. Autospawn: the speech service did not open its socket within %3 s")
                  .arg(socketPath_, connectFailure_, QString::number(seconds)));
@@ -331,11 +338,18 @@ void SpeechDispatcherVoice::OnReplyTimeout() {
 }
 
 void SpeechDispatcherVoice::Pump() {
-    if (!linked_ || inFlight_ || pending_.empty()) return;
+    if (!linked_ || inFlight_) return;
+    // The voice list takes the service a while (it asks its synthesiser, and a debug log writes
+    // every one of thousands of lines): asked once the phrases so far are out, so none waits.
+    if (pending_.empty() && state_ == State::Ready && queuedLanguage_ && !voicesListed_) {
+        voicesListed_ = true;
+        pending_.push_back({Step::Voices, "LIST SYNTHESIS_VOICES\r\n"});
+    }
+    if (pending_.empty()) return;
     inFlight_ = std::move(pending_.front());
     pending_.pop_front();
     socket_->Write(inFlight_->bytes);
-    deadline_.start(options_.replyTimeoutMs);
+    deadline_.start(inFlight_->step == Step::Voices ? kVoiceListTimeoutMs : options_.replyTimeoutMs);
 }
 
 void SpeechDispatcherVoice::Lose(const QString& message) {

@@ -94,6 +94,8 @@ private:
     SsipReader NewReader();
     SsipReader reader_;
     QSet<QString> voiceLanguages_;  // the languages of the service's voices, while it lists them
+    bool voicesListed_ = false;     // asked for this connection and language
+    static constexpr int kVoiceListTimeoutMs = 15000;
     std::deque<Request> pending_;      // not yet written
     std::optional<Request> inFlight_;  // written, its reply awaited
     std::optional<QString> queuedLanguage_;  // the service's language once pending_ is through

@@ -33,6 +33,29 @@ class GermanCalculator(Calculator):
         return self.text(self.find(self.main, "text", "Ausdruck"))
 
 
+def scenario(calc, orca, steps, transcript):
+    steps.append("Orca presents the expression box by its German name")
+    orca.wait_say("the expression box", r"^Ausdruck")
+
+    steps.append("the result after Enter is announced as a German notification")
+    calc.type_text("2+3")
+    # LANG sets LC_NUMERIC too: the decimal comma is the locale's.
+    key_then_hear(calc, orca, ["Return"], "the result", r"^Benachrichtigung 2\+3= 5,00", transcript)
+    calc.wait_history(["2+3= 5,00"])
+
+    steps.append("an error is read in German, the quoted expression as typed")
+    calc.type_text("sin 30")
+    key_then_hear(calc, orca, ["Return"], "the German error", r"\bsin30\s+Nicht auswertbar: sin30\b", transcript)
+    key_then_hear(calc, orca, ["Return"], "the expression box again", r"^Ausdruck", transcript)
+    calc.key("ctrl+a", "BackSpace")
+
+    steps.append("Alt+D opens the Datei menu; its items are German")
+    key_then_hear(calc, orca, ["alt+d"], "the first item", r"^Neu\b", transcript, pace="human")
+    key_then_hear(calc, orca, ["Down"], "the second item", r"^Öffnen", transcript)
+    key_then_hear(calc, orca, ["Escape"], "the menu's title", r"^Datei\b", transcript)
+    key_then_hear(calc, orca, ["Escape"], "the expression box", r"^Ausdruck", transcript)
+
+
 def main():
     require = os.environ.get("FERROLIN_REQUIRE_SERVICES") == "1"
     locales = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.split()
