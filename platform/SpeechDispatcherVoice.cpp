@@ -349,7 +349,7 @@ void SpeechDispatcherVoice::Pump() {
     inFlight_ = std::move(pending_.front());
     pending_.pop_front();
     socket_->Write(inFlight_->bytes);
-    deadline_.start(inFlight_->step == Step::Voices ? kVoiceListTimeoutMs : options_.replyTimeoutMs);
+    deadline_.start(inFlight_->step == Step::Voices ? kVoiceListReplies * options_.replyTimeoutMs : options_.replyTimeoutMs);
 }
 
 void SpeechDispatcherVoice::Lose(const QString& message) {

@@ -95,7 +95,9 @@ private:
     SsipReader reader_;
     QSet<QString> voiceLanguages_;  // the languages of the service's voices, while it lists them
     bool voicesListed_ = false;     // asked for this connection and language
-    static constexpr int kVoiceListTimeoutMs = 15000;
+    // The voice list may take the service this many ordinary replies' time; a hung service is
+    // still found out within it.
+    static constexpr int kVoiceListReplies = 3;
     std::deque<Request> pending_;      // not yet written
     std::optional<Request> inFlight_;  // written, its reply awaited
     std::optional<QString> queuedLanguage_;  // the service's language once pending_ is through
