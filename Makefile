@@ -21,6 +21,7 @@ all: build
 # Everything the tests need too (speech and print servers, Xvfb, LibreOffice, ...).
 deps:
 	@scripts/install-deps
+	@scripts/generate-locales
 
 # Only what building and running the calculator needs.
 deps-build:

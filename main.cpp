@@ -15,6 +15,7 @@
 #include "platform/QtMessageBoxes.h"
 #include "platform/ScreenReaderPresence.h"
 #include "platform/Shell.h"
+#include "platform/UiLanguage.h"
 #include "platform/SpeechDispatcherVoice.h"
 #include "window/ChevronIconStyle.h"
 #include "window/StartUpFonts.h"
@@ -38,7 +39,7 @@ public:
             }
         } catch (...) {
             if (mainWindow) {
-                mainWindow->ShowErrorBox(QStringLiteral("Unknown failure"));
+                mainWindow->ShowErrorBox(QCoreApplication::translate("Messages", "Unknown failure"));
             }
         }
         return true;
@@ -67,6 +68,7 @@ int main(int argc, char* argv[]) {
     if (AnswerInformationOption(argc, argv)) return 0;
     ferrolin::BeginReadingFontConfiguration();  // beside Qt's own start
     FerrolinApplication app(argc, argv);
+    ferrolin::InstallUiLanguage(app);
     QApplication::setStyle(new ferrolin::ChevronIconStyle);
     // Lets the desktop match the window to its desktop entry and icon (Wayland's app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ferrolin.Ferrolin"));

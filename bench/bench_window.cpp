@@ -31,6 +31,7 @@
 
 #include "platform/ScreenReaderPresence.h"
 #include "platform/SpeechDispatcherVoice.h"
+#include "platform/UiLanguage.h"
 #include "platform/fakes/FakeMessageBoxes.h"
 #include "platform/fakes/FakeVoice.h"
 #include "window/ChevronIconStyle.h"
@@ -99,6 +100,7 @@ int RunFirstShown(int argc, char** argv, const std::string& which) {
         return app.exec();
     }
     // As main() starts the program.
+    ferrolin::InstallUiLanguage(app);
     QApplication::setStyle(new ferrolin::ChevronIconStyle);
     ferrolin::FakeMessageBoxes boxes;
     ferrolin::Platform platform;

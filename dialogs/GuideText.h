@@ -7,7 +7,7 @@
 namespace ferrolin {
 
 // The guide, one entry per line (empty entries are empty lines).
-const QStringList& GuideLines();
+QStringList GuideLines();
 
 // The same lines joined with line feeds, as the Guide window shows them.
 QString GuideText();

@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
@@ -43,8 +44,8 @@ TFormAbout::TFormAbout(QWidget* owner, const Platform& platform, QString noticeT
                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ImageIcon(new QLabel(this)),
       LabelName(new QLabel(QStringLiteral("Ferrolin"), this)),
-      LabelAuthor(new QLabel(QStringLiteral("by the Ferrolin developers"), this)),
-      LabelHomePage(new HomePageLabel(QStringLiteral("Home page (Click here)"), this)),
+      LabelAuthor(new QLabel(QCoreApplication::translate("About", "by the Ferrolin developers"), this)),
+      LabelHomePage(new HomePageLabel(QCoreApplication::translate("About", "Home page (Click here)"), this)),
       Button1(new QPushButton(tr("OK"), this)),
       LabelVersion(new QLabel(tr("Version %1").arg(QString::fromLatin1(kVersion)), this)),
       shell_(platform.shell),
@@ -63,7 +64,7 @@ TFormAbout::TFormAbout(QWidget* owner, const Platform& platform, QString noticeT
     LabelName->setObjectName(QStringLiteral("LabelName"));
     LabelAuthor->setObjectName(QStringLiteral("LabelAuthor"));
     LabelHomePage->setObjectName(QStringLiteral("LabelHomePage"));
-    LabelHomePage->setAccessibleName(QStringLiteral("Home page"));
+    LabelHomePage->setAccessibleName(QCoreApplication::translate("About", "Home page"));
     LabelHomePage->setAccessibleDescription(tr("Opens %1 in the web browser").arg(HomePageAddress));
     LabelHomePage->setToolTip(HomePageAddress);
     LabelVersion->setObjectName(QStringLiteral("LabelVersion"));
@@ -113,8 +114,8 @@ void TFormAbout::LabelHomePageClick()
 {
     const std::optional<QString> failure = shell_ ? shell_->OpenUrl(QUrl(HomePageAddress)) : QString();
     if (failure)
-        messageBoxes_->ShowNotice(noticeTitle_, failure->isEmpty() ? QStringLiteral("Website not available")
-                                                                   : QStringLiteral("Website not available\n\n") + *failure);
+        messageBoxes_->ShowNotice(noticeTitle_, failure->isEmpty() ? QCoreApplication::translate("About", "Website not available")
+                                                                   : QCoreApplication::translate("About", "Website not available") + QStringLiteral("\n\n") + *failure);
 }
 
 void TFormAbout::LabelHomePageMouseEnter()

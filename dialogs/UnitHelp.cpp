@@ -5,8 +5,10 @@
 #include "dialogs/DesignMetrics.h"
 #include "dialogs/GuideText.h"
 #include "platform/Platform.h"
+#include "platform/UiLanguage.h"
 #include "platform/Voice.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -45,20 +47,20 @@ TFormHelp::TFormHelp(QWidget* owner, const Platform& platform, ReportError repor
       reportError_(std::move(reportError))
 {
     setObjectName(QStringLiteral("FormHelp"));
-    setWindowTitle(QStringLiteral("Quick Start Guide"));
+    setWindowTitle(QCoreApplication::translate("Guide", "Quick Start Guide"));
 
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setAccessibleName(QStringLiteral("Quick Start Guide text"));
+    RichEdit1->setAccessibleName(QCoreApplication::translate("Guide", "Quick Start Guide text"));
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab would otherwise type into the guide and keep keyboard users from reaching the buttons.
     RichEdit1->setTabChangesFocus(true);
     RichEdit1->setPlainText(GuideText());
 
     BitBtnPlay->setObjectName(QStringLiteral("BitBtnPlay"));
-    BitBtnPlay->setAccessibleName(QStringLiteral("Play"));
+    BitBtnPlay->setAccessibleName(QCoreApplication::translate("Guide", "Play"));
     BitBtnPlay->setToolTip(tr("Read the guide aloud"));
     BitBtnStop->setObjectName(QStringLiteral("BitBtnStop"));
-    BitBtnStop->setAccessibleName(QStringLiteral("Stop"));
+    BitBtnStop->setAccessibleName(QCoreApplication::translate("Guide", "Stop"));
     BitBtnStop->setToolTip(tr("Stop reading"));
     Button1->setObjectName(QStringLiteral("Button1"));
     for (QPushButton* button : {BitBtnPlay, BitBtnStop, Button1}) {
@@ -76,6 +78,7 @@ TFormHelp::TFormHelp(QWidget* owner, const Platform& platform, ReportError repor
     connect(&readingGap_, &QTimer::timeout, this, &TFormHelp::ReadingGap);
     if (SpVoice1) {
         SpVoice1->SetPriority(SpeechPriority::Text);
+        SpVoice1->SetLanguage(SpeechLanguage());  // the language the guide is shown in
         connect(SpVoice1.get(), &Voice::Word, this, &TFormHelp::SpVoice1Word);
         // A lost service ends the reading: resuming it would only fail again.
         connect(SpVoice1.get(), &Voice::Failed, this, [this](const QString& message) {
@@ -107,6 +110,10 @@ void TFormHelp::LayOut()
     BitBtnStop->setIcon(StopIcon());
     BitBtnStop->setIconSize({pictureSide, pictureSide});
     Button1->setGeometry(metrics.Rect(515 - 4 - 62, 401, 62, 38));
+    // "Close" in another language may need more room than the design gave it: the key grows
+    // leftwards, towards the empty middle of the row.
+    if (const int wanted = Button1->sizeHint().width(); wanted > Button1->width())
+        Button1->setGeometry(Button1->geometry().adjusted(Button1->width() - wanted, 0, 0, 0));
 }
 
 void TFormHelp::FormCreate()

@@ -4,6 +4,7 @@
 #include "formats/RtfReader.h"
 #include "formats/RtfWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -15,20 +16,20 @@
 namespace ferrolin {
 
 QString CannotOpenMessage(const QString& fileName, const QString& reason) {
-    return QStringLiteral("Cannot open file \"%1\". %2").arg(QFileInfo(fileName).absoluteFilePath(), reason);
+    return QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(QFileInfo(fileName).absoluteFilePath(), reason);
 }
 
 QString CannotCreateMessage(const QString& fileName, const QString& reason) {
-    return QStringLiteral("Cannot create file \"%1\". %2").arg(QFileInfo(fileName).absoluteFilePath(), reason);
+    return QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(QFileInfo(fileName).absoluteFilePath(), reason);
 }
 
 QString FailedStreamMessage(const char* failure, const QString& cause) {
-    const QString first = QString::fromLatin1(failure) + QLatin1Char('.');
+    const QString first = QCoreApplication::translate("Files", failure) + QLatin1Char('.');
     return cause.isEmpty() ? first : first + QLatin1Char('\n') + cause;
 }
 
 QString TooLargeReason(qint64 bytes) {
-    return QStringLiteral("The file is too large to show as a results history (%1 MB; the largest is %2 MB).")
+    return QCoreApplication::translate("Files", "The file is too large to show as a results history (%1 MB; the largest is %2 MB).")
         .arg((bytes + (1 << 20) - 1) >> 20)
         .arg(kMaxResultsFileBytes >> 20);
 }
@@ -40,8 +41,8 @@ QString RtfFailureCause(QByteArrayView bytes) {
     const qsizetype header = bytes.indexOf("{\\rtf");
     const qsizetype afterHeader = header + 5;
     if (header < 0 || (afterHeader < bytes.size() && std::isalpha(static_cast<unsigned char>(bytes[afterHeader]))))
-        return QStringLiteral("The file starts like an RTF document but is not one.");
-    return QStringLiteral("Its groups are nested more than %1 deep.").arg(kMaxRtfGroupDepth);
+        return QCoreApplication::translate("Files", "The file starts like an RTF document but is not one.");
+    return QCoreApplication::translate("Files", "Its groups are nested more than %1 deep.").arg(kMaxRtfGroupDepth);
 }
 
 }  // namespace
@@ -54,7 +55,7 @@ ReadResults ReadResultsFile(const QString& fileName) {
     const QFileInfo info(fileName);
     // A pipe would block the window until some writer came, a device could never end.
     if (!info.isFile() && !info.isDir())
-        return failed(NotRegularFile, CannotOpenMessage(fileName, QStringLiteral("Not a regular file")));
+        return failed(NotRegularFile, CannotOpenMessage(fileName, QCoreApplication::translate("Files", "Not a regular file")));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) return failed(CannotOpen, CannotOpenMessage(fileName, file.errorString()));
     // Asked of the open file: the size by name could be another file's by now.
@@ -75,12 +76,12 @@ std::optional<ResultsFileFailure> WriteResultsFile(const QString& fileName, cons
     // root, a device of the system's); Open refuses them too.
     const QFileInfo target(fileName);
     if (target.exists() && !target.isFile())
-        return ResultsFileFailure{NotRegularFile, CannotCreateMessage(fileName, QStringLiteral("Not a regular file"))};
+        return ResultsFileFailure{NotRegularFile, CannotCreateMessage(fileName, QCoreApplication::translate("Files", "Not a regular file"))};
     const QByteArray bytes = WriteRtf(lines, fontName);
     // A file Open would refuse is not written: the history stays in the window, the old file whole.
     if (bytes.size() > kMaxResultsFileBytes) {
-        const QString reason = QStringLiteral("The history is too large for a results file that can be opened again "
-                                              "(%1 MB; the largest is %2 MB).")
+        const QString reason = QCoreApplication::translate("Files", "The history is too large for a results file that can be "
+                                                                    "opened again (%1 MB; the largest is %2 MB).")
                                    .arg((bytes.size() + (1 << 20) - 1) >> 20)
                                    .arg(kMaxResultsFileBytes >> 20);
         return ResultsFileFailure{TooLarge, CannotCreateMessage(fileName, reason)};

@@ -19,8 +19,8 @@ inline constexpr qint64 kMaxResultsFileBytes = 64 * 1024 * 1024;
 // The error texts Open and Save report.
 QString CannotOpenMessage(const QString& fileName, const QString& reason);
 QString CannotCreateMessage(const QString& fileName, const QString& reason);
-inline constexpr const char* kFailedToLoadMessage = "Failed to Load Stream";
-inline constexpr const char* kFailedToSaveMessage = "Failed to Save Stream";
+inline constexpr const char* kFailedToLoadMessage = QT_TRANSLATE_NOOP("Files", "Failed to Load Stream");
+inline constexpr const char* kFailedToSaveMessage = QT_TRANSLATE_NOOP("Files", "Failed to Save Stream");
 // "Failed to Load Stream." or "Failed to Save Stream." with the cause on a line of its own.
 QString FailedStreamMessage(const char* failure, const QString& cause);
 // The reason a file of `bytes` bytes is refused: more than kMaxResultsFileBytes.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Printing.h"
 
+#include <QCoreApplication>
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
@@ -28,9 +29,9 @@ namespace ferrolin {
 
 namespace {
 
-const char* const kNotValid = "Printer selected is not valid";
-const char* const kNoDefault = "There is no default printer currently selected";
-const char* const kNoAnswer = "The print system does not answer: nothing was printed. Try again once it runs";
+const char* const kNotValid = QT_TRANSLATE_NOOP("Printing", "Printer selected is not valid");
+const char* const kNoDefault = QT_TRANSLATE_NOOP("Printing", "There is no default printer currently selected");
+const char* const kNoAnswer = QT_TRANSLATE_NOOP("Printing", "The print system does not answer: nothing was printed. Try again once it runs");
 
 // Points per inch: a font's point size is its height in 1/72 inch.
 constexpr double kPointsPerInch = 72.0;
@@ -134,7 +135,7 @@ std::optional<QString> LookUpAndPrint(QTextDocument& pages, const QString& jobNa
     // printers: the server itself tells them apart.
     if (chosen) {
         info = QPrinterInfo::printerInfo(chosen->name);
-        if (info.isNull()) return QString::fromLatin1(AskPrintSystem().answered ? kNotValid : kNoAnswer);
+        if (info.isNull()) return QCoreApplication::translate("Printing", AskPrintSystem().answered ? kNotValid : kNoAnswer);
         // The printer's own margins for that paper: where it cannot print.
         QPrinter printer(info, QPrinter::HighResolution);
         printer.setPageSize(chosen->layout.pageSize());
@@ -142,21 +143,21 @@ std::optional<QString> LookUpAndPrint(QTextDocument& pages, const QString& jobNa
         layout = printer.pageLayout();
     } else {
         const PrintSystemAnswer system = AskPrintSystem();
-        if (!system.answered) return QString::fromLatin1(kNoAnswer);
+        if (!system.answered) return QCoreApplication::translate("Printing", kNoAnswer);
         if (!system.defaultPrinter.isEmpty()) info = QPrinterInfo::printerInfo(system.defaultPrinter);
-        if (info.isNull()) return QString::fromLatin1(kNoDefault);
+        if (info.isNull()) return QCoreApplication::translate("Printing", kNoDefault);
         layout = QPrinter(info, QPrinter::HighResolution).pageLayout();
     }
     printerName = info.printerName();
     const bool stopped = info.state() == QPrinter::Error;
     lookedUp = true;
     if (abandoned) return {};
-    if (stopped) return QStringLiteral("The printer \"%1\" is stopped: nothing was printed").arg(printerName);
+    if (stopped) return QCoreApplication::translate("Printing", "The printer \"%1\" is stopped: nothing was printed").arg(printerName);
 
     // Print where the printer can print: its margins are the parts of the paper it cannot reach.
     layout.setMargins(layout.minimumMargins());
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/ferrolin-print-XXXXXX.pdf"));
-    if (!file.open()) return QString::fromLatin1(kNotValid);
+    if (!file.open()) return QCoreApplication::translate("Printing", kNotValid);
     file.close();
     {
         QPrinter pdf(QPrinter::HighResolution);
@@ -214,7 +215,7 @@ void QtPrinting::SetupPrinter(QWidget* owner) {
 void QtPrinting::Print(const QTextDocument& document, const QString& jobName) {
     if (job_) {
         QMetaObject::invokeMethod(
-            this, [this] { emit Failed(QStringLiteral("The results are still being printed; try again when that has finished")); },
+            this, [this] { emit Failed(QCoreApplication::translate("Printing", "The results are still being printed; try again when that has finished")); },
             Qt::QueuedConnection);
         return;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Shell.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QStandardPaths>
 
@@ -15,8 +16,8 @@ std::optional<QString> DesktopShell::OpenUrl(const QUrl& url)
     if (QDesktopServices::openUrl(url))
         return std::nullopt;
     if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
-        return QStringLiteral("No program to open web pages is installed (the xdg-utils package provides one). "
-                              "The address is %1").arg(url.toString());
+        return QCoreApplication::translate("Messages", "No program to open web pages is installed (the xdg-utils package provides one). "
+                                                       "The address is %1").arg(url.toString());
     return QString();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SpeechDispatcherAddress.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
@@ -33,11 +34,11 @@ SpeechAddress ResolveSpeechAddress(const std::function<QString(const char*)>& en
         return SpeechSocketPath{fields[1]};
     }
     if (fields[0] == QLatin1String("inet_socket"))
-        return SpeechAddressError{QStringLiteral("The speech service address \"%1\" is a network address; "
+        return SpeechAddressError{QCoreApplication::translate("SpeechFailures", "The speech service address \"%1\" is a network address; "
                                                  "this program speaks only through a unix socket")
                                       .arg(address)};
     return SpeechAddressError{
-        QStringLiteral("Unknown or unsupported communication method in SPEECHD_ADDRESS \"%1\"").arg(address)};
+        QCoreApplication::translate("SpeechFailures", "Unknown or unsupported communication method in SPEECHD_ADDRESS \"%1\"").arg(address)};
 }
 
 SpeechAddress ResolveSpeechAddress() {

@@ -49,21 +49,42 @@ QByteArray SpeakData(const QByteArray& text) {
 
 QString SocketReason(UnixSocket::Error error, const QString& fallback) {
     switch (error) {
-    case UnixSocket::Error::NotFound: return QStringLiteral("No such file or directory");
-    case UnixSocket::Error::Refused: return QStringLiteral("Connection refused");
-    case UnixSocket::Error::AccessDenied: return QStringLiteral("Permission denied");
+    case UnixSocket::Error::NotFound: return QCoreApplication::translate("SpeechFailures", "No such file or directory");
+    case UnixSocket::Error::Refused: return QCoreApplication::translate("SpeechFailures", "Connection refused");
+    case UnixSocket::Error::AccessDenied: return QCoreApplication::translate("SpeechFailures", "Permission denied");
     default: return fallback;
     }
 }
 
+// The name a language is first asked for by: the one espeak-ng, the voice Ferrolin recommends,
+// gives it. The voice list may later name it otherwise.
+QString ServiceLanguageName(const QString& language) {
+    return language == u"zh" ? QStringLiteral("cmn") : language;
+}
+
+// What the service calls `wanted` ("de", "pt-BR", "zh") among its voices' languages
+// (lowercase): the language itself, a regional variant of it, or for Chinese, Mandarin (espeak-ng
+// lists it as "cmn"). Empty when no voice speaks it.
+QString VoiceLanguageFor(const QString& wanted, const QSet<QString>& languages) {
+    const QString lower = wanted.toLower();
+    QStringList names{lower};
+    if (lower == u"zh") names << QStringLiteral("cmn");
+    for (const QString& name : names) {
+        if (languages.contains(name)) return name;
+        for (const QString& language : languages)
+            if (language.startsWith(name + u'-')) return language;
+    }
+    return {};
+}
+
 QString AnsweredWhatItShouldNot(const QString& socketPath) {
-    return QStringLiteral("The speech service at %1 answered something it should not: a message that never ends").arg(socketPath);
+    return QCoreApplication::translate("SpeechFailures", "The speech service at %1 answered something it should not: a message that never ends").arg(socketPath);
 }
 
 // The command a refused reply answered, for the message.
 const char* StepName(int step) {
     static const char* const names[] = {"CLIENT_NAME", "SSML_MODE", "NOTIFICATION", "PRIORITY",
-                                        "SPEAK", "the phrase", "CANCEL"};
+                                        "SPEAK", "the phrase", "CANCEL", "LANGUAGE", "LIST SYNTHESIS_VOICES"};
     return names[step];
 }
 
@@ -73,6 +94,7 @@ SpeechDispatcherVoice::SpeechDispatcherVoice(QObject* parent) : SpeechDispatcher
 
 SpeechDispatcherVoice::SpeechDispatcherVoice(Options options, QObject* parent)
     : Voice(parent), options_(std::move(options)), serial_(nextVoiceSerial++) {
+    reader_ = NewReader();
     deadline_.setSingleShot(true);
     retry_.setSingleShot(true);
     connect(&deadline_, &QTimer::timeout, this, &SpeechDispatcherVoice::OnReplyTimeout);
@@ -98,6 +120,16 @@ SpeechDispatcherVoice::~SpeechDispatcherVoice() {
     }
 }
 
+SsipReader SpeechDispatcherVoice::NewReader() {
+    SsipReader reader;
+    // Only the languages are kept of the thousands of voices listed.
+    reader.PassLinesOf(249, [this](const QByteArray& voice) {
+        const QList<QByteArray> fields = voice.split('\t');
+        if (fields.size() >= 2 && voiceLanguages_.size() < 4096) voiceLanguages_.insert(QString::fromUtf8(fields[1]).toLower());
+    });
+    return reader;
+}
+
 void SpeechDispatcherVoice::Speak(const QString& text) {
     if (text.isEmpty() || state_ == State::Failing) return;
     if (state_ == State::Idle) {
@@ -105,6 +137,11 @@ void SpeechDispatcherVoice::Speak(const QString& text) {
         if (state_ == State::Failing) return;  // failed at once
     }
     const std::uint64_t phrase = (std::uint64_t(serial_) << 32) | ++lastPhrase_;
+    if (!language_.isEmpty() && queuedLanguage_ != language_) {
+        pending_.push_back({Step::Language, "SET SELF LANGUAGE " + ServiceLanguageName(language_).toLatin1() + "\r\n"});
+        queuedLanguage_ = language_;
+        voicesListed_ = false;
+    }
     if (queuedPriority_ != priority_) {
         pending_.push_back({Step::Priority, QByteArray("SET SELF PRIORITY ") + PriorityName(priority_) + "\r\n"});
         queuedPriority_ = priority_;
@@ -143,6 +180,7 @@ void SpeechDispatcherVoice::StartConnecting() {
     spawned_ = false;
     spawnSucceeded_ = false;
     queuedPriority_.reset();
+    queuedLanguage_.reset();
     TryConnect();
 }
 
@@ -154,7 +192,7 @@ void SpeechDispatcherVoice::TryConnect() {
         connect(socket_, &UnixSocket::ReadyRead, this, &SpeechDispatcherVoice::OnReadyRead);
     }
     linked_ = false;
-    reader_ = {};
+    reader_ = NewReader();
     if (state_ != State::Spawning) deadline_.start(options_.replyTimeoutMs);
     socket_->ConnectTo(socketPath_);
 }
@@ -176,7 +214,7 @@ void SpeechDispatcherVoice::Spawn(const QString& reason) {
     QProcess* const process = spawn_;
     connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart || process != spawn_ || state_ != State::Spawning) return;
-        Lose(QStringLiteral("Speech is not available: the speech service is not installed. Install the "
+        Lose(QCoreApplication::translate("SpeechFailures", "Speech is not available: the speech service is not installed. Install the "
                             "speech-dispatcher package to hear the calculator.\n"
                             "Can't connect to unix socket %1: %2. Autospawn: %3 could not be started: %4")
                  .arg(socketPath_, connectFailure_, options_.spawnProgram, process->errorString()));
@@ -187,7 +225,7 @@ void SpeechDispatcherVoice::Spawn(const QString& reason) {
         if (state_ != State::Spawning) return;
         if (status != QProcess::NormalExit || exitCode != 0) {
             const QString said = QString::fromLocal8Bit(process->readAllStandardError()).trimmed();
-            Lose(QStringLiteral("Can't connect to unix socket %1: %2. Autospawn: the speech service refused to start%3")
+            Lose(QCoreApplication::translate("SpeechFailures", "Can't connect to unix socket %1: %2. Autospawn: the speech service refused to start%3")
                      .arg(socketPath_, connectFailure_, said.isEmpty() ? QString() : QStringLiteral(": ") + said));
             return;
         }
@@ -213,8 +251,8 @@ void SpeechDispatcherVoice::OnSocketError() {
     if (!socket_) return;
     const UnixSocket::Error error = socket_->error();
     if (linked_) {
-        Lose(error == UnixSocket::Error::PeerClosed ? QStringLiteral("The speech service closed the connection")
-                                                    : QStringLiteral("The speech service connection failed: ") + socket_->errorString());
+        Lose(error == UnixSocket::Error::PeerClosed ? QCoreApplication::translate("SpeechFailures", "The speech service closed the connection")
+                                                    : QCoreApplication::translate("SpeechFailures", "The speech service connection failed: ") + socket_->errorString());
         return;
     }
     const QString reason = SocketReason(error, socket_->errorString());
@@ -228,10 +266,10 @@ void SpeechDispatcherVoice::OnSocketError() {
         retry_.start(kSpawnRetryMs);
         return;
     }
-    const QString autospawn = !options_.autospawn ? QStringLiteral("Autospawn disabled")
+    const QString autospawn = !options_.autospawn ? QCoreApplication::translate("SpeechFailures", "Autospawn disabled")
                               : spawned_          ? QStringLiteral("the started service did not open its socket")
                                                   : QStringLiteral("not tried");
-    Lose(QStringLiteral("Can't connect to unix socket %1: %2. Autospawn: %3").arg(socketPath_, reason, autospawn));
+    Lose(QCoreApplication::translate("SpeechFailures", "Can't connect to unix socket %1: %2. Autospawn: %3").arg(socketPath_, reason, autospawn));
 }
 
 void SpeechDispatcherVoice::OnReadyRead() {
@@ -239,7 +277,7 @@ void SpeechDispatcherVoice::OnReadyRead() {
     if (!reader_.Feed(socket_->ReadAll())) {
         Lose(reader_.failure() == SsipReader::Failure::TooLong
                  ? AnsweredWhatItShouldNot(socketPath_)
-                 : QStringLiteral("The speech service at %1 does not answer in speech-dispatcher's protocol").arg(socketPath_));
+                 : QCoreApplication::translate("SpeechFailures", "The speech service at %1 does not answer in speech-dispatcher's protocol").arg(socketPath_));
         return;
     }
     while (const std::optional<SsipMessage> message = reader_.Take()) {
@@ -259,16 +297,23 @@ void SpeechDispatcherVoice::OnMessage(const SsipMessage& message) {
         return;
     }
     if (!inFlight_) {
-        Lose(QStringLiteral("The speech service at %1 answered a question it was not asked").arg(socketPath_));
+        Lose(QCoreApplication::translate("SpeechFailures", "The speech service at %1 answered a question it was not asked").arg(socketPath_));
         return;
     }
     if (message.code >= 300) {
-        Lose(QStringLiteral("The speech service refused %1: %2 %3")
+        Lose(QCoreApplication::translate("SpeechFailures", "The speech service refused %1: %2 %3")
                  .arg(QString::fromLatin1(StepName(int(inFlight_->step))), QString::number(message.code),
                       QString::fromUtf8(message.lines.last())));
         return;
     }
     if (inFlight_->step == Step::Marks) state_ = State::Ready;
+    if (inFlight_->step == Step::Voices) {
+        const QString spoken = VoiceLanguageFor(language_, voiceLanguages_);
+        voiceLanguages_.clear();
+        if (spoken.isEmpty()) emit LanguageUnavailable();
+        else if (spoken != ServiceLanguageName(language_))
+            pending_.push_front({Step::Language, "SET SELF LANGUAGE " + spoken.toLatin1() + "\r\n"});
+    }
     inFlight_.reset();
     deadline_.stop();
     Pump();
@@ -279,25 +324,32 @@ void SpeechDispatcherVoice::OnReplyTimeout() {
         Lose(AnsweredWhatItShouldNot(socketPath_));
         return;
     }
-    const double seconds = (state_ == State::Spawning ? options_.spawnTimeoutMs : options_.replyTimeoutMs) / 1000.0;
+    const double seconds = (state_ == State::Spawning ? options_.spawnTimeoutMs : deadline_.interval()) / 1000.0;
     if (state_ == State::Spawning && !linked_) {
-        Lose(QStringLiteral("Can't connect to unix socket %1: %2. Autospawn: the speech service did not open its socket within %3 s")
+        Lose(QCoreApplication::translate("SpeechFailures", "Can't connect to unix socket %1: %2. Autospawn: the speech service did not open its socket within %3 s")
                  .arg(socketPath_, connectFailure_, QString::number(seconds)));
         return;
     }
     if (!linked_) {
-        Lose(QStringLiteral("Can't connect to unix socket %1: no answer within %2 s").arg(socketPath_, QString::number(seconds)));
+        Lose(QCoreApplication::translate("SpeechFailures", "Can't connect to unix socket %1: no answer within %2 s").arg(socketPath_, QString::number(seconds)));
         return;
     }
-    Lose(QStringLiteral("The speech service at %1 did not answer within %2 s").arg(socketPath_, QString::number(seconds)));
+    Lose(QCoreApplication::translate("SpeechFailures", "The speech service at %1 did not answer within %2 s").arg(socketPath_, QString::number(seconds)));
 }
 
 void SpeechDispatcherVoice::Pump() {
-    if (!linked_ || inFlight_ || pending_.empty()) return;
+    if (!linked_ || inFlight_) return;
+    // The voice list takes the service a while (it asks its synthesiser, and a debug log writes
+    // every one of thousands of lines): asked once the phrases so far are out, so none waits.
+    if (pending_.empty() && state_ == State::Ready && queuedLanguage_ && !voicesListed_) {
+        voicesListed_ = true;
+        pending_.push_back({Step::Voices, "LIST SYNTHESIS_VOICES\r\n"});
+    }
+    if (pending_.empty()) return;
     inFlight_ = std::move(pending_.front());
     pending_.pop_front();
     socket_->Write(inFlight_->bytes);
-    deadline_.start(options_.replyTimeoutMs);
+    deadline_.start(inFlight_->step == Step::Voices ? kVoiceListReplies * options_.replyTimeoutMs : options_.replyTimeoutMs);
 }
 
 void SpeechDispatcherVoice::Lose(const QString& message) {
@@ -322,10 +374,11 @@ void SpeechDispatcherVoice::Lose(const QString& message) {
         spawn_ = nullptr;
     }
     linked_ = false;
-    reader_ = {};
+    reader_ = NewReader();
     pending_.clear();
     inFlight_.reset();
     queuedPriority_.reset();
+    queuedLanguage_.reset();
     droppedUpTo_ = lastPhrase_;
     state_ = State::Failing;
     QMetaObject::invokeMethod(

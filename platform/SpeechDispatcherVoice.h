@@ -18,6 +18,7 @@
 #include "platform/Voice.h"
 
 #include <QElapsedTimer>
+#include <QSet>
 #include <QTimer>
 
 #include <cstdint>
@@ -53,6 +54,7 @@ public:
     void Speak(const QString& text) override;
     void Purge() override;
     void SetPriority(SpeechPriority priority) override { priority_ = priority; }
+    void SetLanguage(const QString& language) override { language_ = language; }
 
     // The service has accepted this voice's settings and takes phrases.
     bool isConnected() const { return state_ == State::Ready; }
@@ -61,7 +63,7 @@ private:
     // Failing: a failure is on its way to Failed; until it is delivered, phrases are dropped
     // with it rather than starting another attempt.
     enum class State { Idle, Connecting, Spawning, Ready, Failing };
-    enum class Step { ClientName, Ssml, Marks, Priority, Speak, Data, Cancel };
+    enum class Step { ClientName, Ssml, Marks, Priority, Speak, Data, Cancel, Language, Voices };
     struct Request {
         Step step;
         QByteArray bytes;
@@ -81,6 +83,7 @@ private:
 
     Options options_;
     SpeechPriority priority_ = SpeechPriority::Message;
+    QString language_;  // empty: the service's default voice
     State state_ = State::Idle;
     UnixSocket* socket_ = nullptr;  // made once, for every connection this voice opens
     QString socketPath_;
@@ -93,9 +96,16 @@ private:
     QElapsedTimer spawnClock_;
     QTimer deadline_;   // the reply awaited, or the connection under way
     QTimer retry_;      // waiting for a started service to open its socket
+    SsipReader NewReader();
     SsipReader reader_;
+    QSet<QString> voiceLanguages_;  // the languages of the service's voices, while it lists them
+    bool voicesListed_ = false;     // asked for this connection and language
+    // The voice list may take the service this many ordinary replies' time; a hung service is
+    // still found out within it.
+    static constexpr int kVoiceListReplies = 3;
     std::deque<Request> pending_;      // not yet written
     std::optional<Request> inFlight_;  // written, its reply awaited
+    std::optional<QString> queuedLanguage_;  // the service's language once pending_ is through
     std::optional<SpeechPriority> queuedPriority_;  // the service's priority once pending_ is through
 
     const std::uint32_t serial_;  // tells this voice's marks from other voices' in this process

@@ -19,6 +19,7 @@ bool SsipReader::Feed(const QByteArray& bytes) {
         if (failed()) {
             partial_.clear();
             building_ = {};
+            passing_ = false;
             return false;
         }
     }
@@ -34,6 +35,13 @@ bool SsipReader::ReadLine(const QByteArray& line) {
     const int code = (line[0] - '0') * 100 + (line[1] - '0') * 10 + (line[2] - '0');
     if (code < 100) return false;
     if (!building_.lines.isEmpty() && building_.code != code) return false;
+    if (passing_ && code != passCode_) return false;
+    if (passSink_ && code == passCode_ && line[3] == '-' && building_.lines.isEmpty()) {
+        passing_ = true;
+        passSink_(line.mid(4));
+        return true;
+    }
+    passing_ = false;
     if (building_.lines.size() >= kMaxMessageLines) {
         failure_ = Failure::TooLong;
         return false;
@@ -45,6 +53,11 @@ bool SsipReader::ReadLine(const QByteArray& line) {
         building_ = {};
     }
     return true;
+}
+
+void SsipReader::PassLinesOf(int code, std::function<void(const QByteArray&)> sink) {
+    passCode_ = code;
+    passSink_ = std::move(sink);
 }
 
 std::optional<SsipMessage> SsipReader::Take() {

@@ -6,6 +6,7 @@
 // may arrive at any time between replies.
 #include <QByteArray>
 #include <QList>
+#include <functional>
 #include <optional>
 
 namespace ferrolin {
@@ -33,7 +34,13 @@ public:
     bool failed() const { return failure_ != Failure::None; }
     Failure failure() const { return failure_; }
     // Part of a message has come and the rest has not yet.
-    bool midMessage() const { return !partial_.isEmpty() || !building_.lines.isEmpty(); }
+    bool midMessage() const { return !partial_.isEmpty() || !building_.lines.isEmpty() || passing_; }
+
+    // The lines of messages with `code` but their last are handed to `sink` as they come instead
+    // of being kept, so such a message may have any number of lines: speech-dispatcher lists its
+    // voices (code 249) one a line, thousands of them. The message is delivered with its last
+    // line alone.
+    void PassLinesOf(int code, std::function<void(const QByteArray&)> sink);
 
     // Longer than any reply or event the service sends this program (an index mark event is four
     // lines, a reply two).
@@ -46,6 +53,9 @@ private:
     QByteArray partial_;
     SsipMessage building_;
     QList<SsipMessage> done_;
+    int passCode_ = 0;
+    std::function<void(const QByteArray&)> passSink_;
+    bool passing_ = false;  // within a message whose lines go to passSink_
     Failure failure_ = Failure::None;
 };
 

@@ -31,6 +31,10 @@ public:
     // The priority of the phrases spoken after this call; a new voice speaks at Message.
     virtual void SetPriority(SpeechPriority priority) = 0;
 
+    // The language of the phrases spoken after this call, as SSIP names it ("de", "pt-BR"); a
+    // new voice speaks the service's default language.
+    virtual void SetLanguage(const QString& language) = 0;
+
 signals:
     // A word of a phrase starts being spoken: its position and length in that phrase's QString
     // (UTF-16 units). Always delivered on the thread that owns the voice.
@@ -40,6 +44,10 @@ signals:
     // spoken is dropped and the next Speak tries again. `message` is readable text. Delivered from
     // the event loop, never from inside Speak or Purge, once per failed connection.
     void Failed(const QString& message);
+
+    // The speech service has no voice for the language asked for: it speaks with its default
+    // voice, so the phrases to come had better be English.
+    void LanguageUnavailable();
 };
 
 }  // namespace ferrolin

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/CheckableMenuItemAccessible.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -41,7 +42,7 @@ QString CheckableMenuItemAccessible::text(QAccessible::Text t) const {
     switch (t) {
     case QAccessible::Name:
         return action()->isChecked() ? WithoutAmpersands(action()->text())
-                                     : WithoutAmpersands(action()->text()) + QStringLiteral(", not checked");
+                                     : WithoutAmpersands(action()->text()) + QCoreApplication::translate("Menu", ", not checked");
     case QAccessible::Description:
         return action()->toolTip() == WithoutAmpersands(action()->text()) ? QString() : action()->toolTip();
     case QAccessible::Accelerator:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/DocumentActions.h"
 
+#include <QtGlobal>
+
 namespace ferrolin {
 
 namespace {
@@ -8,20 +10,20 @@ namespace {
 using C = DocumentCommand;
 
 constexpr ActionDefinition kActions[] = {
-    {C::Open, "FileOpen1", "File", "&Open...", "Ctrl+O", "Open|Opens an existing file"},
-    {C::SaveAs, "FileSaveAs1", "File", "Save &As...", "", "Save As|Saves the active file with a new name"},
-    {C::PrintSetup, "FilePrintSetup1", "File", "Print Set&up...", "", "Print Setup"},
-    {C::Exit, "FileExit1", "File", "E&xit", "", "Exit|Quits the application"},
-    {C::Cut, "EditCut1", "Edit", "Cu&t", "Ctrl+X", "Cut|Cuts the selection and puts it on the Clipboard"},
-    {C::Copy, "EditCopy1", "Edit", "&Copy", "Ctrl+C", "Copy|Copies the selection and puts it on the Clipboard"},
-    {C::Paste, "EditPaste1", "Edit", "&Paste", "Ctrl+V", "Paste|Inserts Clipboard contents", true},
-    {C::SelectAll, "EditSelectAll1", "Edit", "Select &All", "Ctrl+A", "Select All|Selects the entire document"},
-    {C::Undo, "EditUndo1", "Edit", "&Undo", "Ctrl+Z", "Undo|Reverts the last action"},
-    {C::Delete, "EditDelete1", "Edit", "&Delete", "Del", "Delete|Erases the selection", true},
-    {C::New, "NewAction", "File", "&New", "Ctrl+N", ""},
-    {C::Print, "PrintAction", "File", "Print", "Ctrl+P", ""},
-    {C::Save, "SaveAction", "File", "&Save", "Ctrl+S", ""},
-    {C::ClearHistory, "ClearHistoryAction", "Edit", "Clear &History", "", ""},
+    {C::Open, "FileOpen1", "File", QT_TRANSLATE_NOOP("Menu", "&Open..."), "Ctrl+O", QT_TRANSLATE_NOOP("Menu", "Open|Opens an existing file")},
+    {C::SaveAs, "FileSaveAs1", "File", QT_TRANSLATE_NOOP("Menu", "Save &As..."), "", QT_TRANSLATE_NOOP("Menu", "Save As|Saves the active file with a new name")},
+    {C::PrintSetup, "FilePrintSetup1", "File", QT_TRANSLATE_NOOP("Menu", "Print Set&up..."), "", QT_TRANSLATE_NOOP("Menu", "Print Setup")},
+    {C::Exit, "FileExit1", "File", QT_TRANSLATE_NOOP("Menu", "E&xit"), "", QT_TRANSLATE_NOOP("Menu", "Exit|Quits the application")},
+    {C::Cut, "EditCut1", "Edit", QT_TRANSLATE_NOOP("Menu", "Cu&t"), "Ctrl+X", QT_TRANSLATE_NOOP("Menu", "Cut|Cuts the selection and puts it on the Clipboard")},
+    {C::Copy, "EditCopy1", "Edit", QT_TRANSLATE_NOOP("Menu", "&Copy"), "Ctrl+C", QT_TRANSLATE_NOOP("Menu", "Copy|Copies the selection and puts it on the Clipboard")},
+    {C::Paste, "EditPaste1", "Edit", QT_TRANSLATE_NOOP("Menu", "&Paste"), "Ctrl+V", QT_TRANSLATE_NOOP("Menu", "Paste|Inserts Clipboard contents"), true},
+    {C::SelectAll, "EditSelectAll1", "Edit", QT_TRANSLATE_NOOP("Menu", "Select &All"), "Ctrl+A", QT_TRANSLATE_NOOP("Menu", "Select All|Selects the entire document")},
+    {C::Undo, "EditUndo1", "Edit", QT_TRANSLATE_NOOP("Menu", "&Undo"), "Ctrl+Z", QT_TRANSLATE_NOOP("Menu", "Undo|Reverts the last action")},
+    {C::Delete, "EditDelete1", "Edit", QT_TRANSLATE_NOOP("Menu", "&Delete"), "Del", QT_TRANSLATE_NOOP("Menu", "Delete|Erases the selection"), true},
+    {C::New, "NewAction", "File", QT_TRANSLATE_NOOP("Menu", "&New"), "Ctrl+N", ""},
+    {C::Print, "PrintAction", "File", QT_TRANSLATE_NOOP("Menu", "Print"), "Ctrl+P", ""},
+    {C::Save, "SaveAction", "File", QT_TRANSLATE_NOOP("Menu", "&Save"), "Ctrl+S", ""},
+    {C::ClearHistory, "ClearHistoryAction", "Edit", QT_TRANSLATE_NOOP("Menu", "Clear &History"), "", ""},
 };
 
 constexpr MenuEntry kFileMenu[] = {

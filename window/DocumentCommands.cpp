@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/DocumentCommands.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -27,8 +28,8 @@ namespace ferrolin {
 
 namespace {
 
-const char* const kOpenFilter = "Text File|*.txt|All Files|*.*";
-const char* const kSaveQuestion = "Save changes to the results history?";
+const char* const kOpenFilter = QT_TRANSLATE_NOOP("Messages", "Text File|*.txt|All Files|*.*");
+const char* const kSaveQuestion = QT_TRANSLATE_NOOP("Messages", "Save changes to the results history?");
 const char* const kPrintJobName = "Results";
 
 DocumentCommand CommandOf(const QAction* action)
@@ -52,7 +53,7 @@ DocumentCommands::DocumentCommands(Window window, QMenu& fileMenu, QMenu& editMe
     QList<MenuShortcutDispatch::Entry> dispatch;
     for (const ActionDefinition& definition : DocumentActionDefinitions()) {
         // In the window's object tree, where every other control and menu item is found by name.
-        auto* action = new QAction(QString::fromUtf8(definition.caption), &w_.window);
+        auto* action = new QAction(QCoreApplication::translate("Menu", definition.caption), &w_.window);
         action->setObjectName(QString::fromLatin1(definition.objectName));
         action->setProperty("category", QString::fromLatin1(definition.category));
         action->setData(static_cast<int>(definition.command));
@@ -60,7 +61,7 @@ DocumentCommands::DocumentCommands(Window window, QMenu& fileMenu, QMenu& editMe
                                                      QKeySequence::PortableText));
         action->setShortcutContext(Qt::WindowShortcut);
         if (*definition.hint) {
-            const ActionHint hint = SplitHint(QString::fromUtf8(definition.hint));
+            const ActionHint hint = SplitHint(QCoreApplication::translate("Menu", definition.hint));
             action->setToolTip(hint.shortHint);
             action->setStatusTip(hint.longHint);
         }
@@ -209,7 +210,7 @@ bool DocumentCommands::MayDiscardHistory()
     MessageBoxes* boxes = w_.platform.messageBoxes;
     if (w_.history.IsEmpty() || !file_.IsDirty() || !boxes)
         return true;
-    switch (boxes->AskSaveChanges(&w_.window, w_.applicationTitle, QString::fromLatin1(kSaveQuestion))) {
+    switch (boxes->AskSaveChanges(&w_.window, w_.applicationTitle, QCoreApplication::translate("Messages", kSaveQuestion))) {
     case MessageBoxes::SaveChoice::Save:
         return SaveResults();
     case MessageBoxes::SaveChoice::Discard:
@@ -237,7 +238,7 @@ void DocumentCommands::Open()
     FileDialogs* dialogs = w_.platform.fileDialogs;
     if (!dialogs || !MayDiscardHistory())
         return;
-    const FileDialogRequest request{openDialogName_, NameFiltersFromPairs(QString::fromLatin1(kOpenFilter)),
+    const FileDialogRequest request{openDialogName_, NameFiltersFromPairs(QCoreApplication::translate("Messages", kOpenFilter)),
                                     openDialogFilterIndex_};
     const std::optional<FileDialogChoice> choice = dialogs->GetOpenFileName(&w_.window, request);
     if (!choice)
@@ -305,12 +306,12 @@ void DocumentCommands::WriteCurrentFile()
 void DocumentCommands::Print()
 {
     if (w_.history.IsEmpty()) {
-        w_.notice(QStringLiteral("Nothing in results history to print"));
-        w_.speech.Say(QStringLiteral("Nothing to print in results "));
+        w_.notice(QCoreApplication::translate("Messages", "Nothing in results history to print"));
+        w_.speech.Say(QStringLiteral(QT_TRANSLATE_NOOP("Speech", "Nothing to print in results ")));
         return;
     }
     if (!w_.platform.printing)
-        throw DocumentError("There is no default printer currently selected");
+        throw DocumentError(QCoreApplication::translate("Messages", "There is no default printer currently selected").toStdString());
     w_.platform.printing->Print(w_.history.Printable(), QString::fromLatin1(kPrintJobName));
 }
 
@@ -331,7 +332,7 @@ void DocumentCommands::ClearHistory()
 {
     if (w_.history.IsEmpty())
         return;
-    w_.speech.Say(QStringLiteral(" Clear results history "));
+    w_.speech.Say(QStringLiteral(QT_TRANSLATE_NOOP("Speech", " Clear results history ")));
     w_.history.Clear();
     w_.input.setFocus();
 }

@@ -8,6 +8,7 @@
 #include "evaluator/MyParser.h"
 #include "evaluator/ResultFormat.h"
 #include "window/CalcDisplay.h"
+#include "window/ErrorText.h"
 
 namespace ferrolin {
 
@@ -47,7 +48,7 @@ void EvaluateCommand::SetPrecision(int places) {
 }
 
 void EvaluateCommand::Evaluate() {
-    display_.Say(QStringLiteral(" Evaluate "));
+    display_.Say(QStringLiteral(QT_TRANSLATE_NOOP("Speech", " Evaluate ")));
     // Asked for while this command's notice or error box is open (by an accessibility action or
     // a queued key): refused, so the open box always belongs to the evaluation the user sees.
     if (boxOpen_) {
@@ -64,10 +65,10 @@ void EvaluateCommand::Evaluate() {
     {
         const QScopedValueRollback boxOpen(boxOpen_, true);
         for (const std::string& notice : result.notices) {
-            display_.ShowNotice(FromUtf8(notice));
+            display_.ShowNotice(NoticeText(notice));
         }
         if (!result.ok()) {
-            display_.ShowError(FromUtf8(result.failure->message));
+            display_.ShowError(ErrorText(*result.failure));
             // The caret goes where reading stopped, so the user and a screen reader land on it.
             display_.MoveCaret(input.DocumentPosition(result.failure->position));
             return;
@@ -86,12 +87,12 @@ void EvaluateCommand::Clear() {
         return;
     }
     display_.SetInput(QString());
-    display_.Say(QStringLiteral(" clear "));
+    display_.Say(QStringLiteral(QT_TRANSLATE_NOOP("Speech", " clear ")));
 }
 
 void EvaluateCommand::RecallLast() {
     display_.InsertInput(lastExpression_);
-    display_.Say(QStringLiteral(" recall last expression"));
+    display_.Say(QStringLiteral(QT_TRANSLATE_NOOP("Speech", " recall last expression")));
 }
 
 void EvaluateCommand::RecallOlder() {

@@ -4,9 +4,11 @@
 #include "dialogs/UnitAbout.h"
 #include "dialogs/UnitHelp.h"
 #include "platform/ModalWithKeyboard.h"
+#include "platform/UiLanguage.h"
 #include "window/SpokenFeedback.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QKeySequence>
 #include <QMenu>
@@ -17,13 +19,13 @@ namespace ferrolin {
 
 namespace {
 
-const QString kGuideLaunching =
-    QStringLiteral(" Quick start help launching. Press the play button for speach");
+const char* const kGuideLaunching =
+    QT_TRANSLATE_NOOP("Speech", " Quick start help launching. Press the play button for speach");
 
 QString AboutIntroduction()
 {
-    return QStringLiteral("I am Ferrolin version 2009. ") + QStringLiteral("  ..")
-           + QStringLiteral("  My parser and speach engine are different in this version");
+    return SpokenText("Speech", QT_TRANSLATE_NOOP("Speech", "I am Ferrolin version 2009. ")) + QStringLiteral("  ..")
+           + SpokenText("Speech", QT_TRANSLATE_NOOP("Speech", "  My parser and speach engine are different in this version"));
 }
 
 }  // namespace
@@ -38,10 +40,10 @@ HelpCommands::HelpCommands(QWidget& window, QMenu& helpMenu, const Platform& pla
       reportError_(std::move(reportError)),
       runWindow_([](QDialog& shown) { return ExecWithKeyboard(shown); })
 {
-    QAction* guide = helpMenu.addAction(QStringLiteral("&Quick Start Guide"));
+    QAction* guide = helpMenu.addAction(QCoreApplication::translate("Menu", "&Quick Start Guide"));
     guide->setObjectName(QStringLiteral("MnuQuickStartGuide"));
     guide->setShortcut(QKeySequence(Qt::Key_F1));
-    QAction* about = helpMenu.addAction(QStringLiteral("&About"));
+    QAction* about = helpMenu.addAction(QCoreApplication::translate("Menu", "&About"));
     about->setObjectName(QStringLiteral("MnuAbout"));
 
     // Queued: both open a modal window, and a menu item triggered through the accessibility
@@ -52,7 +54,7 @@ HelpCommands::HelpCommands(QWidget& window, QMenu& helpMenu, const Platform& pla
 
 void HelpCommands::ShowGuide()
 {
-    speech_.Say(kGuideLaunching);
+    speech_.Say(QString::fromUtf8(kGuideLaunching));
     const auto guide = std::make_unique<TFormHelp>(&window_, platform_, reportError_);
     runWindow_(*guide);
 }

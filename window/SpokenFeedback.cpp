@@ -3,8 +3,10 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCoreApplication>
 #include <QTimer>
 
+#include "platform/UiLanguage.h"
 #include "platform/Voice.h"
 
 namespace ferrolin {
@@ -17,7 +19,15 @@ SpokenFeedback::SpokenFeedback(QAction& audioItem, std::unique_ptr<Voice> voice,
       reportError_(std::move(reportError)),
       screenReaderRunning_([] { return QAccessible::isActive(); }) {
     if (voice_) {
+        voice_->SetLanguage(SpeechLanguage());
         connect(voice_.get(), &Voice::Failed, this, &SpokenFeedback::ShowFailure);
+        connect(voice_.get(), &Voice::LanguageUnavailable, this, [this] {
+            // Told once; with English shown there is nothing better to fall back to.
+            if (SpeaksEnglish() || UiLanguage().isEmpty()) return;
+            SpeakEnglishFromNowOn();
+            showFailure_(QCoreApplication::translate(
+                "Messages", "No voice for this language is installed: phrases are spoken in English"));
+        });
     }
     connect(&audioItem_, &QAction::toggled, this, [this](bool on) {
         if (on) {
@@ -37,12 +47,12 @@ void SpokenFeedback::Say(const QString& phrase) {
     // A screen reader's own speech must never wait behind the window's phrases: at Text
     // priority its speech cuts them short, and a newer phrase replaces an older one.
     voice_->SetPriority(screenReaderRunning_() ? SpeechPriority::Text : SpeechPriority::Message);
-    voice_->Speak(phrase);  // a failure comes back later through Voice::Failed
+    voice_->Speak(SpokenText("Speech", phrase));  // a failure comes back later through Voice::Failed
 }
 
 void SpokenFeedback::SayResult(const QString& formattedValue) {
     if (IsOn() && !screenReaderRunning_()) {
-        Say(QStringLiteral("Result = ") + formattedValue);
+        Say(SpokenText("Speech", QT_TRANSLATE_NOOP("Speech", "Result = ")) + formattedValue);
     }
 }
 

@@ -52,21 +52,21 @@ constexpr int kBoxFontPixels = 18;
 void TForm1::BuildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    bar->setAccessibleName(QStringLiteral("Main menu"));
+    bar->setAccessibleName(QCoreApplication::translate("Menu", "Main menu"));
 
-    FileMenu = bar->addMenu(QStringLiteral("&File"));
+    FileMenu = bar->addMenu(QCoreApplication::translate("Menu", "&File"));
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
-    EditMenu = bar->addMenu(QStringLiteral("&Edit"));
+    EditMenu = bar->addMenu(QCoreApplication::translate("Menu", "&Edit"));
     EditMenu->setObjectName(QStringLiteral("EditMenu"));
 
-    MnuOptions = bar->addMenu(QStringLiteral("&Options"));
+    MnuOptions = bar->addMenu(QCoreApplication::translate("Menu", "&Options"));
     MnuOptions->setObjectName(QStringLiteral("MnuOptions"));
-    MnuAudio = MnuOptions->addAction(QStringLiteral("&Audio"));
+    MnuAudio = MnuOptions->addAction(QCoreApplication::translate("Menu", "&Audio"));
     MnuAudio->setObjectName(QStringLiteral("MnuAudio"));
     MnuAudio->setCheckable(true);
     MnuAudio->setChecked(false);  // triggering the item flips the check mark
 
-    mnuPrecision = MnuOptions->addMenu(QStringLiteral("&Precision"));
+    mnuPrecision = MnuOptions->addMenu(QCoreApplication::translate("Menu", "&Precision"));
     mnuPrecision->setObjectName(QStringLiteral("mnuPrecision"));
     PrecisionItems = new QActionGroup(this);
     PrecisionItems->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
@@ -74,14 +74,14 @@ void TForm1::BuildMenus() {
                                                       "Precision4", "Precision5", "Precision6"};
     static_assert(std::size(kPrecisionNames) == DecimalPlaces::kMost - DecimalPlaces::kFewest + 1);
     for (int places = DecimalPlaces::kFewest; places <= DecimalPlaces::kMost; ++places) {
-        QAction* item = mnuPrecision->addAction(QStringLiteral("&%1 Decimal Places").arg(places));
+        QAction* item = mnuPrecision->addAction(QCoreApplication::translate("Menu", "&%1 Decimal Places").arg(places));
         item->setObjectName(QString::fromLatin1(kPrecisionNames[places - DecimalPlaces::kFewest]));
         item->setData(places);
         PrecisionItems->addAction(item);
     }
     connect(PrecisionItems, &QActionGroup::triggered, this, &TForm1::PrecisionClick);
 
-    HelpMenu = bar->addMenu(QStringLiteral("&Help"));
+    HelpMenu = bar->addMenu(QCoreApplication::translate("Menu", "&Help"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
 
     auto* altGuard = new AltMenuGuard(this);
@@ -102,9 +102,9 @@ void TForm1::BuildMenuKeys() {
 void TForm1::BuildControls() {
     const DesignMetrics metrics(this);
 
-    ToolBar1 = addToolBar(QStringLiteral("Toolbar"));
+    ToolBar1 = addToolBar(QCoreApplication::translate("Window", "Toolbar"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setAccessibleName(QStringLiteral("Toolbar"));
+    ToolBar1->setAccessibleName(QCoreApplication::translate("Window", "Toolbar"));
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
     ToolBar1->setFixedHeight(metrics.Px(kToolBarHeight));
@@ -121,9 +121,9 @@ void TForm1::BuildControls() {
 
     RichEditInput = new QTextEdit(PanelMain);
     RichEditInput->setObjectName(QStringLiteral("RichEditInput"));
-    RichEditInput->setAccessibleName(QStringLiteral("Expression"));
+    RichEditInput->setAccessibleName(QCoreApplication::translate("Window", "Expression"));
     RichEditInput->setAccessibleDescription(
-        QStringLiteral("Type an expression and press Enter to evaluate it"));
+        QCoreApplication::translate("Window", "Type an expression and press Enter to evaluate it"));
     RichEditInput->setAcceptRichText(false);
     // Word wrapping looks ahead through the rest of a run without a break opportunity for every
     // line it makes, which an expression ("1+2*3-...") is from end to end: a pasted 300 KB one
@@ -153,7 +153,7 @@ void TForm1::BuildControls() {
 
     RichEditOutput = new HistoryBox(PanelMain);
     RichEditOutput->setObjectName(QStringLiteral("RichEditOutput"));
-    RichEditOutput->setAccessibleName(QStringLiteral("Results history"));
+    RichEditOutput->setAccessibleName(QCoreApplication::translate("Window", "Results history"));
     RichEditOutput->setReadOnly(true);
     // Read-only, but still reachable and readable from the keyboard.
     RichEditOutput->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
@@ -185,15 +185,15 @@ void TForm1::BuildKeypad() {
     const DesignMetrics metrics(this);
 
     PanelKeyBoard->setObjectName(QStringLiteral("PanelKeyBoard"));
-    PanelKeyBoard->setAccessibleName(QStringLiteral("Keypad"));
+    PanelKeyBoard->setAccessibleName(QCoreApplication::translate("Window", "Keypad"));
     PanelKeyBoard->setFrameShape(QFrame::StyledPanel);
 
     const auto keys = KeypadKeys();
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const KeyDefinition& key = keys[i];
-        auto* button = new QPushButton(QString::fromUtf8(key.caption), PanelKeyBoard);
+        auto* button = new QPushButton(QCoreApplication::translate("Keypad", key.caption), PanelKeyBoard);
         button->setObjectName(QString::fromLatin1(key.objectName));
-        button->setAccessibleName(QString::fromUtf8(key.accessibleName));
+        button->setAccessibleName(QCoreApplication::translate("Keypad", key.accessibleName));
         button->setAutoDefault(false);
         button->setProperty(kKeyIndexProperty, static_cast<int>(i));
         const int column = static_cast<int>(i) % kKeypadColumns;
@@ -220,9 +220,9 @@ void TForm1::BuildFunctionList() {
     const int rowHeight = DesignMetrics(this).Px(kListRowHeight);
 
     ListBoxFunctions->setObjectName(QStringLiteral("ListBoxFunctions"));
-    ListBoxFunctions->setAccessibleName(QStringLiteral("Functions"));
+    ListBoxFunctions->setAccessibleName(QCoreApplication::translate("Window", "Functions"));
     ListBoxFunctions->setAccessibleDescription(
-        QStringLiteral("Choosing a function inserts it into the expression"));
+        QCoreApplication::translate("Window", "Choosing a function inserts it into the expression"));
     ListBoxFunctions->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBoxFunctions->setUniformItemSizes(true);
     for (const FunctionInfo* function : FunctionsInListOrder()) {

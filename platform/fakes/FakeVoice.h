@@ -38,6 +38,10 @@ public:
     void Purge() override;
     void SetPriority(SpeechPriority priority) override { priority_ = priority; }
     SpeechPriority priority() const { return priority_; }
+    void SetLanguage(const QString& language) override { language_ = language; }
+    QString language() const { return language_; }
+    // As the real voice does when the service has no voice for the language.
+    void EmitLanguageUnavailable() { emit LanguageUnavailable(); }
 
     // Every call so far, oldest first.
     const QList<Event>& events() const { return events_; }
@@ -60,6 +64,7 @@ private:
     std::optional<QString> failure_;
     bool failAlways_ = false;
     SpeechPriority priority_ = SpeechPriority::Message;
+    QString language_;
 };
 
 }  // namespace ferrolin

@@ -145,6 +145,49 @@ private slots:
         }
     }
 
+    // The language is asked for before the first phrase, by espeak-ng's name for it. Once the
+    // phrases are out the voice list (thousands of lines in real life) shows whether a voice
+    // speaks it and by what name; without one the caller is told once.
+    void asksForTheLanguageOfItsVoices_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("extraVoices");
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("settled");  // empty: the language is unavailable
+        QTest::newRow("German") << "de" << 0 << QByteArray("de") << QByteArray("de");
+        QTest::newRow("Chinese is Mandarin to espeak-ng") << "zh" << 0 << QByteArray("cmn") << QByteArray("cmn");
+        QTest::newRow("English by its region") << "en" << 0 << QByteArray("en") << QByteArray("en-us");
+        QTest::newRow("no Polish voice") << "pl" << 0 << QByteArray("pl") << QByteArray();
+        QTest::newRow("among 6000 voices") << "de" << 6000 << QByteArray("de") << QByteArray("de");
+    }
+    void asksForTheLanguageOfItsVoices() {
+        QFETCH(QString, language);
+        QFETCH(int, extraVoices);
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, settled);
+        ServiceInUse working(Behaviour::Speaks);
+        QList<QByteArray> voices{"English (America)\ten-US\tnone", "Chinese (Mandarin)\tcmn\tnone"};
+        for (int i = 0; i < extraVoices; ++i) voices << "Other+" + QByteArray::number(i) + "\txx\tnone";
+        working.service.SetVoices(voices << "German\tde\tnone");
+        SpeechDispatcherVoice voice(FastOptions());
+        QSignalSpy unavailable(&voice, &Voice::LanguageUnavailable);
+        QSignalSpy failed(&voice, &Voice::Failed);
+        voice.SetLanguage(language);
+        voice.Speak(QStringLiteral("one"));
+        const QList<QByteArray>& commands = working.service.commands();
+        QTRY_VERIFY(commands.contains("LIST SYNTHESIS_VOICES"));
+        QVERIFY(commands.indexOf("SET SELF LANGUAGE " + first) < commands.indexOf("SPEAK"));
+        voice.Speak(QStringLiteral("two"));
+        QTRY_COMPARE(working.service.phrases().size(), 2);
+        // The second phrase is heard in the language settled on.
+        QList<QByteArray> asked;
+        for (const QByteArray& command : commands.first(commands.lastIndexOf("SPEAK")))
+            if (command.startsWith("SET SELF LANGUAGE ")) asked << command;
+        QCOMPARE(asked.last(), "SET SELF LANGUAGE " + (settled.isEmpty() ? first : settled));
+        QCOMPARE(commands.count("LIST SYNTHESIS_VOICES"), 1);
+        QCOMPARE(unavailable.size(), settled.isEmpty() ? 1 : 0);
+        QCOMPARE(failed.size(), 0);
+    }
+
     // What the voice tells a working service: who it is, SSML with marks, its priority, the
     // phrase with every line that starts with a dot escaped; the marks come back as words.
     void speaksThroughTheProtocol() {
@@ -157,6 +200,7 @@ private slots:
 
         const QString first = QStringLiteral("Result = 5.00");
         const QString second = QStringLiteral("one\r\n.two\r\n.");
+        voice.SetLanguage(QStringLiteral("de"));  // asked for once, before the first phrase
         voice.SetPriority(SpeechPriority::Important);
         voice.Speak(first);
         voice.SetPriority(SpeechPriority::Text);
@@ -177,8 +221,8 @@ private slots:
         QTRY_COMPARE(service.commands().last(), QByteArray("CANCEL SELF"));
         const QList<QByteArray> expectedCommands{
             "SET SELF CLIENT_NAME " + qEnvironmentVariable("USER", QStringLiteral("user")).toUtf8() + ":ferrolin:voice", "SET SELF SSML_MODE on",
-            "SET SELF NOTIFICATION index_marks on", "SET SELF PRIORITY IMPORTANT", "SPEAK",
-            "SET SELF PRIORITY TEXT", "SPEAK", "CANCEL SELF"};
+            "SET SELF NOTIFICATION index_marks on", "SET SELF LANGUAGE de", "SET SELF PRIORITY IMPORTANT", "SPEAK",
+            "SET SELF PRIORITY TEXT", "SPEAK", "LIST SYNTHESIS_VOICES", "CANCEL SELF"};
         QCOMPARE(service.commands(), expectedCommands);
         QCOMPARE(failed.size(), 0);
         QCOMPARE(service.connections(), 1);

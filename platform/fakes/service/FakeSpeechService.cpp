@@ -105,6 +105,9 @@ void FakeSpeechService::Answer(Client& client, const QByteArray& line) {
     if (line == "SPEAK") {
         client.inData = true;
         client.socket->write("230 OK RECEIVING DATA\r\n");
+    } else if (line == "LIST SYNTHESIS_VOICES") {
+        for (const QByteArray& voice : voices_) client.socket->write("249-" + voice + "\r\n");
+        client.socket->write("249 OK VOICE LIST SENT\r\n");
     } else if (line.startsWith("CANCEL")) {
         client.socket->write("210 OK CANCELED\r\n");
     } else if (line == "QUIT") {

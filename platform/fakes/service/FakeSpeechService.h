@@ -39,6 +39,8 @@ public:
     // Command lines (without CR LF) and the unescaped data of each SPEAK, in arrival order.
     const QList<QByteArray>& commands() const { return commands_; }
     const QList<QByteArray>& phrases() const { return phrases_; }
+    // The voices LIST SYNTHESIS_VOICES answers, as "name\tlanguage\tvariant" lines.
+    void SetVoices(QList<QByteArray> voices) { voices_ = std::move(voices); }
 
 private:
     struct Client;
@@ -53,6 +55,8 @@ private:
     int connections_ = 0;
     QList<QByteArray> commands_;
     QList<QByteArray> phrases_;
+    QList<QByteArray> voices_{"English (America)\ten-US\tnone", "German\tde\tnone", "German+Max\tde\tMax",
+                              "Chinese (Mandarin, latin as English)\tcmn\tnone"};
 };
 
 }  // namespace ferrolin
