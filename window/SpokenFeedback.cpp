@@ -25,7 +25,7 @@ SpokenFeedback::SpokenFeedback(QAction& audioItem, std::unique_ptr<Voice> voice,
             // Told once; with English shown there is nothing better to fall back to.
             if (SpeaksEnglish() || UiLanguage().isEmpty()) return;
             SpeakEnglishFromNowOn();
-            showFailure_(QCoreApplication::translate(
+            reportError_(QCoreApplication::translate(
                 "Messages", "No voice for this language is installed: phrases are spoken in English"));
         });
     }

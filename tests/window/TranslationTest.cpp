@@ -6,7 +6,7 @@
 
 #include "dialogs/GuideText.h"
 #include "platform/UiLanguage.h"
-#include "window/support/DocumentFixture.h"
+#include "window/support/WindowFixture.h"
 
 using namespace ferrolin;
 using namespace ferrolin::testing;
@@ -37,7 +37,7 @@ private slots:
         qputenv("LANG", lang);
         InstallUiLanguage(*QCoreApplication::instance());
 
-        DocumentFixture fixture;
+        WindowFixture fixture;
         const TForm1& form = *fixture.form;
         QTEST(MenuNamed(form, "FileMenu")->title(), "fileMenu");
         QTEST(FindControl<QPushButton>(form, "ButtonClear")->text(), "clearKey");
@@ -60,7 +60,7 @@ private slots:
     void withoutAVoiceForTheLanguagePhrasesAreEnglish() {
         qputenv("LANG", "de_DE.UTF-8");
         InstallUiLanguage(*QCoreApplication::instance());
-        DocumentFixture fixture;
+        WindowFixture fixture;
         ItemNamed(*fixture.form, "MnuAudio")->setChecked(true);
         fixture.voice->EmitLanguageUnavailable();
         fixture.voice->EmitLanguageUnavailable();
