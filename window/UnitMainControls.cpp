@@ -278,6 +278,10 @@ void TForm1::WidenForFunctionNames() {
     // ... and can never be made narrower than the names.
     ListBoxFunctions->setMinimumWidth(widest + 12 + 2 * ListBoxFunctions->frameWidth() +
                                       ListBoxFunctions->verticalScrollBar()->sizeHint().width());
+    // The layouts around it still hold the list's old minimum: asked afresh, the window's
+    // smallest width keeps every key beside the list in view too.
+    for (QWidget* widget = ListBoxFunctions->parentWidget(); widget != this; widget = widget->parentWidget())
+        widget->updateGeometry();
     setMinimumWidth(std::max(minimumWidth(), minimumSizeHint().width()));
 }
 

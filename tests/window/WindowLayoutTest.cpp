@@ -250,6 +250,13 @@ void WindowLayoutTest::functionNamesShowWholeAtTheSmallestSize() {
         QVERIFY2(metrics.horizontalAdvance(name) + 8 <= list->viewport()->width(),
                  qPrintable(QStringLiteral("%1 in %2 px").arg(name).arg(list->viewport()->width())));
     }
+    // Nor is any key cut off beside the list.
+    for (const QPushButton* key : Keypad(*window.form)->findChildren<QPushButton*>()) {
+        const QRect shown(key->mapTo(window.form.get(), QPoint(0, 0)), key->size());
+        QVERIFY2(window.form->rect().contains(shown),
+                 qPrintable(QStringLiteral("%1 at %2..%3 of %4 px").arg(key->text()).arg(shown.left())
+                                .arg(shown.right()).arg(window.form->width())));
+    }
 }
 
 void WindowLayoutTest::messageBoxesShowTheProgramsIcon() {
