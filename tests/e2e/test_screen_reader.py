@@ -9,6 +9,7 @@ started playing from speech-dispatcher's log. Keys are real X key events (xdotoo
 
 Exit status 77 (skipped) when Orca is not installed, unless FERROLIN_REQUIRE_SERVICES=1."""
 
+import html
 import os
 import re
 import shutil
@@ -30,6 +31,8 @@ SAID = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '((?:[^\n]|\n(?=
 PLAYED = re.compile(r"^\[\w+ (\w+ +\d+ \d\d:\d\d:\d\d \d{4}) : (\d+)\] speechd: +Command sent to output module: \|(.*)")
 WAIT = 20.0      # seconds for Orca to say something at all (Orca itself can be slow to start)
 PROMPT = 1.0     # what the issue allows between a key and Orca's speech starting to play
+GUIDE_START = 1.0   # between Orca falling silent and the Guide's first words
+GUIDE_RESUME = 1.5  # between Orca falling silent and the Guide going on after Orca cut it
 
 
 class Orca:
@@ -118,9 +121,93 @@ def played_texts(after):
     return texts
 
 
+class Phrase:
+    """One message handed to the synthesizer: when, its words, and each index mark's word."""
+    def __init__(self, started, ssml):
+        self.started = started
+        self.marks = {name: html.unescape(word) for name, word in
+                      re.findall(r'<mark name="([^"]+)"/>([^<\s]*)', ssml)}
+        self.words = html.unescape(re.sub(r"<[^>]*>", " ", ssml)).split()
+
+
+def speech_events(after):
+    """speech-dispatcher's log from `after` on (wall clock): [(time, kind, detail)], kind "play"
+    (a message handed to the synthesizer, detail its SSML), "silent" (a message ended or was cut,
+    detail "end" or "stopped") or "mark" (an index mark reached, detail its name)."""
+    if not SPEECHD_LOG or not os.path.exists(SPEECHD_LOG):
+        return []
+    with open(SPEECHD_LOG, errors="replace") as log:
+        content = log.read()
+    events = []
+    # A message's text may run over several lines: up to the next line with a time stamp.
+    for match in re.finditer(r"^\[\w+ (\w+ +\d+ \d\d:\d\d:\d\d \d{4}) : (\d+)\] speechd: +(.*(?:\n(?!\[).*)*)",
+                             content, re.M):
+        stamp = datetime.strptime(match.group(1), "%b %d %H:%M:%S %Y").timestamp() + int(match.group(2)) / 1e6
+        if stamp < after - 0.001:
+            continue
+        said = match.group(3)
+        if said.startswith("Command sent to output module: |<speak>"):
+            events.append((stamp, "play", said.split("|", 1)[1]))
+        elif said.startswith("INDEX MARK: __spd_end") or said.startswith("INDEX MARK: __spd_stopped"):
+            events.append((stamp, "silent", said.split("__spd_", 1)[1].strip()))
+        elif said.startswith("INDEX MARK: "):
+            events.append((stamp, "mark", said.split(": ", 1)[1].strip()))
+    return events
+
+
+def is_guide(ssml):
+    return re.search(r'<mark name="w\d+_', ssml) is not None and "Result" not in ssml
+
+
+def next_guide_phrase(after):
+    """The first of the Guide's phrases that started playing after `after`, or None."""
+    for stamp, kind, detail in speech_events(after):
+        if kind == "play" and is_guide(detail):
+            return Phrase(stamp, detail)
+    return None
+
+
+def guide_marks(after, before=None):
+    """[(time, name)] of the Guide's word marks reached from `after` on (and before `before`)."""
+    return [(stamp, detail) for stamp, kind, detail in speech_events(after)
+            if kind == "mark" and detail.startswith("w") and (before is None or stamp < before)]
+
+
+def stopped_after(after):
+    for stamp, kind, detail in speech_events(after):
+        if kind == "silent" and detail == "stopped":
+            return stamp
+    return None
+
+
+def others_silent(since, until):
+    """When the speech service last fell silent after speech of another program than this one,
+    between `since` and `until`; `since` when it did not. Speech plays at a loudspeaker's pace, so
+    Orca's own speech queues behind itself (its key echo before a result); what must never hold
+    it back is this program's speech, whose end therefore does not count."""
+    silent, ours = since, False
+    for stamp, kind, detail in speech_events(0):
+        if stamp >= until:
+            break
+        if kind == "play":
+            ours = is_guide(detail)
+        elif kind == "silent" and stamp >= since and not ours:
+            silent = stamp
+    return silent
+
+
+def check_prompt(what, phrase, since, allowed):
+    """The phrase started within `allowed` seconds of `since`, or of Orca falling silent after it."""
+    delay = phrase.started - others_silent(since, phrase.started)
+    if delay > allowed:
+        raise Failure(f"{what} started playing {delay:.2f} s after Orca fell silent (allowed {allowed} s)")
+    return delay
+
+
 def key_then_hear(calc, orca, keys, what, pattern, transcript, prompt=None, pace="chord"):
     """Presses `keys` once, waits until Orca says `pattern`; with `prompt`, also checks that the
-    utterance started playing within that many seconds of the key.
+    utterance started playing within that many seconds of the key, or of the end of what Orca was
+    still saying (others_silent).
     `pace` is how a modifier chord such as "alt+f" is pressed: "chord" presses its keys together
     (xdotool, a few milliseconds apart), "human" holds the modifier 120 ms before the letter.
     A fast chord is the hard case for menus: with Orca running, Qt 6.4's accessibility bridge holds
@@ -147,9 +234,10 @@ def key_then_hear(calc, orca, keys, what, pattern, transcript, prompt=None, pace
         spoken = re.sub(r"[.]$", "", text)
         started = wait_for(f"speech-dispatcher to play {spoken!r}",
                            lambda: played_at(spoken[:40], pressed), timeout=WAIT)
-        delay = started - pressed
+        delay = started - others_silent(pressed, started)
         if delay > prompt:
-            raise Failure(f"{spoken!r} started playing {delay:.2f} s after {keys} (allowed {prompt} s)")
+            raise Failure(f"{spoken!r} started playing {delay:.2f} s after {keys}, or after Orca's speech before "
+                          f"it (allowed {prompt} s)")
         transcript[-1] = (transcript[-1][0] + f"  [playing after {delay:.2f} s]", transcript[-1][1])
     return text
 
@@ -245,17 +333,32 @@ def scenario(calc, orca, steps, transcript):
     key_then_hear(calc, orca, ["alt+o"], "Audio checked", r"^Audio checked", transcript)
     key_then_hear(calc, orca, ["Return"], "the expression box", r"^Expression text", transcript)
 
-    steps.append("F1 opens the Guide; its reading never holds Orca back")
+    steps.append("F1 opens the Guide; Play pressed while Orca talks starts the reading as Orca falls silent")
     key_then_hear(calc, orca, ["F1"], "the Guide", r"Quick Start Guide dialog", transcript)
     key_then_hear(calc, orca, ["Tab"], "Play", r"^Play push button", transcript)
-    orca.mark()
     pressed = time.time()
-    calc.key("Return")
+    calc.key("space")  # at once: Orca is still saying "Play push button"
     orca.wait_say("the guide's text box taking the focus", r"^Quick Start Guide text")
     if SPEECHD_LOG:
-        wait_for("the Guide's reading to start playing",
-                 lambda: played_at("Quick Start Guide", pressed, exact=True))
+        first = wait_for("the Guide's reading to start playing", lambda: next_guide_phrase(pressed))
+        if not first.words[:3] == ["Quick", "Start", "Guide"]:
+            raise Failure(f"the Guide's reading began at {' '.join(first.words[:5])!r}, not at its start")
+        delay = check_prompt("the Guide's first words", first, pressed, GUIDE_START)
+        transcript.append(("space on Play", [f"the Guide plays {delay:.2f} s after Orca fell silent"]))
+
+    steps.append("Orca cuts the reading; it goes on from its word once Orca falls silent")
+    if SPEECHD_LOG:
+        wait_for("the Guide's third word", lambda: len(guide_marks(first.started)) >= 3)
     key_then_hear(calc, orca, ["Tab"], "Play", r"^Play push button", transcript, prompt=PROMPT)
+    if SPEECHD_LOG:
+        cut = wait_for("the Guide's reading to be cut", lambda: stopped_after(first.started))
+        heard = guide_marks(first.started, before=cut)
+        word = first.marks.get(heard[-1][1]) if heard else first.words[0]
+        resumed = wait_for("the Guide's reading to go on", lambda: next_guide_phrase(cut))
+        if not resumed.words or resumed.words[0] != word:
+            raise Failure(f"the reading was cut at {word!r} and went on at {' '.join(resumed.words[:3])!r}")
+        delay = check_prompt("the reading's next words", resumed, cut, GUIDE_RESUME)
+        transcript.append(("Tab cut the Guide", [f"it goes on at {word!r} {delay:.2f} s after Orca fell silent"]))
     key_then_hear(calc, orca, ["Tab"], "Stop", r"^Stop push button", transcript, prompt=PROMPT)
     selected = [text for text in orca.since_mark() if re.search(r"\b(un)?selected\b", text)]
     if selected:
