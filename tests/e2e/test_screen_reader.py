@@ -28,7 +28,6 @@ SPEECHD_LOG = os.environ.get("FERROLIN_E2E_SPEECHD_LOG", "")
 # One utterance; a text with line breaks (an alert's message) continues on indented lines.
 SAID = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '((?:[^\n]|\n(?= ))*?)' ?\[?\{'established",
                   re.M)
-PLAYED = re.compile(r"^\[\w+ (\w+ +\d+ \d\d:\d\d:\d\d \d{4}) : (\d+)\] speechd: +Command sent to output module: \|(.*)")
 WAIT = 20.0      # seconds for Orca to say something at all (Orca itself can be slow to start)
 PROMPT = 1.0     # what the issue allows between a key and Orca's speech starting to play
 GUIDE_START = 1.0   # between Orca falling silent and the Guide's first words
@@ -89,38 +88,6 @@ class Orca:
         self.output.close()
 
 
-def played_at(text, after, exact=False):
-    """When speech-dispatcher handed a message containing `text` to its synthesizer (wall clock),
-    the first time after `after`; None if not (yet)."""
-    if not SPEECHD_LOG or not os.path.exists(SPEECHD_LOG):
-        return None
-    with open(SPEECHD_LOG, errors="replace") as log:
-        for line in log:
-            match = PLAYED.match(line)
-            shown = re.sub(r"<[^>]*>", "", match.group(3)) if match else ""
-            if match and (shown.strip() == text if exact else text in shown):
-                stamp = datetime.strptime(match.group(1), "%b %d %H:%M:%S %Y").timestamp() + \
-                    int(match.group(2)) / 1e6
-                if stamp >= after - 0.001:
-                    return stamp
-    return None
-
-
-def played_texts(after):
-    if not SPEECHD_LOG or not os.path.exists(SPEECHD_LOG):
-        return []
-    texts = []
-    with open(SPEECHD_LOG, errors="replace") as log:
-        for line in log:
-            match = PLAYED.match(line)
-            if match:
-                stamp = datetime.strptime(match.group(1), "%b %d %H:%M:%S %Y").timestamp() + \
-                    int(match.group(2)) / 1e6
-                if stamp >= after:
-                    texts.append(re.sub(r"<[^>]*>", "", match.group(3)))
-    return texts
-
-
 class Phrase:
     """One message handed to the synthesizer: when, its words, and each index mark's word."""
     def __init__(self, started, ssml):
@@ -155,14 +122,26 @@ def speech_events(after):
     return events
 
 
-def is_guide(ssml):
-    return re.search(r'<mark name="w\d+_', ssml) is not None and "Result" not in ssml
+def played(after):
+    """[(time, text without markup)] of each message handed to the synthesizer from `after` on."""
+    return [(stamp, re.sub(r"<[^>]*>", "", detail)) for stamp, kind, detail in speech_events(after) if kind == "play"]
+
+
+def played_at(text, after):
+    """When a message containing `text` first started playing after `after`."""
+    return next((stamp for stamp, shown in played(after) if text in shown), None)
+
+
+def is_ours(ssml):
+    """This program's speech: its marks name the phrase and the word."""
+    return re.search(r'<mark name="w\d+_', ssml) is not None
 
 
 def next_guide_phrase(after):
-    """The first of the Guide's phrases that started playing after `after`, or None."""
+    """The first of the Guide's phrases (this program's only speech then) that started playing
+    after `after`, or None."""
     for stamp, kind, detail in speech_events(after):
-        if kind == "play" and is_guide(detail):
+        if kind == "play" and is_ours(detail):
             return Phrase(stamp, detail)
     return None
 
@@ -190,7 +169,7 @@ def others_silent(since, until):
         if stamp >= until:
             break
         if kind == "play":
-            ours = is_guide(detail)
+            ours = is_ours(detail)
         elif kind == "silent" and stamp >= since and not ours:
             silent = stamp
     return silent
@@ -326,7 +305,7 @@ def scenario(calc, orca, steps, transcript):
     calc.wait_history(["2+3= 5.00", "1+1= 2.00"])
     key_then_hear(calc, orca, ["a"], "the next key", r"^a", transcript, prompt=PROMPT)
     if SPEECHD_LOG:
-        results = [text for text in played_texts(started) if "Result" in text]
+        results = [text for _, text in played(started) if "Result" in text]
         if results:
             raise Failure(f"the result was also spoken by the window: {results}")
     calc.key("BackSpace")
