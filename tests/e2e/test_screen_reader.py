@@ -99,7 +99,8 @@ class Phrase:
 
 def speech_events(after):
     """speech-dispatcher's log from `after` on (wall clock): [(time, kind, detail)], kind "play"
-    (a message handed to the synthesizer, detail its SSML), "silent" (a message ended or was cut,
+    (a message handed to the synthesizer, detail its SSML), "queued" (a message received, the
+    same), "silent" (a message ended or was cut,
     detail "end" or "stopped") or "mark" (an index mark reached, detail its name)."""
     if not SPEECHD_LOG or not os.path.exists(SPEECHD_LOG):
         return []
@@ -113,7 +114,9 @@ def speech_events(after):
         if stamp < after - 0.001:
             continue
         said = match.group(3)
-        if said.startswith("Command sent to output module: |<speak>"):
+        if said.startswith("Queueing message |<speak>"):
+            events.append((stamp, "queued", said.split("|", 1)[1]))
+        elif said.startswith("Command sent to output module: |<speak>"):
             events.append((stamp, "play", said.split("|", 1)[1]))
         elif said.startswith("INDEX MARK: __spd_end") or said.startswith("INDEX MARK: __spd_stopped"):
             events.append((stamp, "silent", said.split("__spd_", 1)[1].strip()))
@@ -144,6 +147,19 @@ def next_guide_phrase(after):
         if kind == "play" and is_ours(detail):
             return Phrase(stamp, detail)
     return None
+
+
+def queued_after(after):
+    return any(kind == "queued" and is_ours(detail) for _, kind, detail in speech_events(after))
+
+
+def guide_words(after):
+    """{mark name: word} of the Guide's phrases played from `after` on."""
+    words = {}
+    for stamp, kind, detail in speech_events(after):
+        if kind == "play" and is_ours(detail):
+            words.update(Phrase(stamp, detail).marks)
+    return words
 
 
 def guide_marks(after, before=None):
@@ -319,6 +335,10 @@ def scenario(calc, orca, steps, transcript):
     calc.key("space")  # at once: Orca is still saying "Play push button"
     orca.wait_say("the guide's text box taking the focus", r"^Quick Start Guide text")
     if SPEECHD_LOG:
+        # Orca speaks again (its echo of a key the window ignores) while the reading may still
+        # wait behind it: a waiting reading is dropped then, and must be handed over again.
+        wait_for("the Guide's reading to reach the speech service", lambda: queued_after(pressed))
+        calc.key("shift")
         first = wait_for("the Guide's reading to start playing", lambda: next_guide_phrase(pressed))
         if not first.words[:3] == ["Quick", "Start", "Guide"]:
             raise Failure(f"the Guide's reading began at {' '.join(first.words[:5])!r}, not at its start")
@@ -328,11 +348,12 @@ def scenario(calc, orca, steps, transcript):
     steps.append("Orca cuts the reading; it goes on from its word once Orca falls silent")
     if SPEECHD_LOG:
         wait_for("the Guide's third word", lambda: len(guide_marks(first.started)) >= 3)
+    tab = time.time()
     key_then_hear(calc, orca, ["Tab"], "Play", r"^Play push button", transcript, prompt=PROMPT)
     if SPEECHD_LOG:
-        cut = wait_for("the Guide's reading to be cut", lambda: stopped_after(first.started))
+        cut = wait_for("the Guide's reading to be cut", lambda: stopped_after(tab))
         heard = guide_marks(first.started, before=cut)
-        word = first.marks.get(heard[-1][1]) if heard else first.words[0]
+        word = guide_words(first.started).get(heard[-1][1]) if heard else first.words[0]
         resumed = wait_for("the Guide's reading to go on", lambda: next_guide_phrase(cut))
         if not resumed.words or resumed.words[0] != word:
             raise Failure(f"the reading was cut at {word!r} and went on at {' '.join(resumed.words[:3])!r}")
