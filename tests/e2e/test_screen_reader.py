@@ -21,6 +21,7 @@ from datetime import datetime
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from test_calculator import Calculator, Failure, run, stop_process, wait_for  # noqa: E402
+import pyatspi  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ORCA_RUN = os.path.join(HERE, "..", "..", "scripts", "test-env", "orca-run.py")
@@ -240,8 +241,9 @@ def key_then_hear(calc, orca, keys, what, pattern, transcript, prompt=None, pace
 def close_menu(calc, orca, transcript):
     """Closes a menu that Alt+letter opened: Escape closes it and leaves its title active in the
     menu bar, a second Escape, once Orca has said the title, gives the expression box the keyboard
-    again. (Pressed at once there, the second Escape was seen to be lost with Orca running, leaving
-    the title active; why is not known. After F10 both at once work.)"""
+    again. (Pressed at once, the second Escape is lost now and then with Orca running, after
+    Alt+letter and after F10 alike, leaving the title active: most likely the accessibility
+    bridge holds it for the menu, which the first one has closed by the time it is posted again.)"""
     key_then_hear(calc, orca, ["Escape"], "the menu's title in the menu bar", r"^(File|Edit|Options|Help)\b",
                   transcript)
     key_then_hear(calc, orca, ["Escape"], "the expression box", r"^Expression text", transcript)
@@ -280,7 +282,12 @@ def scenario(calc, orca, steps, transcript):
 
     steps.append("F10 opens the menu bar")
     key_then_hear(calc, orca, ["F10"], "the File menu", r"^(File|New)", transcript)
-    key_then_hear(calc, orca, ["Escape", "Escape"], "the expression box", r"^Expression text", transcript)
+    # F10 leaves the focus on the menu's title, so closing the menu is not spoken: the second
+    # Escape waits until the menu is seen closed (at once, it can be lost, see close_menu).
+    popup = calc.find(calc.main, "menu item", "File").getChildAtIndex(0)
+    calc.key("Escape")
+    wait_for("the File menu to close", lambda: not popup.getState().contains(pyatspi.STATE_SHOWING))
+    key_then_hear(calc, orca, ["Escape"], "the expression box", r"^Expression text", transcript)
 
     steps.append("Audio's state is spoken")
     key_then_hear(calc, orca, ["alt+o"], "Audio unchecked", r"^Audio, not checked", transcript)
