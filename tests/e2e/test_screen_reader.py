@@ -107,11 +107,16 @@ def speech_events(after):
         return []
     with open(SPEECHD_LOG, errors="replace") as log:
         content = log.read()
-    events = []
+    events, last = [], 0.0
     # A message's text may run over several lines: up to the next line with a time stamp.
     for match in re.finditer(r"^\[\w+ (\w+ +\d+ \d\d:\d\d:\d\d \d{4}) : (\d+)\] speechd: +(.*(?:\n(?!\[).*)*)",
                              content, re.M):
         stamp = datetime.strptime(match.group(1), "%b %d %H:%M:%S %Y").timestamp() + int(match.group(2)) / 1e6
+        # The log takes its seconds and its microseconds from two clocks: in the first
+        # milliseconds of a second the seconds can still be the last second's.
+        if stamp < last:
+            stamp += 1
+        last = stamp
         if stamp < after - 0.001:
             continue
         said = match.group(3)
