@@ -24,8 +24,9 @@ namespace ferrolin {
 
 namespace {
 
-// Longer than any pause espeak-ng makes between two words, blank lines and lines of dashes included.
-constexpr int kResumeAfterSilenceMs = 4000;
+// A screen reader cuts a waiting phrase with each thing it says, a few times a second at most; a
+// service that cuts every phrase at once would otherwise have it handed over in a tight loop.
+constexpr qint64 kMinResumeSpacingMs = 100;
 // A screen reader may talk for a long time; after this long without a word the reading ends.
 constexpr qint64 kGiveUpAfterSilenceMs = 120'000;
 
@@ -73,13 +74,17 @@ TFormHelp::TFormHelp(QWidget* owner, const Platform& platform, ReportError repor
     connect(BitBtnPlay, &QPushButton::clicked, this, &TFormHelp::BitBtnPlayClick);
     connect(BitBtnStop, &QPushButton::clicked, this, &TFormHelp::BitBtnStopClick);
     connect(Button1, &QPushButton::clicked, this, &TFormHelp::Button1Click);
-    readingGap_.setSingleShot(true);
-    readingGap_.setInterval(kResumeAfterSilenceMs);
-    connect(&readingGap_, &QTimer::timeout, this, &TFormHelp::ReadingGap);
+    resume_.setSingleShot(true);
+    connect(&resume_, &QTimer::timeout, this, [this] {
+        if (!reading_.isEmpty())
+            SpeakFrom(lastWordStart_);
+    });
     if (SpVoice1) {
         SpVoice1->SetPriority(SpeechPriority::Text);
         SpVoice1->SetLanguage(SpeechLanguage());  // the language the guide is shown in
         connect(SpVoice1.get(), &Voice::Word, this, &TFormHelp::SpVoice1Word);
+        connect(SpVoice1.get(), &Voice::Finished, this, &TFormHelp::ReadingFinished);
+        connect(SpVoice1.get(), &Voice::Interrupted, this, &TFormHelp::ReadingInterrupted);
         // A lost service ends the reading: resuming it would only fail again.
         connect(SpVoice1.get(), &Voice::Failed, this, [this](const QString& message) {
             StopReading();
@@ -131,12 +136,15 @@ void TFormHelp::BitBtnPlayClick()
     if (text.isEmpty() || !SpVoice1)
         return;
     RichEdit1->setFocus();
-    if (!reading_.isEmpty()) {
-        queuedReadings_.append(text);
-        return;
-    }
-    reading_ = text;
-    lastWordStart_ = lastWordEnd_ = 0;
+    queuedReadings_.append(text);
+    if (reading_.isEmpty())
+        StartNextReading();
+}
+
+void TFormHelp::StartNextReading()
+{
+    reading_ = queuedReadings_.takeFirst();
+    lastWordStart_ = 0;
     silentSince_.start();
     SpeakFrom(0);
 }
@@ -146,35 +154,34 @@ void TFormHelp::SpeakFrom(int position)
     readingOffset_ = position;
     SpVoice1->Speak(reading_.mid(position));
     readingStarted_ = true;
-    readingGap_.start();
+    lastHandedOver_.start();
 }
 
-void TFormHelp::ReadingGap()
+void TFormHelp::ReadingFinished()
 {
     if (reading_.isEmpty())
         return;
-    const bool finished = reading_.mid(lastWordEnd_).trimmed().isEmpty() && lastWordEnd_ > 0;
-    if (!finished) {
-        // A service that speaks but never reports words is not asked again for ever.
-        if (silentSince_.hasExpired(kGiveUpAfterSilenceMs)) {
-            StopReading();
-            return;
-        }
-        SpeakFrom(lastWordStart_);
+    reading_.clear();
+    if (!queuedReadings_.isEmpty())
+        StartNextReading();
+}
+
+void TFormHelp::ReadingInterrupted()
+{
+    if (reading_.isEmpty() || resume_.isActive())
+        return;
+    // Cut again and again without a word heard for minutes: the reading is given up rather than
+    // handed over for ever.
+    if (silentSince_.hasExpired(kGiveUpAfterSilenceMs)) {
+        StopReading();
         return;
     }
-    reading_.clear();
-    if (!queuedReadings_.isEmpty()) {
-        reading_ = queuedReadings_.takeFirst();
-        lastWordStart_ = lastWordEnd_ = 0;
-        silentSince_.start();
-        SpeakFrom(0);
-    }
+    resume_.start(static_cast<int>(std::max<qint64>(0, kMinResumeSpacingMs - lastHandedOver_.elapsed())));
 }
 
 void TFormHelp::StopReading()
 {
-    readingGap_.stop();
+    resume_.stop();
     reading_.clear();
     queuedReadings_.clear();
 }
@@ -200,12 +207,9 @@ void TFormHelp::SpVoice1Word(int position, int length)
         // service's numbers are not to be trusted.
         const qint64 size = reading_.size();
         const qint64 start = std::clamp<qint64>(qint64(position) + readingOffset_, 0, size);
-        const qint64 end = std::clamp<qint64>(start + std::max(length, 0), start, size);
         lastWordStart_ = static_cast<int>(start);
-        lastWordEnd_ = static_cast<int>(end);
         position = static_cast<int>(std::clamp<qint64>(qint64(position) + readingOffset_, INT_MIN, INT_MAX));
         silentSince_.start();
-        readingGap_.start();
     }
     // A word of a reading started before the text was edited can lie past the current end.
     const qint64 end = RichEdit1->document()->characterCount() - 1;

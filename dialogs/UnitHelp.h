@@ -40,9 +40,6 @@ public slots:
 public:
     // The word shown as being spoken (empty when none).
     QString HighlightedWord() const;
-    // How long the voice may stay silent in the middle of a reading before the reading is taken
-    // up again from its last word (see readingGap_). Tests shorten it.
-    void SetResumeAfterSilence(int milliseconds) { readingGap_.setInterval(milliseconds); }
 
 protected:
     // Enter presses a focused button, as Space does.
@@ -62,22 +59,25 @@ private:
     std::unique_ptr<Voice> SpVoice1;
     ReportError reportError_;
     void SpeakFrom(int position);
-    void ReadingGap();
+    void ReadingFinished();
+    void ReadingInterrupted();
+    void StartNextReading();
     void StopReading();
 
     // Set once a reading was handed to the voice: only then can closing leave speech running.
     bool readingStarted_ = false;
 
     // The guide reads at a priority that any screen reader's speech interrupts (and discards),
-    // so that a key press is never held up behind the whole guide. A silence in mid-reading means
-    // it was interrupted: the reading is then handed over again from the last word heard, and it
-    // waits in the speech service until the screen reader has finished.
+    // so that a key press is never held up behind the whole guide. The voice reports each
+    // interruption, whether the phrase was playing or still waiting behind the screen reader; the
+    // reading is then handed over again at once from the word it was on, and the speech service
+    // holds it until the screen reader falls silent, then plays it straight away.
     QString reading_;           // the text being read; empty when no reading is going on
     int readingOffset_ = 0;     // where in reading_ the phrase the voice has now begins
     int lastWordStart_ = 0;     // in reading_
-    int lastWordEnd_ = 0;
     QStringList queuedReadings_;  // Play pressed again during a reading: read next, in order
-    QTimer readingGap_;
+    QTimer resume_;              // holds back a resumption that would follow the last too closely
+    QElapsedTimer lastHandedOver_;
     QElapsedTimer silentSince_;  // since the last word, or since the reading began
 };
 

@@ -10,6 +10,7 @@
 #include <QMetaObject>
 #include <QProcess>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <sys/types.h>
@@ -25,6 +26,11 @@ std::atomic<std::uint32_t> nextVoiceSerial{1};
 constexpr int kSpawnRetryMs = 100;
 // How long a service that never opened its socket has to end once asked to.
 constexpr int kStopGraceMs = 1000;
+// Outcomes kept while the reply naming their message is awaited; more would mean a service that
+// reports messages it never queued.
+constexpr std::size_t kMaxEarlyOutcomes = 8;
+// Phrases queued in the service whose end or cancel has not come yet.
+constexpr std::size_t kMaxUnreportedPhrases = 256;
 
 const char* PriorityName(SpeechPriority priority) {
     switch (priority) {
@@ -136,7 +142,8 @@ void SpeechDispatcherVoice::Speak(const QString& text) {
         StartConnecting();
         if (state_ == State::Failing) return;  // failed at once
     }
-    const std::uint64_t phrase = (std::uint64_t(serial_) << 32) | ++lastPhrase_;
+    ++lastPhrase_;
+    const std::uint64_t phrase = (std::uint64_t(serial_) << 32) | lastPhrase_;
     if (!language_.isEmpty() && queuedLanguage_ != language_) {
         pending_.push_back({Step::Language, "SET SELF LANGUAGE " + ServiceLanguageName(language_).toLatin1() + "\r\n"});
         queuedLanguage_ = language_;
@@ -147,7 +154,7 @@ void SpeechDispatcherVoice::Speak(const QString& text) {
         queuedPriority_ = priority_;
     }
     pending_.push_back({Step::Speak, "SPEAK\r\n"});
-    pending_.push_back({Step::Data, SpeakData(BuildSsml(phrase, text).toUtf8())});
+    pending_.push_back({Step::Data, SpeakData(BuildSsml(phrase, text).toUtf8()), lastPhrase_});
     Pump();
 }
 
@@ -241,7 +248,9 @@ void SpeechDispatcherVoice::OnConnected() {
     deadline_.stop();
     retry_.stop();
     const QByteArray user = qEnvironmentVariable("USER", QStringLiteral("user")).toUtf8();
-    pending_.push_front({Step::Marks, "SET SELF NOTIFICATION index_marks on\r\n"});
+    // Marks, begin, end and cancel: the end and the cancel of a phrase are how a reader learns
+    // that another program's speech has cut it, and that the service is free again.
+    pending_.push_front({Step::Events, "SET SELF NOTIFICATION ALL on\r\n"});
     pending_.push_front({Step::Ssml, "SET SELF SSML_MODE on\r\n"});
     pending_.push_front({Step::ClientName, "SET SELF CLIENT_NAME " + user + ":ferrolin:voice\r\n"});
     Pump();
@@ -294,6 +303,7 @@ void SpeechDispatcherVoice::OnReadyRead() {
 void SpeechDispatcherVoice::OnMessage(const SsipMessage& message) {
     if (message.code >= 700 && message.code < 800) {
         if (message.code == 700 && message.lines.size() >= 3) DeliverMark(message.lines[2]);
+        else if (!message.lines.isEmpty()) OnPhraseEvent(message.code, message.lines[0]);
         return;
     }
     if (!inFlight_) {
@@ -306,13 +316,35 @@ void SpeechDispatcherVoice::OnMessage(const SsipMessage& message) {
                       QString::fromUtf8(message.lines.last())));
         return;
     }
-    if (inFlight_->step == Step::Marks) state_ = State::Ready;
+    if (inFlight_->step == Step::Events) state_ = State::Ready;
     if (inFlight_->step == Step::Voices) {
         const QString spoken = VoiceLanguageFor(language_, voiceLanguages_);
         voiceLanguages_.clear();
         if (spoken.isEmpty()) emit LanguageUnavailable();
         else if (spoken != ServiceLanguageName(language_))
             pending_.push_front({Step::Language, "SET SELF LANGUAGE " + spoken.toLatin1() + "\r\n"});
+    }
+    if (inFlight_->step == Step::Data && message.lines.size() >= 2) {
+        // "225-<message id>": the id its begin, end and cancel events will carry.
+        const QByteArray id = message.lines[0];
+        const std::uint32_t phrase = inFlight_->phrase;
+        const auto early = std::find_if(earlyOutcomes_.begin(), earlyOutcomes_.end(),
+                                        [&id](const auto& outcome) { return outcome.first == id; });
+        if (early != earlyOutcomes_.end()) {
+            const Outcome outcome = early->second;
+            earlyOutcomes_.erase(early);
+            inFlight_.reset();
+            deadline_.stop();
+            DeliverOutcome(phrase, outcome);
+            Pump();
+            return;
+        }
+        // A service that never reports outcomes must not make this grow for ever.
+        if (phraseOfMessage_.size() >= kMaxUnreportedPhrases) {
+            phraseOfMessage_.erase(std::min_element(phraseOfMessage_.begin(), phraseOfMessage_.end(),
+                                                    [](const auto& a, const auto& b) { return a.second < b.second; }));
+        }
+        phraseOfMessage_[id] = phrase;
     }
     inFlight_.reset();
     deadline_.stop();
@@ -380,6 +412,8 @@ void SpeechDispatcherVoice::Lose(const QString& message) {
     queuedPriority_.reset();
     queuedLanguage_.reset();
     droppedUpTo_ = lastPhrase_;
+    phraseOfMessage_.clear();
+    earlyOutcomes_.clear();
     state_ = State::Failing;
     QMetaObject::invokeMethod(
         this,
@@ -401,6 +435,33 @@ void SpeechDispatcherVoice::DeliverMark(const QByteArray& name) {
     if (at <= lastMark_) return;
     lastMark_ = at;
     emit Word(mark->word.position, mark->word.length);
+}
+
+void SpeechDispatcherVoice::OnPhraseEvent(int code, const QByteArray& messageId) {
+    // 701 begin, 702 end, 703 cancelled; pause and resume are never asked for.
+    if (code != 702 && code != 703) return;
+    const Outcome outcome = code == 702 ? Outcome::Finished : Outcome::Cancelled;
+    const auto known = phraseOfMessage_.find(messageId);
+    if (known == phraseOfMessage_.end()) {
+        earlyOutcomes_.emplace_back(messageId, outcome);
+        if (earlyOutcomes_.size() > kMaxEarlyOutcomes) earlyOutcomes_.pop_front();
+        return;
+    }
+    const std::uint32_t phrase = known->second;
+    phraseOfMessage_.erase(known);
+    DeliverOutcome(phrase, outcome);
+}
+
+void SpeechDispatcherVoice::DeliverOutcome(std::uint32_t phrase, Outcome outcome) {
+    // A purged phrase's cancel is the purge itself, not news.
+    if (phrase <= droppedUpTo_) return;
+    if (outcome == Outcome::Finished) {
+        emit Finished();
+        return;
+    }
+    // Marks of a cut phrase that were already on their way are not words heard any more.
+    droppedUpTo_ = std::max(droppedUpTo_, phrase);
+    emit Interrupted();
 }
 
 }  // namespace ferrolin

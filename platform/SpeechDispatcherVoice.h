@@ -13,7 +13,9 @@
 //
 // Nothing touches the service until the first Speak, so creating a voice at start-up is free.
 // Phrases go out as SSML with an index mark before every word; the service reports each mark as
-// it reaches it, and the voice turns those into Word signals.
+// it reaches it, and the voice turns those into Word signals. The service also reports the end of
+// each phrase and its cancelling (by another program's speech, or while waiting behind it), which
+// become Finished and Interrupted.
 #include "platform/SsipReader.h"
 #include "platform/Voice.h"
 
@@ -23,6 +25,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <optional>
 #include <utility>
 
@@ -63,11 +66,14 @@ private:
     // Failing: a failure is on its way to Failed; until it is delivered, phrases are dropped
     // with it rather than starting another attempt.
     enum class State { Idle, Connecting, Spawning, Ready, Failing };
-    enum class Step { ClientName, Ssml, Marks, Priority, Speak, Data, Cancel, Language, Voices };
+    enum class Step { ClientName, Ssml, Events, Priority, Speak, Data, Cancel, Language, Voices };
     struct Request {
         Step step;
         QByteArray bytes;
+        std::uint32_t phrase = 0;  // for Data: the phrase it carries
     };
+    // What the service reports of a phrase once it has played (or not).
+    enum class Outcome { Finished, Cancelled };
 
     void Pump();
     void StartConnecting();
@@ -80,6 +86,8 @@ private:
     void OnReplyTimeout();
     void Lose(const QString& message);
     void DeliverMark(const QByteArray& name);
+    void OnPhraseEvent(int code, const QByteArray& messageId);
+    void DeliverOutcome(std::uint32_t phrase, Outcome outcome);
 
     Options options_;
     SpeechPriority priority_ = SpeechPriority::Message;
@@ -113,6 +121,11 @@ private:
     // Marks of this phrase and the ones before it belong to speech that was purged or lost.
     std::uint32_t droppedUpTo_ = 0;
     std::pair<std::uint32_t, qsizetype> lastMark_{0, -1};  // phrase and position of the last word reported
+    // The service's message id of each phrase whose outcome has not come yet.
+    std::map<QByteArray, std::uint32_t> phraseOfMessage_;
+    // Outcomes that came before the reply naming their message (the service's threads race);
+    // a few recent ones, matched once the reply arrives.
+    std::deque<std::pair<QByteArray, Outcome>> earlyOutcomes_;
 };
 
 }  // namespace ferrolin

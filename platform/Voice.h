@@ -40,6 +40,14 @@ signals:
     // (UTF-16 units). Always delivered on the thread that owns the voice.
     void Word(int position, int length);
 
+    // A phrase was spoken to its end.
+    void Finished();
+
+    // A phrase was cut short, or dropped before it began, by the speech service itself: another
+    // program's speech (a screen reader's) took its place. The words heard of it came as Word;
+    // saying the rest is up to the caller. Phrases ended by Purge or by a failure are not reported.
+    void Interrupted();
+
     // The speech service could not be reached or stopped answering; what this voice had not yet
     // spoken is dropped and the next Speak tries again. `message` is readable text. Delivered from
     // the event loop, never from inside Speak or Purge, once per failed connection.

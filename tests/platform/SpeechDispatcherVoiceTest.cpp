@@ -221,11 +221,54 @@ private slots:
         QTRY_COMPARE(service.commands().last(), QByteArray("CANCEL SELF"));
         const QList<QByteArray> expectedCommands{
             "SET SELF CLIENT_NAME " + qEnvironmentVariable("USER", QStringLiteral("user")).toUtf8() + ":ferrolin:voice", "SET SELF SSML_MODE on",
-            "SET SELF NOTIFICATION index_marks on", "SET SELF LANGUAGE de", "SET SELF PRIORITY IMPORTANT", "SPEAK",
+            "SET SELF NOTIFICATION ALL on", "SET SELF LANGUAGE de", "SET SELF PRIORITY IMPORTANT", "SPEAK",
             "SET SELF PRIORITY TEXT", "SPEAK", "LIST SYNTHESIS_VOICES", "CANCEL SELF"};
         QCOMPARE(service.commands(), expectedCommands);
         QCOMPARE(failed.size(), 0);
         QCOMPARE(service.connections(), 1);
+    }
+
+    // How each phrase ended, as the service reports it: played out, cut by another program's
+    // speech (playing or still waiting), or purged by the voice itself, which is no news.
+    void reportsHowEachPhraseEnded_data() {
+        QTest::addColumn<int>("heldAfterMarks");  // -1: played to the end
+        QTest::addColumn<bool>("reportedFirst");  // events before the reply naming the message
+        QTest::addColumn<bool>("purge");
+        QTest::addColumn<int>("interrupted");
+        QTest::addColumn<int>("finished");  // the phrase spoken after, which always ends
+        QTest::newRow("played to its end") << -1 << false << false << 0 << 2;
+        QTest::newRow("reported before the reply") << -1 << true << false << 0 << 2;
+        QTest::newRow("cut mid-phrase") << 1 << false << false << 1 << 1;
+        QTest::newRow("cut while waiting") << 0 << false << false << 1 << 1;
+        QTest::newRow("cut, reported before the reply") << 0 << true << false << 1 << 1;
+        QTest::newRow("purged") << 1 << false << true << 0 << 1;
+    }
+
+    void reportsHowEachPhraseEnded() {
+        QFETCH(int, heldAfterMarks);
+        QFETCH(bool, reportedFirst);
+        QFETCH(bool, purge);
+        QFETCH(int, interrupted);
+        QFETCH(int, finished);
+        ServiceInUse working(Behaviour::Speaks);
+        FakeSpeechService& service = working.service;
+        if (reportedFirst) service.ReportBeforeReplying();
+        service.HoldPhrasesAfter(heldAfterMarks);
+        SpeechDispatcherVoice voice(FastOptions());
+        QSignalSpy words(&voice, &Voice::Word);
+        QSignalSpy cut(&voice, &Voice::Interrupted);
+        QSignalSpy ended(&voice, &Voice::Finished);
+        voice.Speak(QStringLiteral("one two three"));
+        QTRY_COMPARE(service.phrases().size(), 1);
+        if (heldAfterMarks > 0) QTRY_COMPARE(words.size(), heldAfterMarks);
+        if (purge) voice.Purge();
+        else service.CancelHeldPhrases();
+        service.HoldPhrasesAfter(-1);
+        voice.Speak(QStringLiteral("after"));
+        // Events come in order: once the second phrase has ended, the first one's outcome is in.
+        QTRY_COMPARE(ended.size(), finished);
+        QCOMPARE(cut.size(), interrupted);
+        QCOMPARE(words.size(), (heldAfterMarks < 0 ? 3 : heldAfterMarks) + 1);
     }
 
     // A purge before the service has answered: the phrases never reach it.

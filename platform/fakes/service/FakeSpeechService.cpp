@@ -5,6 +5,8 @@
 #include <QLocalSocket>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace ferrolin {
 
 struct FakeSpeechService::Client {
@@ -55,11 +57,24 @@ void FakeSpeechService::OnBytes(Client& client) {
             if (data.startsWith("..")) data.remove(0, 1);
             phrases_.append(data);
             const QByteArray id = QByteArray::number(client.nextMessage++);
-            client.socket->write("225-" + id + "\r\n225 OK MESSAGE QUEUED\r\n");
+            const QByteArray reply = "225-" + id + "\r\n225 OK MESSAGE QUEUED\r\n";
+            if (!reportFirst_) client.socket->write(reply);
             static const QRegularExpression mark(QStringLiteral("<mark name=\"([^\"]*)\"/>"));
-            for (const auto& match : mark.globalMatch(QString::fromUtf8(data)))
-                client.socket->write("700-" + id + "\r\n700-1\r\n700-" + match.captured(1).toUtf8() +
-                                     "\r\n700 INDEX MARK\r\n");
+            // Events name the message and the client (always 1 here); a mark's name comes before its text.
+            const auto event = [&](const QByteArray& code, const QByteArray& text, const QByteArray& markName = {}) {
+                const QByteArray more = markName.isEmpty() ? QByteArray() : code + "-" + markName + "\r\n";
+                client.socket->write(code + "-" + id + "\r\n" + code + "-1\r\n" + more + code + " " + text + "\r\n");
+            };
+            event("701", "BEGIN");
+            int marks = 0;
+            for (const auto& match : mark.globalMatch(QString::fromUtf8(data))) {
+                if (marks == holdAfterMarks_) break;
+                ++marks;
+                event("700", "INDEX MARK", match.captured(1).toUtf8());
+            }
+            if (marks == holdAfterMarks_) held_.append({client.socket, id});
+            else event("702", "END");
+            if (reportFirst_) client.socket->write(reply);
             continue;
         }
         const qsizetype end = client.buffer.indexOf("\r\n");
@@ -110,11 +125,25 @@ void FakeSpeechService::Answer(Client& client, const QByteArray& line) {
         client.socket->write("249 OK VOICE LIST SENT\r\n");
     } else if (line.startsWith("CANCEL")) {
         client.socket->write("210 OK CANCELED\r\n");
+        for (qsizetype i = held_.size() - 1; i >= 0; --i) {
+            if (held_[i].first != client.socket) continue;
+            client.socket->write("703-" + held_[i].second + "\r\n703-1\r\n703 CANCELED\r\n");
+            held_.removeAt(i);
+        }
     } else if (line == "QUIT") {
         client.socket->write("231 HAPPY HACKING\r\n");
     } else {
         client.socket->write("2" + QByteArray::number(10 + int(commands_.size() % 80)) + " OK\r\n");
     }
+}
+
+void FakeSpeechService::CancelHeldPhrases() {
+    holdAfterMarks_ = -1;
+    for (const auto& [socket, id] : std::as_const(held_)) {
+        const bool open = std::any_of(clients_.begin(), clients_.end(), [socket](Client* c) { return c->socket == socket; });
+        if (open) socket->write("703-" + id + "\r\n703-1\r\n703 CANCELED\r\n");
+    }
+    held_.clear();
 }
 
 }  // namespace ferrolin

@@ -21,7 +21,7 @@ class FakeSpeechService : public QObject {
     Q_OBJECT
 public:
     enum class Behaviour {
-        Speaks,          // answers like speech-dispatcher and reports every mark
+        Speaks,          // answers like speech-dispatcher, reports every mark, then the end
         Silent,          // accepts and never answers
         Garbage,         // answers every command with text that is not the protocol
         ClosesAtOnce,    // accepts and closes the connection straight away
@@ -42,6 +42,16 @@ public:
     // The voices LIST SYNTHESIS_VOICES answers, as "name\tlanguage\tvariant" lines.
     void SetVoices(QList<QByteArray> voices) { voices_ = std::move(voices); }
 
+    // Another program's speech, as the service plays it: from now on each phrase reports only its
+    // first `marks` marks and then waits, neither ended nor cancelled ...
+    void HoldPhrasesAfter(int marks) { holdAfterMarks_ = marks; }
+    // ... until the other program speaks: the waiting phrases are cancelled. Phrases after this
+    // call play to their end again.
+    void CancelHeldPhrases();
+    // The events of each phrase go out before the reply that names its message, as the service's
+    // threads sometimes send them.
+    void ReportBeforeReplying() { reportFirst_ = true; }
+
 private:
     struct Client;
     void OnConnection();
@@ -57,6 +67,9 @@ private:
     QList<QByteArray> phrases_;
     QList<QByteArray> voices_{"English (America)\ten-US\tnone", "German\tde\tnone", "German+Max\tde\tMax",
                               "Chinese (Mandarin, latin as English)\tcmn\tnone"};
+    int holdAfterMarks_ = -1;  // none held
+    bool reportFirst_ = false;
+    QList<QPair<QLocalSocket*, QByteArray>> held_;  // message ids waiting for CancelHeldPhrases
 };
 
 }  // namespace ferrolin
