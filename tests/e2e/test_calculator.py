@@ -187,7 +187,9 @@ class Calculator:
 
     def history(self):
         box = self.find(self.main, "text", "Results history")
-        return [line for line in self.text(box).split("\n") if line]
+        # Lines typed one after another share a paragraph, as an opened file's do: within it a
+        # line separator (U+2028), not a paragraph break, ends each line.
+        return [line for line in self.text(box).replace("\u2028", "\n").split("\n") if line]
 
     def expression(self):
         return self.text(self.find(self.main, "text", "Expression"))
