@@ -5,8 +5,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QApplication>
-#include <QIcon>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +15,7 @@
 #include "evaluator/ResultFormat.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Voice.h"
+#include "window/ApplicationIcon.h"
 #include "window/ApplicationTitle.h"
 #include "window/CheckableMenuItemAccessible.h"
 #include "window/DocumentCommands.h"
@@ -31,16 +30,6 @@
 namespace ferrolin {
 
 namespace {
-
-// The icon, read by Qt's own PNG reader. Naming the format is not enough: unless told not to
-// guess, the reader first loads every image plugin installed (GIF, ICO, JPEG, ...) to ask
-// whether one of them would rather read it, at every start.
-QIcon ApplicationIcon() {
-    QImageReader reader(QStringLiteral(":/ferrolin.png"), "png");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
-}
-
 
 // Every size below is given at 120 pixels per inch and scaled to the screen's logical dpi
 // (DesignMetrics).
@@ -62,13 +51,15 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     : QMainWindow(parent),
       platform_(std::move(platform)),
       applicationTitle_(ApplicationTitleFromPath(QCoreApplication::applicationFilePath())) {
+    // The font lookup waits for fontconfig and then reads every font on the system: it runs on a
+    // pool thread while the menus and controls below, which need no font metrics, are built.
+    PreferredFamily();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ferrolin 2009"));
     setWindowIcon(ApplicationIcon());
     // Every other window of the program, message boxes included, shows the same icon.
     QApplication::setWindowIcon(windowIcon());
     setAccessibleName(QStringLiteral("Ferrolin 2009"));
-    PreferredFamily();  // starts the font lookup, which the menus below do not wait for
     InstallCheckableMenuItemAccessibility();
     announcer_ = new ScreenReaderAnnouncer(this);
 
@@ -77,14 +68,9 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     const auto error = [this](const QString& message) { ShowErrorBox(message); };
     speech_ = new SpokenFeedback(*MnuAudio, platform_.makeVoice ? platform_.makeVoice() : nullptr, error, this);
     speech_->SetScreenReaderProbe(platform_.screenReaderRunning);
-    // Before any control exists, so that none of them has to be told of a new font.
+    // Before any control exists, so that none of them has to be told of a new font. The menu bar
+    // has its own font already (BuildMenus), which this one does not replace.
     setFont(PreferredFont(DesignMetrics(this).Px(kWindowFontPixels)));
-    // The menu bar would take that font from the window, while its menus, windows of their own,
-    // take the desktop's menu font: at some scale factors the bar then reads smaller than its
-    // menus. The bar gets the menus' font, every property of it, so the window's does not reach it.
-    QFont menuFont = QApplication::font(FileMenu);
-    menuFont.setResolveMask(QFont::AllPropertiesResolved);
-    menuBar()->setFont(menuFont);
     BuildControls();
     ApplyFonts();
 

@@ -22,11 +22,10 @@
 #include "evaluator/FunctionTable.h"
 #include "evaluator/ResultFormat.h"
 #include "window/AltMenuGuard.h"
-#include "window/BoxFrames.h"
+#include "window/ControlsStyle.h"
 #include "window/EvaluateCommand.h"
 #include "window/HistoryBox.h"
 #include "window/KeypadKeys.h"
-#include "window/MenuBarKeyboardStyle.h"
 #include "window/UnitMain.h"
 #include "window/WindowFonts.h"
 
@@ -53,6 +52,15 @@ void TForm1::BuildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     bar->setAccessibleName(QCoreApplication::translate("Menu", "Main menu"));
+    // Style and font come before the menus: a bar that has menus lays all of them out again at
+    // each change, measuring their titles in a font loaded for the purpose.
+    bar->setStyle(ControlsStyle::Shared());
+    // The bar would take the window's font, while its menus, windows of their own, take the
+    // desktop's menu font: at some scale factors the bar then reads smaller than its menus. The
+    // bar gets the menus' font, every property of it, so the window's never reaches it.
+    QFont menuFont = QApplication::font("QMenu");
+    menuFont.setResolveMask(QFont::AllPropertiesResolved);
+    bar->setFont(menuFont);
 
     FileMenu = bar->addMenu(QCoreApplication::translate("Menu", "&File"));
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
@@ -86,10 +94,6 @@ void TForm1::BuildMenus() {
 
     auto* altGuard = new AltMenuGuard(this);
     for (QMenu* menu : {FileMenu, EditMenu, MnuOptions, HelpMenu}) altGuard->Watch(*menu);
-
-    auto* style = new MenuBarKeyboardStyle();
-    style->setParent(bar);
-    bar->setStyle(style);
 }
 
 void TForm1::BuildMenuKeys() {
@@ -114,6 +118,9 @@ void TForm1::BuildControls() {
     PanelMain = new QFrame(this);
     PanelMain->setObjectName(QStringLiteral("PanelMain"));
     PanelMain->setFrameShape(QFrame::StyledPanel);
+    // A text box lays out its empty document as it is made, in the font it then has: made in
+    // the font they show, the boxes load no font that nothing shows.
+    PanelMain->setFont(PreferredFont(metrics.Px(kBoxFontPixels)));
     setCentralWidget(PanelMain);
     auto* column = new QVBoxLayout(PanelMain);
     column->setContentsMargins(metrics.Px(2), metrics.Px(2), metrics.Px(2), metrics.Px(2));
@@ -121,6 +128,7 @@ void TForm1::BuildControls() {
 
     RichEditInput = new QTextEdit(PanelMain);
     RichEditInput->setObjectName(QStringLiteral("RichEditInput"));
+    RichEditInput->setStyle(ControlsStyle::Shared());  // the frame
     RichEditInput->setAccessibleName(QCoreApplication::translate("Window", "Expression"));
     RichEditInput->setAccessibleDescription(
         QCoreApplication::translate("Window", "Type an expression and press Enter to evaluate it"));
@@ -145,6 +153,7 @@ void TForm1::BuildControls() {
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(metrics.Px(2));
     ListBoxFunctions = new QListWidget(band);
+    ListBoxFunctions->setStyle(ControlsStyle::Shared());
     row->addWidget(ListBoxFunctions, 1);
     PanelKeyBoard = new QFrame(band);
     PanelKeyBoard->setFixedWidth(metrics.Px(kKeyBoardWidth));
@@ -153,6 +162,7 @@ void TForm1::BuildControls() {
 
     RichEditOutput = new HistoryBox(PanelMain);
     RichEditOutput->setObjectName(QStringLiteral("RichEditOutput"));
+    RichEditOutput->setStyle(ControlsStyle::Shared());
     RichEditOutput->setAccessibleName(QCoreApplication::translate("Window", "Results history"));
     RichEditOutput->setReadOnly(true);
     // Read-only, but still reachable and readable from the keyboard.
@@ -165,9 +175,6 @@ void TForm1::BuildControls() {
 
     BuildFunctionList();
     BuildKeypad();
-    for (QFrame* box : {static_cast<QFrame*>(RichEditInput), static_cast<QFrame*>(ListBoxFunctions),
-                        static_cast<QFrame*>(RichEditOutput)})
-        FrameForEveryScale(*box);
 
     // Tab order: expression, functions, the keys row by row, history.
     QWidget* previous = RichEditInput;

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleEvent>
 #include <QHash>
+#include <QImage>
 #include <QSet>
 #include <utility>
 #include <QFontInfo>
@@ -50,7 +51,7 @@ private slots:
     void tabOrderRunsThroughTheKeysRowByRow();
     void appendedLineIsAnnouncedAtItsPosition();
     void functionNamesShowWholeAtTheSmallestSize();
-    void messageBoxesShowTheProgramsIcon();
+    void everyWindowShowsTheProgramsIcon();
     void menuBarHasItsMenusFont();
 };
 
@@ -259,12 +260,16 @@ void WindowLayoutTest::functionNamesShowWholeAtTheSmallestSize() {
     }
 }
 
-void WindowLayoutTest::messageBoxesShowTheProgramsIcon() {
+// The icon is compiled in from the PNG the desktop entry names: the same pixels, in every window.
+void WindowLayoutTest::everyWindowShowsTheProgramsIcon() {
     WindowFixture window;
+    const QImage png(qEnvironmentVariable("FERROLIN_SOURCE_DIR") + QStringLiteral("/resources/io.github.ferrolin.Ferrolin.png"));
+    QVERIFY(!png.isNull());
+    const QImage shown = window.form->windowIcon().pixmap(png.size()).toImage();
+    QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32), png.convertToFormat(QImage::Format_ARGB32));
     QMessageBox notice(QMessageBox::NoIcon, QStringLiteral("Ferrolin"), QStringLiteral("Not enough parameters"));
     QMessageBox error(QMessageBox::Critical, QStringLiteral("Ferrolin"), QStringLiteral("Missing operand"),
                       QMessageBox::Ok, window.form.get());
-    // (The picture itself is a resource of the program, not of this test.)
     for (const QMessageBox* box : {&notice, &error})
         QCOMPARE(box->windowIcon().cacheKey(), window.form->windowIcon().cacheKey());
 }
