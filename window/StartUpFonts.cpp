@@ -2,10 +2,7 @@
 #include "window/StartUpFonts.h"
 
 #include <fontconfig/fontconfig.h>
-#include <pthread.h>
-#include <sched.h>
 
-#include <atomic>
 #include <mutex>
 #include <thread>
 
@@ -13,20 +10,14 @@ namespace ferrolin {
 namespace {
 
 std::mutex readerMutex;
-std::atomic<bool> readerDone{false};
 
+// Joined at exit too, should the window never have asked.
 struct Reader {
     std::thread thread;
-    // At exit a reader that has finished is joined; one still starved of a processor is left to
-    // end with the process rather than hold up its exit.
     ~Reader()
     {
-        if (!thread.joinable())
-            return;
-        if (readerDone.load(std::memory_order_acquire))
+        if (thread.joinable())
             thread.join();
-        else
-            thread.detach();
     }
 } reader;
 
@@ -35,31 +26,15 @@ struct Reader {
 void BeginReadingFontConfiguration()
 {
     const std::lock_guard<std::mutex> lock(readerMutex);
-    if (reader.thread.joinable())
-        return;
-    reader.thread = std::thread([] {
-        // Idle priority: the reading takes only a processor nothing else wants. At normal priority
-        // it held up the display server's answers to Qt's own start on a machine with two cores,
-        // costing more than it saved. Where the policy is refused it runs at normal priority.
-        const sched_param idle{};
-        pthread_setschedparam(pthread_self(), SCHED_IDLE, &idle);
-        FcInit();
-        readerDone.store(true, std::memory_order_release);
-    });
+    if (!reader.thread.joinable())
+        reader.thread = std::thread([] { FcInit(); });
 }
 
 void FinishReadingFontConfiguration()
 {
     const std::lock_guard<std::mutex> lock(readerMutex);
-    if (!reader.thread.joinable())
-        return;
-    if (readerDone.load(std::memory_order_acquire)) {
+    if (reader.thread.joinable())
         reader.thread.join();
-        return;
-    }
-    // Not finished: on a busy machine idle work may wait long for a processor. Read it here, at
-    // this thread's priority; fontconfig keeps whichever reading finishes first.
-    FcInit();
 }
 
 }  // namespace ferrolin

@@ -10,10 +10,9 @@ namespace ferrolin {
 // and the waits below return at once.
 void BeginReadingFontConfiguration();
 
-// Returns once the configuration is in place. The window's font lookup calls it before it asks Qt
-// about fonts: two threads reading the configuration at once would each read all of it. Should
-// the reading begun above not have finished (it runs at idle priority), the caller reads the
-// configuration itself rather than wait for a processor the reader may not get.
+// Returns once the configuration begun above is in place. The window's font lookup calls it
+// before it asks Qt about fonts: two threads reading the configuration at once would each read
+// all of it.
 void FinishReadingFontConfiguration();
 
 }  // namespace ferrolin
