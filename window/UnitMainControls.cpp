@@ -118,9 +118,6 @@ void TForm1::BuildControls() {
     PanelMain = new QFrame(this);
     PanelMain->setObjectName(QStringLiteral("PanelMain"));
     PanelMain->setFrameShape(QFrame::StyledPanel);
-    // A text box lays out its empty document as it is made, in the font it then has: made in
-    // the font they show, the boxes load no font that nothing shows.
-    PanelMain->setFont(PreferredFont(metrics.Px(kBoxFontPixels)));
     setCentralWidget(PanelMain);
     auto* column = new QVBoxLayout(PanelMain);
     column->setContentsMargins(metrics.Px(2), metrics.Px(2), metrics.Px(2), metrics.Px(2));
