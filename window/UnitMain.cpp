@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextEdit>
+#include <QThreadPool>
 #include <string>
 
 #include "dialogs/DesignMetrics.h"
@@ -51,6 +52,11 @@ TForm1::TForm1(Platform platform, QWidget* parent)
     : QMainWindow(parent),
       platform_(std::move(platform)),
       applicationTitle_(ApplicationTitleFromPath(QCoreApplication::applicationFilePath())) {
+    // Qt's raster engine splits every fill of 96 scanlines or more (a scroll bar, the tool bar's
+    // lines) into parts for its global thread pool, and waits for them. Fills this small cost
+    // less than the hand-off, and with the pool's default size the first paint also starts a
+    // second pool thread. One thread, started below for the font lookup, takes them all.
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
     // The font lookup waits for fontconfig and then reads every font on the system: it runs on a
     // pool thread while the menus and controls below, which need no font metrics, are built.
     PreferredFamily();
