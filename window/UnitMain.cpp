@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QTextEdit>
 #include <QThreadPool>
+#include <QTimer>
 #include <string>
 
 #include "dialogs/DesignMetrics.h"
@@ -18,6 +19,7 @@
 #include "platform/Voice.h"
 #include "window/ApplicationIcon.h"
 #include "window/ApplicationTitle.h"
+#include "window/BackingStorePages.h"
 #include "window/CheckableMenuItemAccessible.h"
 #include "window/DocumentCommands.h"
 #include "window/EvaluateCommand.h"
@@ -131,6 +133,17 @@ void TForm1::ShowNotice(const QString& text) {
 
 void TForm1::SetDecimalSeparatorSource(std::function<QString()> source) {
     evaluate_->SetDecimalSeparatorSource(std::move(source));
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    // The first paint waits for the window system to map the window; meanwhile the backing
+    // store is made and its pages mapped.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible()) MapBackingStorePages(*this);
+    });
 }
 
 void TForm1::changeEvent(QEvent* event) {

@@ -13,6 +13,7 @@
 
 class QAction;
 class QCloseEvent;
+class QShowEvent;
 class QActionGroup;
 class QFrame;
 class QListWidget;
@@ -79,6 +80,7 @@ protected:
     void changeEvent(QEvent* event) override;
     // Closing the window (Exit, the title bar, the desktop) first asks about unsaved changes.
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FormKeyDown(QKeyEvent* event);
@@ -132,6 +134,7 @@ private:
     QMenu* HelpMenu = nullptr;    // filled by the Help commands
 
     bool activatedOnce_ = false;
+    bool shownOnce_ = false;
     ScreenReaderAnnouncer* announcer_ = nullptr;
     SpokenFeedback* speech_ = nullptr;
     // Declared after platform_ and the controls they use, so destroyed before them.
