@@ -4,6 +4,7 @@
 #include <QBackingStore>
 #include <QGuiApplication>
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 #include <sys/mman.h>
@@ -20,9 +21,13 @@ void MapBackingStorePages(QWidget& window) {
     if (!store) return;
     // The size the first paint would give it, so that the paint keeps this image.
     store->resize(window.size());
-    QPaintDevice* device = store->paintDevice();
-    if (!device || device->devType() != QInternal::Image) return;
-    const QImage& image = *static_cast<const QImage*>(device);
+    // On a scaled screen the store hands out its image only between beginPaint and endPaint; an
+    // empty region paints nothing.
+    store->beginPaint(QRegion());
+    const QPaintDevice* device = store->paintDevice();
+    QImage image;
+    if (device && device->devType() == QInternal::Image) image = *static_cast<const QImage*>(device);
+    store->endPaint();
     if (image.isNull()) return;
     const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
     const auto first = reinterpret_cast<std::uintptr_t>(image.constBits());

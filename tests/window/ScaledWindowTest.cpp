@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a screen scaled by 1.5, where lines one logical pixel wide fall between device
-// pixels: the frames of the boxes must still show.
+// pixels: the frames of the boxes must still show, and the backing store made ahead of the first
+// paint must be the one the paint uses.
 #include <QApplication>
+#include <QBackingStore>
 #include <QImage>
 #include <QTest>
 
+#include "window/BackingStorePages.h"
 #include "window/support/WindowFixture.h"
 
 using namespace ferrolin::testing;
@@ -17,6 +20,7 @@ class ScaledWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void boxFramesShow();
+    void firstPaintKeepsTheStoreMadeAhead();
 };
 
 // The window as its backing store paints it; each box's four edges, midway along, have a pixel
@@ -41,6 +45,21 @@ void ScaledWindowTest::boxFramesShow() {
         QVERIFY2(edgeShows(midX, 0, 0, 1), qPrintable(box->objectName() + " top"));
         QVERIFY2(edgeShows(midX, image.height() - 1, 0, -1), qPrintable(box->objectName() + " bottom"));
     }
+}
+
+// Device pixels and logical ones differ here: a store sized in the wrong ones would be made again
+// by the first paint, and the pages mapped ahead would go unused.
+void ScaledWindowTest::firstPaintKeepsTheStoreMadeAhead() {
+    QWidget window;
+    window.resize(301, 207);
+    window.show();
+    ferrolin::MapBackingStorePages(window);
+    auto* ahead = static_cast<QImage*>(window.backingStore()->paintDevice());
+    QVERIFY(ahead && !ahead->isNull());
+    const uchar* pixels = ahead->constBits();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.repaint();
+    QCOMPARE(static_cast<QImage*>(window.backingStore()->paintDevice())->constBits(), pixels);
 }
 
 int main(int argc, char** argv) {
