@@ -33,13 +33,8 @@ void MapBackingStorePages(QWidget& window) {
     const auto first = reinterpret_cast<std::uintptr_t>(image.constBits());
     const std::uintptr_t begin = first & ~(page - 1);
     const std::uintptr_t end = first + static_cast<std::uintptr_t>(image.sizeInBytes());
-#ifdef MADV_POPULATE_WRITE
     // A kernel older than 5.14 refuses the advice; the paint then faults the pages in as before.
     madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-#else
-    (void)begin;
-    (void)end;
-#endif
 }
 
 }  // namespace ferrolin

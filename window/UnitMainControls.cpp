@@ -125,7 +125,7 @@ void TForm1::BuildControls() {
 
     RichEditInput = new QTextEdit(PanelMain);
     RichEditInput->setObjectName(QStringLiteral("RichEditInput"));
-    RichEditInput->setStyle(ControlsStyle::Shared());  // the frame
+    RichEditInput->setStyle(ControlsStyle::Shared());  // the frames (ControlsStyle.h)
     RichEditInput->setAccessibleName(QCoreApplication::translate("Window", "Expression"));
     RichEditInput->setAccessibleDescription(
         QCoreApplication::translate("Window", "Type an expression and press Enter to evaluate it"));
