@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The application's own style, with the menu bar's overflow button drawn rather than loaded.
+// The application's own style, with the menu bar's overflow button drawn rather than loaded, and
+// drawn only if it shows.
 // Every menu bar asks its style for that icon when it is made, and the style reads it from an
 // image file, with Qt's reader loading every image plugin installed to guess its format: three
 // libraries at every start for a button that shows only when the window is too narrow.

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a screen scaled by 1.5, where lines one logical pixel wide fall between device
 // pixels: the frames of the boxes must still show, and the backing store made ahead of the first
-// paint must be the one the paint uses.
+// paint must be the one the paint uses; the menu bar's overflow chevron is drawn at device pixels.
 #include <QApplication>
 #include <QBackingStore>
 #include <QImage>
 #include <QTest>
 
 #include "window/BackingStorePages.h"
+#include "window/ChevronIconStyle.h"
 #include "window/support/WindowFixture.h"
 
 using namespace ferrolin::testing;
@@ -21,6 +22,8 @@ class ScaledWindowTest : public QObject {
 private slots:
     void boxFramesShow();
     void firstPaintKeepsTheStoreMadeAhead();
+    void overflowChevronIsDrawnInDevicePixels_data();
+    void overflowChevronIsDrawnInDevicePixels();
 };
 
 // The window as its backing store paints it; each box's four edges, midway along, have a pixel
@@ -60,6 +63,36 @@ void ScaledWindowTest::firstPaintKeepsTheStoreMadeAhead() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.repaint();
     QCOMPARE(static_cast<QImage*>(window.backingStore()->paintDevice())->constBits(), pixels);
+}
+
+void ScaledWindowTest::overflowChevronIsDrawnInDevicePixels_data() {
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QPoint>("inked");  // on the icon's 16-pixel design grid
+    QTest::addColumn<QPoint>("blank");
+    // The arrow heads point right in a horizontal bar and down in a vertical one.
+    QTest::newRow("horizontal") << int(QStyle::SP_ToolBarHorizontalExtensionButton) << QPoint(3, 12) << QPoint(12, 3);
+    QTest::newRow("vertical") << int(QStyle::SP_ToolBarVerticalExtensionButton) << QPoint(12, 3) << QPoint(3, 12);
+}
+
+void ScaledWindowTest::overflowChevronIsDrawnInDevicePixels() {
+    QFETCH(int, which);
+    QFETCH(QPoint, inked);
+    QFETCH(QPoint, blank);
+    const ferrolin::ChevronIconStyle style;
+    const QIcon icon = style.standardIcon(static_cast<QStyle::StandardPixmap>(which));
+    const QImage image = icon.pixmap(QSize(16, 16), kScale).toImage();
+    QCOMPARE(image.size(), QSize(24, 24));
+    const auto strongestAlphaNear = [&](QPoint design) {
+        const QPoint centre = (QPointF(design) * kScale).toPoint();
+        int strongest = 0;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (image.valid(centre.x() + dx, centre.y() + dy))
+                    strongest = std::max(strongest, qAlpha(image.pixel(centre.x() + dx, centre.y() + dy)));
+        return strongest;
+    };
+    QVERIFY(strongestAlphaNear(inked) > 100);
+    QCOMPARE(strongestAlphaNear(blank), 0);
 }
 
 int main(int argc, char** argv) {
