@@ -3,38 +3,19 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <mutex>
-#include <thread>
+#include "window/IdleWork.h"
 
 namespace ferrolin {
 namespace {
 
-std::mutex readerMutex;
-
-// Joined at exit too, should the window never have asked.
-struct Reader {
-    std::thread thread;
-    ~Reader()
-    {
-        if (thread.joinable())
-            thread.join();
-    }
-} reader;
+// fontconfig builds a configuration on each thread that asks before one is in place and keeps
+// whichever is complete first, so a reading done twice at once is only work lost.
+IdleWork reading([] { FcInit(); });
 
 }  // namespace
 
-void BeginReadingFontConfiguration()
-{
-    const std::lock_guard<std::mutex> lock(readerMutex);
-    if (!reader.thread.joinable())
-        reader.thread = std::thread([] { FcInit(); });
-}
+void BeginReadingFontConfiguration() { reading.Begin(); }
 
-void FinishReadingFontConfiguration()
-{
-    const std::lock_guard<std::mutex> lock(readerMutex);
-    if (reader.thread.joinable())
-        reader.thread.join();
-}
+void FinishReadingFontConfiguration() { reading.Finish(); }
 
 }  // namespace ferrolin
