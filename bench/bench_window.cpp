@@ -164,8 +164,9 @@ void BM_StartUpToFirstShown(benchmark::State& state) {
     state.counters["bare_ms"] = bareMs;
     state.counters["main_ms"] = formMs;
     state.counters["main_over_bare"] = formMs / bareMs;
-    state.counters["VmRSS_MiB"] = Median(formMiB);
-    state.counters["VmRSS_over_bare_MiB"] = Median(formMiB) - Median(bareMiB);
+    const double formMiBMedian = Median(formMiB);
+    state.counters["VmRSS_MiB"] = formMiBMedian;
+    state.counters["VmRSS_over_bare_MiB"] = formMiBMedian - Median(bareMiB);
     state.counters["speech_connected"] = speechConnected;
 }
 
